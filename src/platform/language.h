@@ -1,0 +1,3 @@
+#pragma once
+// The system's default language id (not the user's).
+unsigned short GetSystemLanguageId();

@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "platform/language.h"
+
+unsigned short GetSystemLanguageId() { return GetSystemDefaultLangID(); }

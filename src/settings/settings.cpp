@@ -1,0 +1,87 @@
+#include "settings/settings.h"
+
+#include <cstring>
+#include <string>
+
+#include "platform/module.h"
+#include "platform/profile.h"
+#include "platform/strings.h"
+#include "resources/texts.h"
+#include "text/bounded.h"
+
+char SettingsPath[kPathCapacity] = "";
+
+static const char kSettingsFileName[] = "VelInst.ini";
+
+int BuildSettingsPath() {
+  char path[kPathCapacity];
+  GetProgramDirectory(path, kPathCapacity);
+  SettingsPath[0] = '\0';
+  if (static_cast<size_t>(kPathCapacity) <= strlen(path) + strlen(kSettingsFileName))
+    return 0;
+  AppendText(path, kPathCapacity, kSettingsFileName);
+  CopyText(SettingsPath, kPathCapacity, path);
+  return 1;
+}
+
+// The absent case without a file: the default with trailing blanks removed,
+// cut to capacity - 1, as the profile service itself treats it.
+static int KeepDefault(char *dest, int capacity) {
+  int length = CopyText(dest, capacity, dest);
+  while (length > 0 && dest[length - 1] == ' ') dest[--length] = '\0';
+  return length;
+}
+
+int ReadKeyString(int keyId, char *dest, int capacity, const char *filePath,
+                  const char *section) {
+  if (dest == nullptr || capacity <= 0) return 0;
+  char keyName[kKeyNameCapacity];
+  LoadText(keyId, keyName, kKeyNameCapacity);
+  if (filePath == nullptr || filePath[0] == '\0' || keyName[0] == '\0')
+    return KeepDefault(dest, capacity);
+  // The default is the destination itself; hand the service a copy so it
+  // never reads a buffer it is writing.
+  const std::string defaultText(dest, strnlen(dest, static_cast<size_t>(capacity)));
+  return ProfileReadString(filePath, section, keyName, defaultText.c_str(), dest,
+                           capacity);
+}
+
+void WriteKeyString(int keyId, const char *value, const char *filePath,
+                    const char *section) {
+  char keyName[kKeyNameCapacity];
+  LoadText(keyId, keyName, kKeyNameCapacity);
+  if (filePath == nullptr || filePath[0] == '\0' || keyName[0] == '\0') return;
+  ProfileWriteString(filePath, section, keyName, value != nullptr ? value : "");
+}
+
+unsigned ReadKeyInt(int keyId, unsigned defaultValue, const char *filePath,
+                    const char *section) {
+  char keyName[kKeyNameCapacity];
+  LoadText(keyId, keyName, kKeyNameCapacity);
+  if (filePath == nullptr || filePath[0] == '\0' || keyName[0] == '\0')
+    return defaultValue;
+  return ProfileReadInt(filePath, section, keyName, defaultValue);
+}
+
+int GetProgramDirectory(char *dest, int capacity) {
+  char path[kPathCapacity];
+  if (GetProgramFilePath(path, kPathCapacity) <= 0) path[0] = '\0';
+  int cut = 0;
+  for (int i = 0; path[i] != '\0'; ++i)
+    if (path[i] == '\\' || path[i] == ':') cut = i + 1;
+  path[cut] = '\0';
+  return CopyText(dest, capacity, path);
+}
+
+int BuildDiscPath(int keyId, char *dest) {
+  char value[kPathCapacity] = "";
+  ReadKeyString(keyId, value, kPathCapacity, SettingsPath, "General");
+  char path[kPathCapacity];
+  int directoryLength = GetProgramDirectory(path, kPathCapacity);
+  dest[0] = '\0';
+  if (value[0] == '\0') return 0;
+  if (static_cast<size_t>(directoryLength) + strlen(value) >= kPathCapacity) return 0;
+  AppendText(path, kPathCapacity, value);
+  CopyText(dest, kPathCapacity, path);
+  return 1;
+}

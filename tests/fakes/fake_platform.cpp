@@ -1,0 +1,55 @@
+#include "fake_platform.h"
+
+#include "platform/language.h"
+#include "platform/message_box.h"
+#include "platform/module.h"
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/window_search.h"
+#include "text/bounded.h"
+
+static FakePlatform fake;
+
+FakePlatform &Fake() { return fake; }
+void ResetFakePlatform() { fake = FakePlatform(); }
+
+int GetProgramFilePath(char *dest, int capacity) {
+  if (static_cast<int>(fake.programFilePath.size()) >= capacity) {
+    CopyText(dest, capacity, "");
+    return 0;
+  }
+  return CopyText(dest, capacity, fake.programFilePath.c_str());
+}
+
+unsigned short GetSystemLanguageId() { return fake.systemLanguageId; }
+
+void ShowMessageBox(WindowHandle owner, const char *text, const char *caption,
+                    unsigned style) {
+  fake.messageBoxes.push_back({owner, text, caption, style});
+}
+
+long long ShellOpen(WindowHandle owner, const char *path) {
+  fake.shellLaunches.push_back({owner, path});
+  return fake.shellResult;
+}
+
+bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity) {
+  auto found = fake.classesRoot.find(subkey);
+  if (found == fake.classesRoot.end()) {
+    CopyText(dest, capacity, "");
+    return false;
+  }
+  CopyText(dest, capacity, found->second.c_str());
+  return true;
+}
+
+bool StartProgram(const char *application, const char *commandLine,
+                  const char *directory) {
+  fake.programStarts.push_back({application, commandLine, directory});
+  return fake.startProgramSucceeds;
+}
+
+bool TopLevelWindowExists(const char *className) {
+  return fake.topLevelWindowClasses.count(className) != 0;
+}

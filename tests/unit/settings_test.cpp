@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "fake_platform.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "temp_folder.h"
+#include "text/bounded.h"
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetFakePlatform(); }
+  TempFolder folder;
+};
+
+TEST_F(SettingsTest, AbsentKeyKeepsTheDestinationAsDefault) {
+  std::string file = folder.Write("VelInst.ini", "[General]\r\nStartup=start.vrm\r\n");
+  char value[32] = "abc";
+  EXPECT_EQ(3, ReadKeyString(KEY_INSTALLER, value, sizeof value, file.c_str(), "General"));
+  EXPECT_STREQ("abc", value);
+
+  char empty[32] = "";
+  EXPECT_EQ(0, ReadKeyString(KEY_INSTALLER, empty, sizeof empty, file.c_str(), "General"));
+  EXPECT_STREQ("", empty);
+
+  // The default loses its trailing blanks and is cut to capacity - 1.
+  char padded[8] = "ab  ";
+  EXPECT_EQ(2, ReadKeyString(KEY_INSTALLER, padded, sizeof padded, file.c_str(), "General"));
+  EXPECT_STREQ("ab", padded);
+  char longDefault[4] = {'w', 'x', 'y', 'z'};  // not even terminated
+  EXPECT_EQ(3, ReadKeyString(KEY_INSTALLER, longDefault, sizeof longDefault,
+                             file.c_str(), "General"));
+  EXPECT_STREQ("wxy", longDefault);
+}
+
+TEST_F(SettingsTest, MissingFileOrSectionIsTheAbsentCase) {
+  char value[32] = "keep";
+  EXPECT_EQ(4, ReadKeyString(KEY_STARTUP, value, sizeof value,
+                             folder.Path("missing.ini").c_str(), "General"));
+  EXPECT_STREQ("keep", value);
+  std::string file = folder.Write("VelInst.ini", "[Other]\r\nStartup=x\r\n");
+  EXPECT_EQ(4, ReadKeyString(KEY_STARTUP, value, sizeof value, file.c_str(), "General"));
+  EXPECT_STREQ("keep", value);
+  EXPECT_EQ(7u, ReadKeyInt(KEY_ENGLISH_ONLY, 7, file.c_str(), "general"));
+}
+
+TEST_F(SettingsTest, PresentValueReplacesTheDefaultAndIsCut) {
+  std::string file = folder.Write(
+      "VelInst.ini", "[General]\r\nVelmoraState=TEXASLONGER\r\nStartup = start.vrm \r\n");
+  char state[8] = "xx";
+  EXPECT_EQ(7, ReadKeyString(KEY_TAX_STATE, state, sizeof state, file.c_str(), "General"));
+  EXPECT_STREQ("TEXASLO", state);
+  char startup[260] = "default";
+  EXPECT_EQ(9, ReadKeyString(KEY_STARTUP, startup, sizeof startup, file.c_str(), "General"));
+  EXPECT_STREQ("start.vrm", startup);
+}
+
+TEST_F(SettingsTest, SectionAndKeyNamesMatchWithoutRegardToCase) {
+  std::string file = folder.Write("VelInst.ini", "[General]\r\nisenglishonly=0\r\n");
+  EXPECT_EQ(0u, ReadKeyInt(KEY_ENGLISH_ONLY, 1, file.c_str(), "general"));
+  std::string other = folder.Write("b.ini", "[GENERAL]\r\nISENGLISHONLY=5\r\n");
+  EXPECT_EQ(5u, ReadKeyInt(KEY_ENGLISH_ONLY, 1, other.c_str(), "General"));
+  EXPECT_EQ(1u, ReadKeyInt(KEY_ENGLISH_ONLY, 1, folder.Path("none.ini").c_str(), "general"));
+}
+
+TEST_F(SettingsTest, WriteCreatesFileSectionAndKeyAndKeepsOtherLines) {
+  std::string file = folder.Path("profile.ini");
+  WriteKeyString(KEY_PROFILE_CITY, "Austin", file.c_str(), "registration info");
+  char city[64] = "";
+  EXPECT_EQ(6, ReadKeyString(KEY_PROFILE_CITY, city, sizeof city, file.c_str(),
+                             "registration info"));
+  EXPECT_STREQ("Austin", city);
+
+  folder.Write("profile.ini", "; kept\r\n[Other]\r\nA=1\r\n[registration info]\r\nCITY=Old\r\nZIP=1\r\n");
+  WriteKeyString(KEY_PROFILE_CITY, "New York", file.c_str(), "registration info");
+  WriteKeyString(KEY_PROFILE_FAX, "", file.c_str(), "registration info");
+  EXPECT_EQ("; kept\r\n[Other]\r\nA=1\r\n[registration info]\r\nCITY=New York\r\nZIP=1\r\nFAX=\r\n",
+            folder.Read("profile.ini"));
+}
+
+TEST_F(SettingsTest, ProgramDirectoryEndsAfterTheLastSeparator) {
+  char directory[260];
+  Fake().programFilePath = "D:\\SETUP.EXE";
+  EXPECT_EQ(3, GetProgramDirectory(directory, sizeof directory));
+  EXPECT_STREQ("D:\\", directory);
+  ASSERT_EQ(1, BuildSettingsPath());
+  EXPECT_STREQ("D:\\VelInst.ini", SettingsPath);
+
+  Fake().programFilePath = "E:SETUP.EXE";
+  GetProgramDirectory(directory, sizeof directory);
+  EXPECT_STREQ("E:", directory);
+  Fake().programFilePath = "SETUP.EXE";
+  EXPECT_EQ(0, GetProgramDirectory(directory, sizeof directory));
+  EXPECT_STREQ("", directory);
+  Fake().programFilePath = "C:\\a\\b:c\\x.exe";
+  GetProgramDirectory(directory, sizeof directory);
+  EXPECT_STREQ("C:\\a\\b:c\\", directory);
+}
+
+TEST_F(SettingsTest, TooLongProgramDirectoryBuildsNoSettingsPathAndReadsNothing) {
+  // 248 characters of directory fit with "VelInst.ini"; 249 do not.
+  Fake().programFilePath = "C:\\" + std::string(244, 'd') + "\\x.exe";
+  ASSERT_EQ(1, BuildSettingsPath());
+  EXPECT_EQ(259u, strlen(SettingsPath));
+
+  Fake().programFilePath = "C:\\" + std::string(245, 'd') + "\\x.exe";
+  EXPECT_EQ(0, BuildSettingsPath());
+  EXPECT_STREQ("", SettingsPath);
+  int readsBefore = Fake().profileReads;
+  char value[16] = "kept ";
+  EXPECT_EQ(4, ReadKeyString(KEY_STARTUP, value, sizeof value, SettingsPath, "General"));
+  EXPECT_STREQ("kept", value);
+  EXPECT_EQ(1u, ReadKeyInt(KEY_ENGLISH_ONLY, 1, SettingsPath, "general"));
+  EXPECT_EQ(readsBefore, Fake().profileReads);
+}
+
+TEST_F(SettingsTest, DiscPathIsTheProgramDirectoryAndTheValue) {
+  std::string file = folder.Write("VelInst.ini", "[General]\r\nInstaller=setup\\setup.exe\r\n");
+  CopyText(SettingsPath, kPathCapacity, file.c_str());
+  Fake().programFilePath = "D:\\VelInst.exe";
+  char path[kPathCapacity];
+  EXPECT_EQ(1, BuildDiscPath(KEY_INSTALLER, path));
+  EXPECT_STREQ("D:\\setup\\setup.exe", path);
+  EXPECT_EQ(0, BuildDiscPath(KEY_STARTUP, path));  // absent value: nothing built
+  EXPECT_STREQ("", path);
+  folder.Write("VelInst.ini", "[General]\r\nInstaller=" + std::string(257, 'x') + "\r\n");
+  EXPECT_EQ(0, BuildDiscPath(KEY_INSTALLER, path));  // would not fit in 260
+  EXPECT_STREQ("", path);
+}
+
+}  // namespace

@@ -1,0 +1,2 @@
+#include "vorm.h"
+int VORM_Init(VORM_WINDOW) { return 1; }
