@@ -1,0 +1,3 @@
+#include "customer/customer_record.h"
+
+CustomerRecord BuyerRecord = {};
