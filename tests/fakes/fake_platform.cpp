@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/module.h"
 #include "platform/process.h"
+#include "platform/quit.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/window_search.h"
@@ -53,3 +54,5 @@ bool StartProgram(const char *application, const char *commandLine,
 bool TopLevelWindowExists(const char *className) {
   return fake.topLevelWindowClasses.count(className) != 0;
 }
+
+void PostQuitRequest() { ++fake.quitRequests; }

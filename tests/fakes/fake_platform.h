@@ -40,6 +40,7 @@ struct FakePlatform {
   std::vector<ShownMessageBox> messageBoxes;
   std::vector<ShellLaunch> shellLaunches;
   std::vector<ProgramStart> programStarts;
+  int quitRequests = 0;
   int profileReads = 0;
 };
 

@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "platform/quit.h"
+
+void PostQuitRequest() { PostQuitMessage(0); }

@@ -1,0 +1,65 @@
+#include "shell/backdrop_events.h"
+
+#include "customer/customer_record.h"
+#include "customer/prefill.h"
+#include "forms/form_engine.h"
+#include "order/order_form.h"
+#include "platform/quit.h"
+#include "platform/window_search.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "shell/commands.h"
+#include "text/bounded.h"
+
+const char kTemplateWindowClass[] = VORM_WINDOW_CLASS;
+bool RecalcPending = false;
+
+// True when the name equals the [Form Name] value of keyId, without regard
+// to the case of A-Z. An absent value matches no name that is not empty.
+static bool IsFormNamed(const char *name, int keyId) {
+  char formName[kValueCapacity] = "";
+  ReadKeyString(keyId, formName, kValueCapacity, SettingsPath, "Form Name");
+  return EqualsIgnoringCase(name, formName);
+}
+
+int IsOrderFormCurrent() {
+  if (!TopLevelWindowExists(kTemplateWindowClass)) return 0;
+  const char *name = VORM_GetCurrentTemplateName();
+  if (name == nullptr || name[0] == '\0') return 0;
+  return IsFormNamed(name, KEY_FORM_ORDER) ? 1 : 0;
+}
+
+void OnTemplateOpened(const char *templateName) {
+  if (templateName == nullptr) return;
+  if (IsFormNamed(templateName, KEY_FORM_REGISTRATION))
+    PrefillRegistrationForm();
+  else if (IsFormNamed(templateName, KEY_FORM_BUYER))
+    PrefillBuyerForm();
+}
+
+void OnFieldChanged() {
+  if (IsOrderFormCurrent()) RecalcPending = true;
+}
+
+bool OnTimerTick() {
+  if (IsOrderFormCurrent()) {
+    if (RecalcPending) RecalculateOrderForm(BuyerRecord);
+    RecalcPending = false;
+  }
+  return TopLevelWindowExists(kTemplateWindowClass);
+}
+
+void OnBackdropCommand(WindowHandle window, unsigned command) {
+  switch (command & 0xFFFF) {
+    case kCommandQuit: PostQuitRequest(); break;
+    case kCommandNothing: break;
+    default: DispatchCommand(window, command & 0xFFFF); break;
+  }
+}
+
+void OpenStartupTemplate(WindowHandle backdrop) {
+  char path[kPathCapacity];
+  // A missing value or a path too long to build opens nothing; the first
+  // tick then finds no form window and ends the run.
+  if (BuildDiscPath(KEY_STARTUP, path)) OpenTemplate(backdrop, path);
+}

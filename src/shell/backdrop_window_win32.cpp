@@ -1,0 +1,91 @@
+#include <windows.h>
+
+#include "forms/form_engine.h"
+#include "platform/strings.h"
+#include "resources/resource_ids.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "shell/backdrop_events.h"
+#include "shell/backdrop_window_win32.h"
+#include "shell/language_gate.h"
+
+const char kBackdropClassName[] = "VelmoraInstaller";
+
+namespace {
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickMilliseconds = 500;
+// The backdrop reaches this far past every edge of the screen.
+constexpr int kOverhang = 30;
+
+void PaintBlack(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
+  HGDIOBJ previous = SelectObject(dc, black);
+  Rectangle(dc, client.left, client.top, client.right + 40, client.bottom + 40);
+  SelectObject(dc, previous);
+  DeleteObject(black);
+  EndPaint(window, &paint);
+}
+}  // namespace
+
+int RegisterBackdropClass(HINSTANCE instance) {
+  WNDCLASSA windowClass;
+  ZeroMemory(&windowClass, sizeof windowClass);
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = BackdropWndProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VELINST));
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hbrBackground = CreateSolidBrush(RGB(0, 0, 0));
+  windowClass.lpszClassName = kBackdropClassName;
+  if (RegisterClassA(&windowClass) == 0) return 0;
+  return VORM_Init(nullptr);
+}
+
+HWND CreateBackdropWindow(HINSTANCE instance) {
+  const int width = GetSystemMetrics(SM_CXFULLSCREEN) + 2 * kOverhang;
+  const int height = GetSystemMetrics(SM_CYFULLSCREEN) + 2 * kOverhang;
+  BuildSettingsPath();
+  if (!PassLanguageGate()) return nullptr;
+  char title[kValueCapacity];
+  LoadText(TEXT_TITLE, title, kValueCapacity);
+  return CreateWindowExA(0, kBackdropClassName, title, WS_POPUP | WS_VISIBLE, -kOverhang,
+                         -kOverhang, width, height, nullptr, nullptr, instance, nullptr);
+}
+
+LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
+      OpenStartupTemplate(window);
+      SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+      break;
+    case WM_PAINT:
+      PaintBlack(window);
+      return 0;
+    case WM_CLOSE:
+      PostQuitMessage(0);
+      break;
+    case WM_COMMAND:
+      OnBackdropCommand(window, LOWORD(wParam));
+      break;
+    case WM_TIMER:
+      if (wParam == kTickTimer && !OnTimerTick()) {
+        KillTimer(window, kTickTimer);
+        PostQuitMessage(0);
+      }
+      break;
+    case MSG_TEMPLATE_OPENED:
+      OnTemplateOpened(reinterpret_cast<const char *>(wParam));
+      break;
+    case MSG_FIELD_CHANGED:
+      OnFieldChanged();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}

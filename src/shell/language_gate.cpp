@@ -1,0 +1,22 @@
+#include "shell/language_gate.h"
+
+#include "platform/language.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "shell/installer.h"
+
+int IsEnglishSystemLanguage() {
+  const unsigned short id = GetSystemLanguageId();
+  const unsigned short primary = id & 0x3FF;
+  const unsigned short sublanguage = id >> 10;
+  return primary == 0x09 && sublanguage >= 1 && sublanguage <= 13 ? 1 : 0;
+}
+
+int PassLanguageGate() {
+  if (ReadKeyInt(KEY_ENGLISH_ONLY, 1, SettingsPath, "general") != 0 &&
+      !IsEnglishSystemLanguage()) {
+    LaunchInstaller(nullptr);
+    return 0;
+  }
+  return 1;
+}

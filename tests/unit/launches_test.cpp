@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake_platform.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "shell/browser.h"
+#include "shell/commands.h"
+#include "shell/installer.h"
+#include "shell/language_gate.h"
+#include "temp_folder.h"
+#include "text/bounded.h"
+
+namespace {
+
+class LaunchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetFakePlatform();
+    Fake().programFilePath = "D:\\VelInst.exe";
+    UseSettings("[General]\r\nInstaller=setup\\Setup.exe\r\n"
+                "Corvinel=http://www.velmora.com/corvinel.htm\r\n"
+                "Velmora Site=http://www.velmora.com/\r\n"
+                "OrderOnline=http://www.velmora.com/order.htm\r\n");
+  }
+  void UseSettings(const std::string &content) {
+    CopyText(SettingsPath, kPathCapacity, folder.Write("VelInst.ini", content).c_str());
+  }
+  void RegisterBrowser(const std::string &openCommand) {
+    Fake().classesRoot[".htm"] = "TestHTML";
+    Fake().classesRoot["TestHTML\\shell\\open\\command"] = openCommand;
+  }
+  TempFolder folder;
+  WindowHandle backdrop = reinterpret_cast<WindowHandle>(0x1234);
+};
+
+TEST_F(LaunchTest, InstallerStartsFromTheProgramDirectoryThroughTheShell) {
+  EXPECT_EQ(42, LaunchInstaller(backdrop));
+  ASSERT_EQ(1u, Fake().shellLaunches.size());
+  EXPECT_EQ("D:\\setup\\Setup.exe", Fake().shellLaunches[0].path);
+  EXPECT_EQ(backdrop, Fake().shellLaunches[0].owner);
+}
+
+TEST_F(LaunchTest, NoInstallerOrOneTooLongStartsNothingAndShowsNothing) {
+  UseSettings("[General]\r\nInstaller=\r\n");
+  EXPECT_EQ(0, LaunchInstaller(backdrop));
+  UseSettings("[General]\r\nInstaller=" + std::string(257, 'x') + "\r\n");
+  EXPECT_EQ(0, LaunchInstaller(backdrop));
+  EXPECT_TRUE(Fake().shellLaunches.empty());
+  EXPECT_TRUE(Fake().messageBoxes.empty());
+}
+
+TEST_F(LaunchTest, EnglishIsTheThirteenEnglishSubLanguagesOnly) {
+  int english = 0;
+  for (unsigned id = 0; id <= 0xFFFF; ++id) {
+    Fake().systemLanguageId = static_cast<unsigned short>(id);
+    if (IsEnglishSystemLanguage()) {
+      ++english;
+      EXPECT_EQ(0x09u, id & 0x3FF) << std::hex << id;
+      EXPECT_GE(id >> 10, 1u);
+      EXPECT_LE(id >> 10, 13u);
+    }
+  }
+  EXPECT_EQ(13, english);
+  Fake().systemLanguageId = 0x3409;
+  EXPECT_EQ(1, IsEnglishSystemLanguage());
+  Fake().systemLanguageId = 0x3809;  // English sub-language 14
+  EXPECT_EQ(0, IsEnglishSystemLanguage());
+}
+
+TEST_F(LaunchTest, LanguageGateStartsTheInstallerOnOtherLanguagesUnlessTurnedOff) {
+  Fake().systemLanguageId = 0x0407;
+  EXPECT_EQ(0, PassLanguageGate());  // "IsEnglishOnly" absent: default 1
+  ASSERT_EQ(1u, Fake().shellLaunches.size());
+  EXPECT_EQ(nullptr, Fake().shellLaunches[0].owner);
+
+  UseSettings("[General]\r\nisenglishonly=0\r\nInstaller=Setup.exe\r\n");
+  EXPECT_EQ(1, PassLanguageGate());
+  Fake().systemLanguageId = 0x0809;
+  UseSettings("[General]\r\nInstaller=Setup.exe\r\n");
+  EXPECT_EQ(1, PassLanguageGate());
+  EXPECT_EQ(1u, Fake().shellLaunches.size());
+}
+
+TEST_F(LaunchTest, OpenCommandIsCutAfterTheProgramPath) {
+  char path[512];
+  char folderName[512];
+  CutProgramPath("\"C:\\VIEWER\\VIEW.EXE\" -nohome", path, sizeof path);
+  EXPECT_STREQ("\"C:\\VIEWER\\VIEW.EXE", path);
+  ProgramFolderOf(path, folderName, sizeof folderName);
+  EXPECT_STREQ("\"C:\\VIEWER", folderName);
+
+  CutProgramPath("C:\\VIEWER\\VIEW.EXE %1", path, sizeof path);
+  EXPECT_STREQ("C:\\VIEWER\\VIEW.EXE", path);
+  CutProgramPath("C:\\My Viewer\\view.exe", path, sizeof path);
+  EXPECT_STREQ("C:\\My", path);
+  CutProgramPath("\"C:\\unterminated\\view.exe", path, sizeof path);
+  EXPECT_STREQ("\"C:\\unterminated\\view.exe", path);
+
+  ProgramFolderOf("VIEW.EXE", folderName, sizeof folderName);
+  EXPECT_STREQ("VIEW.EXE", folderName);
+  ProgramFolderOf("\\VIEW.EXE", folderName, sizeof folderName);  // first char not searched
+  EXPECT_STREQ("\\VIEW.EXE", folderName);
+}
+
+TEST_F(LaunchTest, BrowserGetsItsQuotedPathThenTheAddressInItsFolder) {
+  RegisterBrowser("\"C:\\VIEWER\\VIEW.EXE\" -nohome \"%1\"");
+  EXPECT_EQ(1, DispatchCommand(backdrop, kCommandProductPage));
+  EXPECT_EQ(1, DispatchCommand(backdrop, kCommandProductPageToo));
+  EXPECT_EQ(1, DispatchCommand(backdrop, kCommandVendorSite));
+  RegisterBrowser("C:\\VIEWER\\VIEW.EXE %1");
+  EXPECT_EQ(1, DispatchCommand(backdrop, kCommandOrderOnline));
+  ASSERT_EQ(4u, Fake().programStarts.size());
+  const char *expected[] = {"http://www.velmora.com/corvinel.htm",
+                            "http://www.velmora.com/corvinel.htm", "http://www.velmora.com/",
+                            "http://www.velmora.com/order.htm"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ("C:\\VIEWER\\VIEW.EXE", Fake().programStarts[i].application);
+    EXPECT_EQ(std::string("\"C:\\VIEWER\\VIEW.EXE\" ") + expected[i],
+              Fake().programStarts[i].commandLine);
+    EXPECT_EQ("C:\\VIEWER", Fake().programStarts[i].directory);
+  }
+}
+
+TEST_F(LaunchTest, NoAssociationOrFailedStartOpensNothing) {
+  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  Fake().classesRoot[".htm"] = "TestHTML";  // no open command
+  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_TRUE(Fake().programStarts.empty());
+  RegisterBrowser("\"C:\\My Viewer\\view.exe\" %1");
+  Fake().startProgramSucceeds = false;
+  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_EQ("C:\\My Viewer\\view.exe", Fake().programStarts.back().application);
+  // A file-type name that leaves no room for the command key opens nothing.
+  Fake().classesRoot[".htm"] = std::string(495, 'T');
+  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_EQ(1u, Fake().programStarts.size());
+  EXPECT_TRUE(Fake().messageBoxes.empty());
+}
+
+TEST_F(LaunchTest, EmptyAddressStillStartsTheBrowser) {
+  UseSettings("[General]\r\n");
+  RegisterBrowser("VIEW.EXE");
+  EXPECT_EQ(1, OpenSettingsUrl(KEY_PRODUCT_PAGE));
+  EXPECT_EQ("\"VIEW.EXE\" ", Fake().programStarts[0].commandLine);
+  EXPECT_EQ("VIEW.EXE", Fake().programStarts[0].directory);
+}
+
+TEST_F(LaunchTest, CommandTableRoutesInstallAndExitAndIgnoresUnlistedNumbers) {
+  DispatchCommand(backdrop, kCommandInstall);
+  EXPECT_EQ(1u, Fake().shellLaunches.size());
+  for (unsigned unlisted : {0u, 3025u, 3050u, 3070u, 4003u, 4005u, 40003u})
+    EXPECT_EQ(0, DispatchCommand(backdrop, unlisted)) << unlisted;
+  EXPECT_EQ(0, Fake().quitRequests);
+  EXPECT_TRUE(Fake().programStarts.empty());
+  EXPECT_EQ(1u, Fake().shellLaunches.size());
+  DispatchCommand(backdrop, kCommandExit);
+  EXPECT_EQ(1, Fake().quitRequests);
+}
+
+}  // namespace
