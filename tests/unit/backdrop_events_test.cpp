@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake_forms.h"
+#include "fake_platform.h"
+#include "settings/settings.h"
+#include "shell/backdrop_events.h"
+#include "shell/commands.h"
+#include "temp_folder.h"
+#include "text/bounded.h"
+
+namespace {
+
+class BackdropEventsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetFakePlatform();
+    ResetFakeForms();
+    RecalcPending = false;
+    Fake().programFilePath = "D:\\VelInst.exe";
+    CopyText(SettingsPath, kPathCapacity,
+             folder.Write("VelInst.ini",
+                          "[General]\r\nStartup=screens\\start.vrm\r\n"
+                          "[Form Name]\r\nregistration=Registration\r\nBUYER=Buyer\r\n"
+                          "Order=Order\r\n")
+                 .c_str());
+  }
+  // A form window of the engine exists and `name` is the current template.
+  void ShowForm(const std::string &name) {
+    Fake().topLevelWindowClasses.insert(kTemplateWindowClass);
+    OpenFakeTemplate(name, {});
+  }
+  TempFolder folder;
+  WindowHandle backdrop = reinterpret_cast<WindowHandle>(0x77);
+};
+
+TEST_F(BackdropEventsTest, OrderFormIsCurrentByNameIgnoringTheCaseOfLettersOnly) {
+  EXPECT_EQ(0, IsOrderFormCurrent());  // no form window at all
+  ShowForm("ORDER");
+  EXPECT_EQ(1, IsOrderFormCurrent());
+  ShowForm("order ");
+  EXPECT_EQ(0, IsOrderFormCurrent());
+  ShowForm("");
+  EXPECT_EQ(0, IsOrderFormCurrent());
+  // The engine's own record of a current template does not count without a
+  // form window on the desktop.
+  ShowForm("Order");
+  Fake().topLevelWindowClasses.clear();
+  EXPECT_EQ(0, IsOrderFormCurrent());
+}
+
+TEST_F(BackdropEventsTest, AbsentOrderNameNeverMakesTheOrderFormCurrent) {
+  folder.Write("VelInst.ini", "[General]\r\n");
+  ShowForm("Order");
+  EXPECT_EQ(0, IsOrderFormCurrent());
+  OnFieldChanged();
+  EXPECT_FALSE(RecalcPending);
+}
+
+TEST_F(BackdropEventsTest, FieldChangesCountOnlyOnTheOrderFormAndAreConsumedByOneTick) {
+  ShowForm("Buyer");
+  OnFieldChanged();
+  EXPECT_FALSE(RecalcPending);
+
+  ShowForm("Order");
+  OnFieldChanged();
+  OnFieldChanged();
+  OnFieldChanged();
+  EXPECT_TRUE(RecalcPending);
+  EXPECT_TRUE(OnTimerTick());
+  EXPECT_FALSE(RecalcPending);
+}
+
+TEST_F(BackdropEventsTest, PendingRecalculationWaitsWhileAnotherTemplateIsCurrent) {
+  ShowForm("Order");
+  OnFieldChanged();
+  ShowForm("Buyer");
+  EXPECT_TRUE(OnTimerTick());
+  EXPECT_TRUE(RecalcPending);
+  ShowForm("order");
+  EXPECT_TRUE(OnTimerTick());
+  EXPECT_FALSE(RecalcPending);
+}
+
+TEST_F(BackdropEventsTest, TickEndsTheRunWhenNoFormWindowIsLeft) {
+  ShowForm("Start");
+  EXPECT_TRUE(OnTimerTick());
+  Fake().topLevelWindowClasses.clear();
+  EXPECT_FALSE(OnTimerTick());
+  // A form window of another process keeps the run going too.
+  Fake().topLevelWindowClasses.insert("Template Window Class");
+  EXPECT_TRUE(OnTimerTick());
+}
+
+TEST_F(BackdropEventsTest, QuitAndNothingCommandsAreHandledBeforeTheTable) {
+  OnBackdropCommand(backdrop, kCommandNothing);
+  EXPECT_EQ(0, Fake().quitRequests);
+  OnBackdropCommand(backdrop, kCommandQuit);
+  EXPECT_EQ(1, Fake().quitRequests);
+  OnBackdropCommand(backdrop, kCommandExit);
+  EXPECT_EQ(2, Fake().quitRequests);
+  OnBackdropCommand(backdrop, 0x10000 | kCommandExit);  // only the low 16 bits count
+  EXPECT_EQ(3, Fake().quitRequests);
+  OnBackdropCommand(backdrop, 40003);
+  EXPECT_EQ(3, Fake().quitRequests);
+}
+
+TEST_F(BackdropEventsTest, StartupTemplateOpensFromTheProgramDirectory) {
+  OpenStartupTemplate(backdrop);
+  ASSERT_EQ(1u, Forms().creates.size());
+  EXPECT_EQ("D:\\screens\\start.vrm", Forms().creates[0].path);
+  EXPECT_EQ(backdrop, Forms().creates[0].owner);
+  EXPECT_EQ(0x80000000UL, Forms().creates[0].flags);
+  EXPECT_EQ(0, Forms().creates[0].x);
+  EXPECT_EQ(0, Forms().creates[0].y);
+  EXPECT_EQ(1, Forms().creates[0].show);
+
+  folder.Write("VelInst.ini", "[General]\r\nStartup=" + std::string(257, 's') + "\r\n");
+  OpenStartupTemplate(backdrop);
+  folder.Write("VelInst.ini", "[General]\r\n");
+  OpenStartupTemplate(backdrop);
+  EXPECT_EQ(1u, Forms().creates.size());  // nothing opened with a cut or empty path
+}
+
+TEST_F(BackdropEventsTest, OpeningTheRegistrationOrBuyerFormPrefillsItOthersNothing) {
+  CopyText(SettingsPath, kPathCapacity, VELINST_SOURCE_DIR "/disc/VelInst.ini");
+  OnTemplateOpened("Start");
+  OnTemplateOpened("Order");
+  EXPECT_TRUE(Forms().edits.empty());
+
+  OnTemplateOpened("REGISTRATION");
+  ASSERT_EQ(15u, Forms().edits.size());
+  EXPECT_EQ("reg_product", Forms().edits.front().field);
+
+  Forms().edits.clear();
+  OnTemplateOpened("buyer");
+  ASSERT_EQ(11u, Forms().edits.size());
+  EXPECT_EQ("buyer_first_name", Forms().edits.front().field);
+}
+
+}  // namespace
