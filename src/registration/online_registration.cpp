@@ -1,4 +1,52 @@
 #include "registration/online_registration.h"
 
-// Not built yet: the command does nothing.
-int RegisterOnline(WindowHandle) { return 0; }
+#include "customer/form_checks.h"
+#include "customer/saved_profile.h"
+#include "platform/message_box.h"
+#include "platform/strings.h"
+#include "registration/confirmation.h"
+#include "registration/internet_library.h"
+#include "registration/request_target.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+
+namespace {
+
+const char kVendorHost[] = "www.velmora.com";
+constexpr int kHttpPort = 80;
+const char kCaption[] = "Register Form";
+
+void ShowResult(WindowHandle owner, int textId) {
+  char text[kValueCapacity];
+  LoadText(textId, text, kValueCapacity);
+  ShowMessageBox(owner, text, kCaption, kMessageBoxOk);
+}
+
+}  // namespace
+
+int SendRegistration(WindowHandle owner, const CustomerRecord &record) {
+  char target[kRequestTargetCapacity];
+  // A cut request would reach the mailbox with fields missing: none is sent.
+  if (!BuildRequestTarget(record, target)) {
+    ShowResult(owner, TEXT_REGISTRATION_FAILED);
+    return 0;
+  }
+  switch (FetchConfirmation(owner, kVendorHost, kHttpPort, target)) {
+    case kConfirmed: ShowResult(owner, TEXT_REGISTERED); return 1;
+    case kNotConnected: ShowResult(owner, TEXT_PLEASE_CONNECT); return 0;
+    case kNotConfirmed: ShowResult(owner, TEXT_REGISTRATION_FAILED); return 0;
+    default: return 0;  // the internet layer failed: the form stays as it was
+  }
+}
+
+int RegisterOnline(WindowHandle owner) {
+  CustomerRecord record = {};
+  if (!CollectRegistration(record)) return 0;
+  if (!LoadInternetLibrary()) {
+    ShowResult(owner, TEXT_ONLINE_UNAVAILABLE);
+    return 0;
+  }
+  if (!SendRegistration(owner, record)) return 0;
+  SaveProfile(record);
+  return 1;
+}

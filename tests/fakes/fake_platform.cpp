@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <cstdint>
+
 #include "platform/language.h"
 #include "platform/message_box.h"
 #include "platform/module.h"
@@ -9,6 +11,13 @@
 #include "platform/shell.h"
 #include "platform/window_search.h"
 #include "text/bounded.h"
+
+static CursorHandle FakeCursor(std::uintptr_t id) { return reinterpret_cast<CursorHandle>(id); }
+
+// Defined before the fake, which starts with one of them showing.
+const CursorHandle kFakeStartCursor = FakeCursor(0x10);
+const CursorHandle kFakeWaitCursor = FakeCursor(0x20);
+const CursorHandle kFakeArrowCursor = FakeCursor(0x30);
 
 static FakePlatform fake;
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
+#include "platform/cursor.h"
 #include "platform/window_handle.h"
 
 struct ShownMessageBox {
@@ -27,6 +29,11 @@ struct ProgramStart {
   std::string directory;
 };
 
+// Cursors of the fake, told apart by their handles only.
+extern const CursorHandle kFakeStartCursor;
+extern const CursorHandle kFakeWaitCursor;
+extern const CursorHandle kFakeArrowCursor;
+
 struct FakePlatform {
   // Inputs.
   std::string programFilePath = "C:\\DISC\\VelInst.exe";
@@ -35,6 +42,10 @@ struct FakePlatform {
   std::set<std::string> topLevelWindowClasses;
   long long shellResult = 42;
   bool startProgramSucceeds = true;
+  std::string windowsFolder = "C:\\WINDOWS";
+  std::string applicationDataFolder = "C:\\Users\\Customer\\AppData\\Roaming";
+  std::set<std::string> writableFolders = {"C:\\WINDOWS"};
+  CalendarDate today = {2026, 12, 7};
 
   // Records.
   std::vector<ShownMessageBox> messageBoxes;
@@ -42,6 +53,8 @@ struct FakePlatform {
   std::vector<ProgramStart> programStarts;
   int quitRequests = 0;
   int profileReads = 0;
+  CursorHandle shownCursor = kFakeStartCursor;
+  std::vector<std::string> cursorCalls;  // "wait", "arrow", "restore"
 };
 
 // The one instance the fakes use; ResetFakePlatform() restores the defaults.

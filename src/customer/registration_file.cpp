@@ -1,0 +1,18 @@
+#include "customer/registration_file.h"
+
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "text/bounded.h"
+
+int GetRegistrationFilePath(char *path) {
+  BuildDiscPath(KEY_REGISTRATION_FILE, path);
+  return 1;
+}
+
+int ReadProductName(const char *path, char *productName, int capacity) {
+  char name[kValueCapacity] = "";
+  ReadKeyString(KEY_PRODUCT, name, kValueCapacity, path, "Register");
+  if (name[0] == '\0') return 0;
+  CopyText(productName, capacity, name);
+  return 1;
+}

@@ -1,0 +1,82 @@
+#include "customer/saved_profile.h"
+
+#include <cstring>
+
+#include "customer/customer_fields.h"
+#include "platform/folder_access.h"
+#include "platform/folders.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "text/bounded.h"
+
+namespace {
+
+const char kSection[] = "registration info";
+constexpr int kCountryCapacity = 64;
+
+// Each key is read with its field's width as the limit.
+const FieldKey kProfileKeys[] = {
+    {KEY_PROFILE_FIRST_NAME, CustomerField::FirstName},
+    {KEY_PROFILE_LAST_NAME, CustomerField::LastName},
+    {KEY_PROFILE_STREET1, CustomerField::Street1},
+    {KEY_PROFILE_STREET2, CustomerField::Street2},
+    {KEY_PROFILE_CITY, CustomerField::City},
+    {KEY_PROFILE_STATE, CustomerField::State},
+    {KEY_PROFILE_ZIP, CustomerField::Zip},
+    {KEY_PROFILE_COUNTRY, CustomerField::Country},
+    {KEY_PROFILE_EMAIL, CustomerField::Email},
+    {KEY_PROFILE_PHONE, CustomerField::Phone},
+    {KEY_PROFILE_FAX, CustomerField::Fax},
+    {KEY_PROFILE_WHERE_BOUGHT, CustomerField::WhereBought},
+};
+
+// A standard user may not write into the Windows directory; the profile
+// then lives with the customer's own application data.
+void GetProfileFolder(char *folder) {
+  GetWindowsFolder(folder, kPathCapacity);
+  if (folder[0] == '\0' || !CanCreateFilesIn(folder))
+    GetApplicationDataFolder(folder, kPathCapacity);
+}
+
+}  // namespace
+
+int GetProfilePath(char *path) {
+  CopyText(path, kPathCapacity, "");
+  char name[kPathCapacity] = "";
+  ReadKeyString(KEY_PROFILE_FILE, name, kPathCapacity, SettingsPath, "General");
+  if (name[0] == '\0') return 1;
+  char folder[kPathCapacity];
+  GetProfileFolder(folder);
+  size_t folderLength = strlen(folder);
+  if (folderLength == 0) return 1;
+  const char *separator = folder[folderLength - 1] == '\\' ? "" : "\\";
+  if (folderLength + strlen(separator) + strlen(name) >= kPathCapacity) return 1;
+  CopyText(path, kPathCapacity, folder);
+  AppendText(path, kPathCapacity, separator);
+  AppendText(path, kPathCapacity, name);
+  return 1;
+}
+
+int SaveProfile(const CustomerRecord &record) {
+  char path[kPathCapacity];
+  GetProfilePath(path);
+  for (const FieldKey &key : kProfileKeys)
+    WriteKeyString(key.keyId, FieldText(record, key.field), path, kSection);
+  return 1;
+}
+
+int LoadProfile(CustomerRecord &record) {
+  char path[kPathCapacity];
+  GetProfilePath(path);
+  for (const FieldKey &key : kProfileKeys) {
+    FieldBuffer field = FieldOf(record, key.field);
+    ReadKeyString(key.keyId, field.text, field.width, path, kSection);
+  }
+  return 1;
+}
+
+void ApplyDefaultCountry(CustomerRecord &record) {
+  char country[kCountryCapacity] = "";
+  ReadKeyString(KEY_COUNTRY_USA, country, kCountryCapacity, SettingsPath, "Country Code");
+  if (record.country[0] == '\0') CopyText(record.country, sizeof record.country, country);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The system's internet client library, loaded at run time: none of its
+// functions is imported by the program, each is looked up in the loaded
+// library by name. A function missing from the library fails like the
+// service it stands for.
+
+// The loaded library, opaque to the portable code; the same type as the
+// Win32 HMODULE.
+struct HINSTANCE__;
+using InternetLibrary = HINSTANCE__ *;
+
+// A session, connection or request of the library; null when none.
+using InternetHandle = void *;
+
+// Request flag: use an existing connection to the server where there is one.
+constexpr unsigned long kInternetFlagExistingConnect = 0x20000000;
+
+// Loads the library from the system directory (never from the program's
+// own folder, which is a disc anyone may have written). Null on failure.
+InternetLibrary LoadInternetClientLibrary();
+
+// True when the library has both connection probes.
+bool HasConnectionProbes(InternetLibrary library);
+
+// Brings up an Internet connection (such as a dial-up one) where the system
+// can; the outcome is not reported.
+void AttemptInternetConnection(InternetLibrary library);
+
+// True when the system reports an Internet connection.
+bool IsInternetConnected(InternetLibrary library);
+
+// A session with the system's pre-configured access (direct or proxy), no
+// proxy of its own and no flags.
+InternetHandle OpenInternetSession(InternetLibrary library, const char *agent);
+
+// An HTTP connection to host:port, with no user name and no password.
+InternetHandle ConnectHttp(InternetLibrary library, InternetHandle session,
+                           const char *host, int port, unsigned long context);
+
+// A request of `verb` for `target`, with no referrer and no accept types.
+InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connection,
+                               const char *verb, const char *target,
+                               const char *version, unsigned long flags,
+                               unsigned long context);
+
+// Sends the request with no extra headers and no body; redirections are
+// followed. True when a reply arrived.
+bool SendHttpRequest(InternetLibrary library, InternetHandle request);
+
+// Reads the reply until `capacity` bytes have arrived or the reply has ended.
+// Stores the count read in *bytesRead. False on an error of the connection.
+bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer,
+                   int capacity, int *bytesRead);
+
+// Closes a session, connection or request.
+void CloseInternetHandle(InternetLibrary library, InternetHandle handle);

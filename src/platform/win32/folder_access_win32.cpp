@@ -1,0 +1,12 @@
+#include <windows.h>
+
+#include "platform/folder_access.h"
+
+bool CanCreateFilesIn(const char *folder) {
+  if (folder == nullptr || folder[0] == '\0') return false;
+  // A file of a fresh name is created and removed at once.
+  char probe[MAX_PATH];
+  if (GetTempFileNameA(folder, "vel", 0, probe) == 0) return false;
+  DeleteFileA(probe);
+  return true;
+}

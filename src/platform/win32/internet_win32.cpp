@@ -1,0 +1,103 @@
+// The internet client library is looked up at run time: the program imports
+// none of its functions, so it starts on a system without it and never picks
+// up a copy placed beside it on the disc.
+#include <windows.h>
+#include <wininet.h>
+
+#include "platform/internet.h"
+#include "text/bounded.h"
+
+static_assert(kInternetFlagExistingConnect == INTERNET_FLAG_EXISTING_CONNECT,
+              "the request flag is the library's existing-connection flag");
+
+namespace {
+
+// The library's function of that name, or null.
+template <typename Function>
+Function Find(InternetLibrary library, const char *name) {
+  if (library == nullptr) return nullptr;
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+}  // namespace
+
+InternetLibrary LoadInternetClientLibrary() {
+  static const char kFileName[] = "\\wininet.dll";
+  char path[MAX_PATH];
+  UINT length = GetSystemDirectoryA(path, MAX_PATH);
+  if (length == 0 || length + sizeof kFileName > MAX_PATH) return nullptr;
+  AppendText(path, MAX_PATH, kFileName);
+  // The library's own dependencies are looked for beside it, not in the
+  // program's folder.
+  return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+bool HasConnectionProbes(InternetLibrary library) {
+  return Find<decltype(&InternetAttemptConnect)>(library, "InternetAttemptConnect") &&
+         Find<decltype(&InternetGetConnectedState)>(library, "InternetGetConnectedState");
+}
+
+void AttemptInternetConnection(InternetLibrary library) {
+  auto attempt =
+      Find<decltype(&InternetAttemptConnect)>(library, "InternetAttemptConnect");
+  if (attempt != nullptr) attempt(0);
+}
+
+bool IsInternetConnected(InternetLibrary library) {
+  auto connected =
+      Find<decltype(&InternetGetConnectedState)>(library, "InternetGetConnectedState");
+  DWORD flags = 0;
+  return connected != nullptr && connected(&flags, 0) != FALSE;
+}
+
+InternetHandle OpenInternetSession(InternetLibrary library, const char *agent) {
+  auto open = Find<decltype(&InternetOpenA)>(library, "InternetOpenA");
+  if (open == nullptr) return nullptr;
+  return open(agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+}
+
+InternetHandle ConnectHttp(InternetLibrary library, InternetHandle session,
+                           const char *host, int port, unsigned long context) {
+  auto connect = Find<decltype(&InternetConnectA)>(library, "InternetConnectA");
+  if (connect == nullptr) return nullptr;
+  return connect(session, host, static_cast<INTERNET_PORT>(port), nullptr, nullptr,
+                 INTERNET_SERVICE_HTTP, 0, context);
+}
+
+InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connection,
+                               const char *verb, const char *target,
+                               const char *version, unsigned long flags,
+                               unsigned long context) {
+  auto open = Find<decltype(&HttpOpenRequestA)>(library, "HttpOpenRequestA");
+  if (open == nullptr) return nullptr;
+  return open(connection, verb, target, version, nullptr, nullptr, flags, context);
+}
+
+bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
+  auto send = Find<decltype(&HttpSendRequestA)>(library, "HttpSendRequestA");
+  return send != nullptr && send(request, nullptr, 0, nullptr, 0) != FALSE;
+}
+
+bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer,
+                   int capacity, int *bytesRead) {
+  *bytesRead = 0;
+  auto read = Find<decltype(&InternetReadFile)>(library, "InternetReadFile");
+  if (read == nullptr) return false;
+  // The library may hand the reply over in pieces; keep reading until the
+  // buffer is full or the reply has ended.
+  while (*bytesRead < capacity) {
+    DWORD got = 0;
+    if (!read(request, buffer + *bytesRead, static_cast<DWORD>(capacity - *bytesRead),
+              &got))
+      return false;
+    if (got == 0) break;
+    *bytesRead += static_cast<int>(got);
+  }
+  return true;
+}
+
+void CloseInternetHandle(InternetLibrary library, InternetHandle handle) {
+  auto close = Find<decltype(&InternetCloseHandle)>(library, "InternetCloseHandle");
+  if (close != nullptr && handle != nullptr) close(handle);
+}

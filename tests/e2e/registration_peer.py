@@ -1,0 +1,178 @@
+#!/usr/bin/env python3
+"""Stand-in for the vendor's web host during registration tests.
+
+The Wine prefix's system proxy points at this peer, so the launcher's request
+arrives in absolute form ("GET http://www.velmora.com:80/cgi-local/FormMail.cgi?...
+HTTP/1.0"). The peer records each request (request line, headers, the query
+parsed by urllib.parse) as JSON and answers like the mail script: a redirect to
+/regthankyou.htm, whose page holds the confirmation phrase. Other modes serve
+a thank-you page that must not confirm the registration.
+
+By hand, for a demonstration (the launcher's prefix must use the proxy
+127.0.0.1:8123, see testing-under-wine.md):
+
+    python3 tests/e2e/registration_peer.py --port 8123 --record /tmp/peer.json
+
+Stdlib only. Listens on 127.0.0.1 only and stops by itself after --lifetime
+seconds.
+"""
+
+import argparse
+import http.server
+import json
+import os
+import socketserver
+import sys
+import threading
+import time
+import urllib.parse
+
+SCRIPT_PATH = "/cgi-local/FormMail.cgi"
+THANK_YOU_PATH = "/regthankyou.htm"
+THANK_YOU_URL = "http://www.velmora.com" + THANK_YOU_PATH
+PHRASE = b"Thank You for registering your"
+READ_LIMIT = 10239  # the launcher reads no further than this
+
+# The thank-you page of each mode. Only "confirm" holds the phrase where the
+# launcher finds it.
+PAGES = {
+    "confirm": b"<html><body><h1>" + PHRASE + b" product.</h1></body></html>",
+    "no-phrase": b"<html><body><h1>Registration received.</h1></body></html>",
+    "lower-case": b"<html><body>" + PHRASE.lower() + b" product.</body></html>",
+    "beyond-limit": b"x" * (READ_LIMIT - len(PHRASE) + 1) + PHRASE,
+    "after-zero": b"<html><body>\0" + PHRASE + b" product.</body></html>",
+}
+
+
+def parse_target(target):
+    """Path and fields of an absolute-form or origin-form request target."""
+    parts = urllib.parse.urlsplit(target)
+    # Bytes above 127 are the customer's ANSI text: latin-1 keeps each byte.
+    fields = urllib.parse.parse_qsl(parts.query, keep_blank_values=True,
+                                    encoding="latin-1")
+    return parts, fields
+
+
+class PeerServer(socketserver.TCPServer):
+    allow_reuse_address = True
+
+    def __init__(self, port, record_path, mode):
+        self.record_path = record_path
+        self.mode = mode
+        self.requests = []
+        super().__init__(("127.0.0.1", port), PeerHandler)
+
+    def record(self, entry):
+        self.requests.append(entry)
+        if self.record_path:
+            temporary = self.record_path + ".tmp"
+            with open(temporary, "w", encoding="utf-8") as out:
+                json.dump(self.requests, out, indent=2)
+            os.replace(temporary, self.record_path)
+
+
+class PeerHandler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.0"
+    timeout = 5  # a client that stops talking cannot hold the peer
+
+    def do_GET(self):
+        parts, fields = parse_target(self.path)
+        self.server.record({
+            "request_line": self.requestline,
+            "method": self.command,
+            "target": self.path,
+            "version": self.request_version,
+            "headers": [[name, value] for name, value in self.headers.items()],
+            "host": parts.hostname,
+            "port": parts.port,
+            "path": parts.path,
+            "query": parts.query,
+            "fields": [[name, value] for name, value in fields],
+        })
+        if parts.path == SCRIPT_PATH:
+            self.reply(302, b"<html>Moved</html>", [("Location", THANK_YOU_URL)])
+        elif parts.path == THANK_YOU_PATH:
+            self.reply(200, PAGES[self.server.mode])
+        else:
+            self.reply(404, b"<html>Not found</html>")
+
+    def reply(self, status, body, headers=()):
+        self.send_response(status)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Connection", "close")
+        for name, value in headers:
+            self.send_header(name, value)
+        self.end_headers()
+        self.wfile.write(body)
+
+    def log_message(self, format, *args):
+        if os.environ.get("REGISTRATION_PEER_VERBOSE"):
+            super().log_message(format, *args)
+
+
+class RegistrationPeer:
+    """The peer on a background thread, for tests:
+
+        with RegistrationPeer(port, record_path, "confirm", lifetime=60) as peer:
+            ... run the launcher ...
+        peer.requests  # what arrived
+    """
+
+    def __init__(self, port, record_path=None, mode="confirm", lifetime=60.0):
+        if mode not in PAGES:
+            raise ValueError("unknown mode " + mode)
+        self.server = PeerServer(port, record_path, mode)
+        self.lifetime = lifetime
+        self._stopping = False
+        self.thread = threading.Thread(target=self._serve, daemon=True)
+
+    def _serve(self):
+        deadline = time.monotonic() + self.lifetime
+        self.server.timeout = 0.2
+        while not self._stopping and time.monotonic() < deadline:
+            self.server.handle_request()
+
+    @property
+    def requests(self):
+        return list(self.server.requests)
+
+    def start(self):
+        self.thread.start()
+        return self
+
+    def stop(self):
+        self._stopping = True
+        self.thread.join(timeout=10)
+        self.server.server_close()
+
+    def __enter__(self):
+        return self.start()
+
+    def __exit__(self, *exc):
+        self.stop()
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--port", type=int, default=8123)
+    parser.add_argument("--record", help="JSON file of the requests received")
+    parser.add_argument("--mode", choices=sorted(PAGES), default="confirm")
+    parser.add_argument("--lifetime", type=float, default=600.0,
+                        help="seconds before the peer stops by itself")
+    options = parser.parse_args(argv)
+    peer = RegistrationPeer(options.port, options.record, options.mode, options.lifetime)
+    print("registration peer on 127.0.0.1:%d, mode %s, for %.0f s"
+          % (options.port, options.mode, options.lifetime), flush=True)
+    try:
+        peer._serve()
+    except KeyboardInterrupt:
+        pass
+    finally:
+        peer.server.server_close()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

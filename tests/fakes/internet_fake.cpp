@@ -1,0 +1,107 @@
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "fake_internet.h"
+#include "platform/internet.h"
+
+namespace {
+
+FakeInternet net;
+char libraryObject;
+
+InternetHandle FakeHandle(std::uintptr_t id) { return reinterpret_cast<InternetHandle>(id); }
+const InternetHandle kSession = FakeHandle(0x100);
+const InternetHandle kConnection = FakeHandle(0x200);
+const InternetHandle kRequest = FakeHandle(0x300);
+
+// Records the call; a call on any other library than the loaded one is a
+// fault the tests see in the record.
+void Record(InternetLibrary library, const std::string &call) {
+  net.calls.push_back(library == FakeInternetLibrary() ? call : call + " (wrong library)");
+}
+
+InternetHandle Open(InternetHandle handle, InternetFailure step) {
+  if (net.failAt == step) return nullptr;
+  net.openHandles.insert(handle);
+  return handle;
+}
+
+}  // namespace
+
+FakeInternet &FakeNet() { return net; }
+void ResetFakeInternet() { net = FakeInternet(); }
+InternetLibrary FakeInternetLibrary() { return reinterpret_cast<InternetLibrary>(&libraryObject); }
+
+InternetLibrary LoadInternetClientLibrary() {
+  ++net.loads;
+  net.calls.push_back("load");
+  return net.failAt == InternetFailure::Load ? nullptr : FakeInternetLibrary();
+}
+
+bool HasConnectionProbes(InternetLibrary library) {
+  Record(library, "probes");
+  return net.hasProbes;
+}
+
+void AttemptInternetConnection(InternetLibrary library) { Record(library, "attempt"); }
+
+bool IsInternetConnected(InternetLibrary library) {
+  Record(library, "connected");
+  return net.connected;
+}
+
+InternetHandle OpenInternetSession(InternetLibrary library, const char *agent) {
+  Record(library, "session");
+  net.agent = agent;
+  return Open(kSession, InternetFailure::Session);
+}
+
+InternetHandle ConnectHttp(InternetLibrary library, InternetHandle session, const char *host,
+                           int port, unsigned long context) {
+  Record(library, session == kSession ? "connect" : "connect (wrong session)");
+  net.host = host;
+  net.port = port;
+  net.connectContext = context;
+  return Open(kConnection, InternetFailure::Connect);
+}
+
+InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connection,
+                               const char *verb, const char *target, const char *version,
+                               unsigned long flags, unsigned long context) {
+  Record(library, connection == kConnection ? "request" : "request (wrong connection)");
+  net.verb = verb;
+  net.target = target;
+  net.version = version;
+  net.requestFlags = flags;
+  net.requestContext = context;
+  return Open(kRequest, InternetFailure::OpenRequest);
+}
+
+bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
+  Record(library, request == kRequest ? "send" : "send (wrong request)");
+  if (net.failAt == InternetFailure::Send) return false;
+  ++net.requestsSent;
+  return true;
+}
+
+bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer, int capacity,
+                   int *bytesRead) {
+  Record(library, request == kRequest ? "read" : "read (wrong request)");
+  net.readCapacity = capacity;
+  *bytesRead = 0;
+  if (net.failAt == InternetFailure::Read) return false;
+  size_t count = std::min(net.reply.size(), static_cast<size_t>(capacity));
+  memcpy(buffer, net.reply.data(), count);
+  *bytesRead = static_cast<int>(count);
+  return true;
+}
+
+void CloseInternetHandle(InternetLibrary library, InternetHandle handle) {
+  const char *name = handle == kSession      ? "close session"
+                     : handle == kConnection ? "close connection"
+                     : handle == kRequest    ? "close request"
+                                             : "close unknown";
+  Record(library, name);
+  if (net.openHandles.erase(handle) == 0) net.calls.push_back("close of a handle not open");
+}

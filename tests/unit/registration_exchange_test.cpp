@@ -1,0 +1,257 @@
+#include <string>
+#include <vector>
+
+#include "customer_fixture.h"
+#include "registration/confirmation.h"
+#include "registration/internet_library.h"
+#include "registration/online_registration.h"
+
+namespace {
+
+const std::string kPhrase = "Thank You for registering your";
+const std::string kConfirmingPage =
+    "<html><body><h1>" + kPhrase + " product!</h1></body></html>";
+const char kRegistered[] =
+    "Thank you for registering your product. We hope you enjoy this Velmora product.";
+const char kPleaseConnect[] = "Please connect to the Internet and try again.";
+const char kFailed[] = "Registration failed. Try again later.";
+const char kUnavailable[] = "Online registration is not available on this system.";
+
+WindowHandle Backdrop() { return reinterpret_cast<WindowHandle>(0x1234); }
+
+class ExchangeTest : public CustomerTest {
+ protected:
+  void SetUp() override {
+    CustomerTest::SetUp();
+    FakeNet().reply = kConfirmingPage;
+    OpenCompleteRegistrationForm();
+  }
+
+  // The one message box shown, which must be a registration result.
+  std::string ResultMessage() const {
+    if (Fake().messageBoxes.size() != 1) return "boxes shown: " + std::to_string(Fake().messageBoxes.size());
+    const ShownMessageBox &box = Fake().messageBoxes[0];
+    EXPECT_EQ(Backdrop(), box.owner);
+    EXPECT_EQ("Register Form", box.caption);
+    EXPECT_EQ(0u, box.style);  // OK only, no icon
+    return box.text;
+  }
+
+  // Everything the exchange opened was closed, each once.
+  void ExpectAllClosed() const {
+    EXPECT_TRUE(FakeNet().openHandles.empty());
+    for (const std::string &call : FakeNet().calls) {
+      EXPECT_EQ(std::string::npos, call.find("not open")) << call;
+      EXPECT_EQ(std::string::npos, call.find("wrong")) << call;
+    }
+  }
+
+  void ExpectNothingSaved() const {
+    EXPECT_FALSE(WindowsProfileExists());
+    EXPECT_FALSE(folder.Exists("appdata\\VelmoraReg.ini"));
+  }
+
+  int Fetch() {
+    InternetLibraryHandle = FakeInternetLibrary();
+    return FetchConfirmation(Backdrop(), "www.velmora.com", 80, "/t");
+  }
+};
+
+TEST_F(ExchangeTest, ConfirmedRegistrationSendsOneExactRequestAndSavesTheProfile) {
+  EXPECT_EQ(1, RegisterOnline(Backdrop()));
+  EXPECT_EQ(kRegistered, ResultMessage());
+
+  const FakeInternet &net = FakeNet();
+  EXPECT_EQ("Velmora Agent", net.agent);
+  EXPECT_EQ("www.velmora.com", net.host);
+  EXPECT_EQ(80, net.port);
+  EXPECT_EQ(1u, net.connectContext);
+  EXPECT_EQ("GET", net.verb);
+  EXPECT_EQ("HTTP/1.0", net.version);
+  EXPECT_EQ(0x20000000u, net.requestFlags);
+  EXPECT_EQ(1u, net.requestContext);
+  EXPECT_EQ(10239, net.readCapacity);
+  EXPECT_EQ(0u, net.target.find("/cgi-local/FormMail.cgi?recipient=register@velmora.com&"));
+  EXPECT_NE(std::string::npos,
+            net.target.find("&FIRST%20NAME=Ann&LAST%20NAME=Lee&ADDRESS1=1%20Main%20St&"));
+  EXPECT_EQ(1, net.requestsSent);
+  EXPECT_EQ((std::vector<std::string>{"load", "session", "probes", "attempt", "connected",
+                                      "connect", "request", "send", "read", "close request",
+                                      "close connection", "close session"}),
+            net.calls);
+  ExpectAllClosed();
+
+  // The wait cursor showed while loading and while exchanging, and the
+  // cursor from before the exchange is back.
+  EXPECT_EQ((std::vector<std::string>{"wait", "arrow", "wait", "restore"}), Fake().cursorCalls);
+  EXPECT_EQ(kFakeArrowCursor, Fake().shownCursor);
+
+  EXPECT_NE(std::string::npos, WindowsProfile().find("FirstName=Ann\r\n"));
+  EXPECT_NE(std::string::npos, WindowsProfile().find("COUNTRY=USA\r\n"));
+  EXPECT_TRUE(Forms().edits.empty());
+}
+
+TEST_F(ExchangeTest, PhraseAnywhereInTheFirst10239BytesConfirms) {
+  FakeNet().reply = std::string(10239 - kPhrase.size(), 'x') + kPhrase + "tail";
+  EXPECT_EQ(kConfirmed, Fetch());
+  FakeNet().reply = "Dear customer. " + kPhrase + " copy of Corvinel.";
+  EXPECT_EQ(kConfirmed, Fetch());
+}
+
+TEST_F(ExchangeTest, RepliesWithoutTheExactPhraseInReachAreNotConfirmed) {
+  const std::string replies[] = {
+      "<html>Registration received</html>",
+      "thank you for registering your product",
+      std::string(10240 - kPhrase.size(), 'x') + kPhrase,  // ends one byte too late
+      std::string(100, 'x') + '\0' + kPhrase,
+      "",
+  };
+  for (const std::string &reply : replies) {
+    FakeNet().reply = reply;
+    EXPECT_EQ(kNotConfirmed, Fetch()) << reply.size();
+  }
+  ExpectAllClosed();
+}
+
+TEST_F(ExchangeTest, UnconfirmedRegistrationShowsString42AndSavesNothing) {
+  FakeNet().reply = "thank you for registering your product";
+  EXPECT_EQ(0, RegisterOnline(Backdrop()));
+  EXPECT_EQ(kFailed, ResultMessage());
+  EXPECT_EQ(1, FakeNet().requestsSent);
+  ExpectNothingSaved();
+  ExpectAllClosed();
+}
+
+TEST_F(ExchangeTest, NoConnectionAsksToConnectAndSendsNothing) {
+  FakeNet().connected = false;
+  EXPECT_EQ(0, RegisterOnline(Backdrop()));
+  EXPECT_EQ(kPleaseConnect, ResultMessage());
+  EXPECT_EQ((std::vector<std::string>{"load", "session", "probes", "attempt", "connected",
+                                      "close session"}),
+            FakeNet().calls);
+  EXPECT_EQ(kFakeArrowCursor, Fake().shownCursor);
+  ExpectNothingSaved();
+  ExpectAllClosed();
+}
+
+TEST_F(ExchangeTest, MissingProbesAskToConnectAndSendNothing) {
+  FakeNet().hasProbes = false;
+  EXPECT_EQ(kNotConnected, Fetch());
+  EXPECT_EQ((std::vector<std::string>{"session", "probes", "close session"}), FakeNet().calls);
+  EXPECT_TRUE(Fake().cursorCalls.empty());
+  ExpectAllClosed();
+
+  ResetFakeInternet();
+  FakeNet().hasProbes = false;
+  EXPECT_EQ(0, RegisterOnline(Backdrop()));
+  EXPECT_EQ(kPleaseConnect, ResultMessage());
+  EXPECT_EQ(0, FakeNet().requestsSent);
+  ExpectNothingSaved();
+}
+
+TEST_F(ExchangeTest, EveryInternetFailureEndsSilentlyWithEverythingClosed) {
+  const InternetFailure failures[] = {InternetFailure::Session, InternetFailure::Connect,
+                                      InternetFailure::OpenRequest, InternetFailure::Send,
+                                      InternetFailure::Read};
+  // Already loaded: the cursor from before the exchange is the starting one.
+  InternetLibraryHandle = FakeInternetLibrary();
+  for (InternetFailure failure : failures) {
+    ResetFakeInternet();
+    FakeNet().reply = kConfirmingPage;
+    FakeNet().failAt = failure;
+    Fake().messageBoxes.clear();
+    Fake().shownCursor = kFakeStartCursor;
+    EXPECT_EQ(0, RegisterOnline(Backdrop()));
+    EXPECT_TRUE(Fake().messageBoxes.empty());
+    EXPECT_EQ(kFakeStartCursor, Fake().shownCursor);
+    ExpectNothingSaved();
+    ExpectAllClosed();
+    if (failure != InternetFailure::Session) {
+      EXPECT_EQ("close session", FakeNet().calls.back()) << static_cast<int>(failure);
+    }
+  }
+}
+
+TEST_F(ExchangeTest, ResultCodesOfTheExchange) {
+  EXPECT_EQ(0, Fetch());
+  FakeNet().reply = "no";
+  EXPECT_EQ(-3, Fetch());
+  FakeNet().failAt = InternetFailure::Send;
+  EXPECT_EQ(-4, Fetch());
+  FakeNet().failAt = InternetFailure::Session;
+  EXPECT_EQ(-4, Fetch());
+  FakeNet().failAt = InternetFailure::None;
+  FakeNet().connected = false;
+  EXPECT_EQ(-1, Fetch());
+}
+
+TEST_F(ExchangeTest, LibraryIsLoadedOnceAndTriedAgainAfterAFailure) {
+  FakeNet().failAt = InternetFailure::Load;
+  EXPECT_EQ(0, RegisterOnline(Backdrop()));
+  EXPECT_EQ(kUnavailable, ResultMessage());
+  EXPECT_EQ((std::vector<std::string>{"load"}), FakeNet().calls);
+  EXPECT_EQ((std::vector<std::string>{"wait", "arrow"}), Fake().cursorCalls);
+  ExpectNothingSaved();
+
+  Fake().messageBoxes.clear();
+  FakeNet().failAt = InternetFailure::None;
+  EXPECT_EQ(1, RegisterOnline(Backdrop()));
+  EXPECT_EQ(kRegistered, ResultMessage());
+  EXPECT_EQ(2, FakeNet().loads);
+
+  Fake().messageBoxes.clear();
+  EXPECT_EQ(1, RegisterOnline(Backdrop()));
+  EXPECT_EQ(1, LoadInternetLibrary());
+  EXPECT_EQ(2, FakeNet().loads);
+}
+
+TEST_F(ExchangeTest, IncompleteFormWarnsAndGoesNoFurther) {
+  Forms().current.fields["reg_city"] = "  ";
+  EXPECT_EQ(0, RegisterOnline(Backdrop()));
+  ASSERT_EQ(1u, Fake().messageBoxes.size());
+  EXPECT_EQ("Install & Register", Fake().messageBoxes[0].caption);
+  EXPECT_EQ(nullptr, Fake().messageBoxes[0].owner);
+  EXPECT_TRUE(FakeNet().calls.empty());
+  ExpectNothingSaved();
+}
+
+TEST_F(ExchangeTest, OverlongRequestIsNeverSent) {
+  // Every "&" takes three characters once encoded.
+  const char *fields[] = {"reg_product", "reg_street1", "reg_street2", "reg_country",
+                          "reg_where_bought"};
+  for (const char *field : fields) Forms().current.fields[field] = std::string(255, '&');
+  EXPECT_EQ(0, RegisterOnline(Backdrop()));
+  EXPECT_EQ(kFailed, ResultMessage());
+  EXPECT_EQ((std::vector<std::string>{"load"}), FakeNet().calls);
+  ExpectNothingSaved();
+}
+
+TEST_F(ExchangeTest, SendRegistrationMapsEachResultToItsMessage) {
+  InternetLibraryHandle = FakeInternetLibrary();
+  CustomerRecord record = {};
+  EXPECT_EQ(1, SendRegistration(Backdrop(), record));
+  EXPECT_EQ(kRegistered, ResultMessage());
+
+  const struct {
+    void (*script)();
+    const char *message;
+  } roads[] = {
+      {[] { FakeNet().connected = false; }, kPleaseConnect},
+      {[] { FakeNet().reply = "nothing"; }, kFailed},
+      {[] { FakeNet().failAt = InternetFailure::Connect; }, nullptr},
+  };
+  for (const auto &road : roads) {
+    ResetFakeInternet();
+    road.script();
+    Fake().messageBoxes.clear();
+    EXPECT_EQ(0, SendRegistration(Backdrop(), record));
+    if (road.message != nullptr) {
+      EXPECT_EQ(road.message, ResultMessage());
+    } else {
+      EXPECT_TRUE(Fake().messageBoxes.empty());
+    }
+  }
+  ExpectNothingSaved();  // only RegisterOnline saves
+}
+
+}  // namespace
