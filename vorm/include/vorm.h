@@ -3,17 +3,45 @@
 /* VORM2.dll, the form-template engine: the functions and messages a host
  * program uses. Texts are NUL-terminated ANSI. Every read takes the
  * capacity of its destination, copies at most capacity - 1 characters and
- * always terminates.
+ * always terminates; a destination that is NULL or has no room is left
+ * alone. Templates are text files (docs/templates.md).
  *
- * VORM_Create(owner, flags, path, x, y, show):
+ * The engine runs on the thread that calls it; the host's plain
+ * GetMessage/TranslateMessage/DispatchMessage loop is enough (the engine
+ * handles Tab, arrows, Enter and mnemonics itself).
+ *
+ * VORM_Init(window): registers the form window class and the keyboard
+ *   handling. `window` is not used (pass NULL). Returns 1, or 0 on failure.
+ *
+ * VORM_Create(owner, flags, path, x, y, show): opens the template file
+ *   `path` as the current form. The new window is made first, its fields
+ *   exist, MSG_TEMPLATE_OPENED is sent to `owner`, then the window is shown
+ *   and the previous form window is destroyed.
  *   flags  VORM_FLAG_OWNED (0x80000000): the form window is owned by `owner`
- *          and reports to it (template opened, field changed, commands).
- *          Other bits are reserved and must be 0.
+ *          (stays above it, is hidden and destroyed with it). The form
+ *          reports to `owner` (template opened, field changed, commands)
+ *          either way. Other bits are ignored; pass 0.
  *   x, y   offset in 96-DPI units from the centred position (0, 0 = centred
- *          over the owner's monitor).
+ *          on the owner's monitor).
  *   show   1: show and activate the window; 0: create it hidden.
  *   Returns 1 when the template was opened, 0 when the file is missing or
- *   malformed (the current window, if any, is left as it was). */
+ *   malformed (the current window, if any, is left as it was).
+ *
+ * Field and option names are compared ignoring the case of A-Z; an empty or
+ * unknown name matches nothing. All of them act on the current form.
+ *   VORM_GetCurrentTemplateName: the current template's name, "" when no
+ *     form is open; the engine keeps the text until the next form opens.
+ *   VORM_GetEditText: copies an edit field's text; 1 when the field exists.
+ *   VORM_SetEditText: sets an edit field's text (NULL clears it), cut to
+ *     the field's maximum length; not reported as MSG_FIELD_CHANGED.
+ *     1 when the field exists.
+ *   VORM_RadioButton_GetCheck: copies the name of the selected option of a
+ *     radio group; 1 when an option is selected.
+ *
+ * For tools in other processes every named control of a form window holds
+ * the window property "VormName" and the form window "VormTemplate", each a
+ * global atom (GlobalGetAtomNameA) of the control's or template's name.
+ * Atoms ignore case: compare the names that way. */
 
 #ifdef __cplusplus
 extern "C" {
@@ -24,9 +52,10 @@ typedef struct HWND__ *VORM_WINDOW; /* the same type as a Win32 HWND */
 
 #define VORM_FLAG_OWNED 0x80000000UL
 
-/* Messages sent to the owner window. */
+/* Messages to the owner window: MSG_TEMPLATE_OPENED is sent, MSG_FIELD_CHANGED
+ * and the buttons' WM_COMMAND (low word: command number) are posted. */
 #define MSG_TEMPLATE_OPENED 3024 /* wParam: address of the template's name */
-#define MSG_FIELD_CHANGED 3044   /* the customer changed a field */
+#define MSG_FIELD_CHANGED 3044   /* the customer changed an edit field of the current form */
 
 /* Window class of every form window. */
 #define VORM_WINDOW_CLASS "Template Window Class"

@@ -1,0 +1,78 @@
+// The six functions VORM2.dll exports (see vorm.h).
+#include <vector>
+
+#include "engine_win32.h"
+#include "text/bounded.h"
+#include "vorm.h"
+
+namespace {
+
+// The control of a named element of the current form, if it is of that kind.
+HWND FindControl(const char *name, vorm::ElementKind kind, FormWindow **owner) {
+  FormWindow *data = FormOf(CurrentForm());
+  if (data == nullptr) return nullptr;
+  const vorm::Element *element = vorm::FindNamedElement(data->form, name);
+  if (element == nullptr || element->kind != kind) return nullptr;
+  if (owner != nullptr) *owner = data;
+  return data->controls[static_cast<size_t>(element - data->form.elements.data())];
+}
+
+}  // namespace
+
+extern "C" {
+
+int VORM_Init(VORM_WINDOW) { return RegisterFormClass() && InstallKeyboardHook() ? 1 : 0; }
+
+int VORM_Create(VORM_WINDOW owner, unsigned long flags, const char *path, int x, int y,
+                int show) {
+  return OpenTemplate(owner, flags, path, x, y, show);
+}
+
+const char *VORM_GetCurrentTemplateName(void) { return CurrentFormName(); }
+
+int VORM_GetEditText(const char *field, char *dest, int capacity) {
+  if (dest == nullptr || capacity <= 0) return 0;
+  dest[0] = '\0';
+  HWND edit = FindControl(field, vorm::ElementKind::Edit, nullptr);
+  if (edit == nullptr) return 0;
+  int length = GetWindowTextLengthA(edit);
+  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+  GetWindowTextA(edit, text.data(), length + 1);
+  CopyText(dest, capacity, text.data());
+  return 1;
+}
+
+int VORM_SetEditText(const char *field, const char *text) {
+  FormWindow *data = nullptr;
+  HWND edit = FindControl(field, vorm::ElementKind::Edit, &data);
+  if (edit == nullptr) return 0;
+  const vorm::Element *element = vorm::FindNamedElement(data->form, field);
+  std::string value = text != nullptr ? text : "";
+  if (static_cast<int>(value.size()) > element->maxLength)
+    value.resize(static_cast<size_t>(element->maxLength));
+  // The edit reports the new text as a change; this one is not the customer's.
+  ++data->quietChanges;
+  SetWindowTextA(edit, value.c_str());
+  --data->quietChanges;
+  return 1;
+}
+
+int VORM_RadioButton_GetCheck(int group, char *dest, int capacity) {
+  if (dest == nullptr || capacity <= 0) return 0;
+  dest[0] = '\0';
+  FormWindow *data = FormOf(CurrentForm());
+  if (data == nullptr) return 0;
+  for (size_t i = 0; i < data->form.elements.size(); ++i) {
+    const vorm::Element &element = data->form.elements[i];
+    if (element.kind != vorm::ElementKind::Radio || element.group != group ||
+        data->controls[i] == nullptr)
+      continue;
+    if (SendMessageA(data->controls[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+      CopyText(dest, capacity, element.name.c_str());
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // extern "C"

@@ -1,0 +1,419 @@
+#include <string>
+
+#include "engine_win32.h"
+#include "text/bounded.h"
+#include "vorm.h"
+
+namespace {
+
+ATOM g_formClass = 0;
+// A form's data until its window takes it over in WM_NCCREATE; if the
+// window cannot be created the data is freed here instead.
+FormWindow *g_unattached = nullptr;
+
+COLORREF ToColorRef(unsigned rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+RECT ScaledRect(const FormWindow *data, const vorm::Element &element) {
+  RECT r;
+  r.left = ScaleToDpi(data, element.x);
+  r.top = ScaleToDpi(data, element.y);
+  r.right = r.left + ScaleToDpi(data, element.width);
+  r.bottom = r.top + ScaleToDpi(data, element.height);
+  return r;
+}
+
+// The colour a control stands on: the last panel under its middle, else
+// the window's background.
+unsigned BackdropColor(const vorm::Template &form, const vorm::Element &element) {
+  if (element.background != vorm::kNoColor) return element.background;
+  unsigned color = form.background;
+  int cx = element.x + element.width / 2;
+  int cy = element.y + element.height / 2;
+  for (const vorm::Element &panel : form.elements) {
+    if (panel.kind != vorm::ElementKind::Panel) continue;
+    if (cx >= panel.x && cx < panel.x + panel.width && cy >= panel.y &&
+        cy < panel.y + panel.height)
+      color = panel.color;
+  }
+  return color;
+}
+
+unsigned TextColor(const vorm::Template &form, const vorm::Element &element) {
+  return element.color != vorm::kNoColor ? element.color : form.color;
+}
+
+HFONT CreateBaseFont(const FormWindow *data) {
+  LOGFONTA font = {};
+  if (!data->form.fontFace.empty()) {
+    font.lfHeight = -MulDiv(data->form.fontPoints, data->dpi, 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    CopyText(font.lfFaceName, LF_FACESIZE, data->form.fontFace.c_str());
+  } else {
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+      return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    font = metrics.lfMessageFont;
+  }
+  return CreateFontIndirectA(&font);
+}
+
+HFONT CreateElementFont(const FormWindow *data, const vorm::Element &element) {
+  if (!element.bold && element.points == 0) return nullptr;
+  LOGFONTA font = {};
+  GetObjectA(data->baseFont, sizeof font, &font);
+  if (element.points != 0) font.lfHeight = -MulDiv(element.points, data->dpi, 72);
+  if (element.bold) font.lfWeight = FW_BOLD;
+  return CreateFontIndirectA(&font);
+}
+
+DWORD ControlStyle(const vorm::Element &element, const char *&className, DWORD &exStyle) {
+  DWORD style = WS_CHILD | WS_VISIBLE;
+  exStyle = 0;
+  switch (element.kind) {
+    case vorm::ElementKind::Label:
+      className = "STATIC";
+      return style | (element.align == vorm::Align::Center  ? SS_CENTER
+                      : element.align == vorm::Align::Right ? SS_RIGHT
+                                                            : SS_LEFT);
+    case vorm::ElementKind::Edit:
+      className = "EDIT";
+      exStyle = WS_EX_CLIENTEDGE;
+      style |= WS_TABSTOP | ES_AUTOHSCROLL;
+      if (element.readOnly) style |= ES_READONLY;
+      if (element.align == vorm::Align::Right) style |= ES_RIGHT;
+      if (element.align == vorm::Align::Center) style |= ES_CENTER;
+      return style;
+    case vorm::ElementKind::Button:
+      className = "BUTTON";
+      return style | WS_TABSTOP | (element.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    default:  // radio option; the engine keeps each group's one check itself
+      className = "BUTTON";
+      return style | BS_RADIOBUTTON;
+  }
+}
+
+void AttachName(HWND window, const char *property, const std::string &name) {
+  if (name.empty()) return;
+  ATOM atom = GlobalAddAtomA(name.c_str());
+  if (atom != 0) SetPropA(window, property, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
+}
+
+void DetachName(HWND window, const char *property) {
+  HANDLE value = RemovePropA(window, property);
+  if (value != nullptr) GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(value)));
+}
+
+void CreateControls(FormWindow *data) {
+  const std::vector<vorm::Element> &elements = data->form.elements;
+  size_t count = elements.size();
+  data->controls.assign(count, nullptr);
+  data->fonts.assign(count, nullptr);
+  data->bitmaps.assign(count, nullptr);
+  data->brushes.assign(count, nullptr);
+  for (size_t i = 0; i < count; ++i) {
+    const vorm::Element &element = elements[i];
+    RECT r = ScaledRect(data, element);
+    if (element.kind == vorm::ElementKind::Panel) {
+      data->brushes[i] = CreateSolidBrush(ToColorRef(element.color));
+      continue;
+    }
+    if (element.kind == vorm::ElementKind::Image) {
+      std::string file = vorm::ResolveBeside(data->path, element.target);
+      data->bitmaps[i] = static_cast<HBITMAP>(
+          LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+      continue;
+    }
+    if (element.kind == vorm::ElementKind::Group || element.kind == vorm::ElementKind::Separator) {
+      data->brushes[i] = CreateSolidBrush(ToColorRef(BackdropColor(data->form, element)));
+      continue;
+    }
+    const char *className = "STATIC";
+    DWORD exStyle = 0;
+    DWORD style = ControlStyle(element, className, exStyle);
+    HWND control = CreateWindowExA(
+        exStyle, className, element.text.c_str(), style, r.left, r.top, r.right - r.left,
+        r.bottom - r.top, data->window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), EngineInstance(),
+        nullptr);
+    if (control == nullptr) continue;
+    data->controls[i] = control;
+    data->fonts[i] = CreateElementFont(data, element);
+    SendMessageA(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(data->fonts[i] ? data->fonts[i] : data->baseFont), FALSE);
+    if (element.kind == vorm::ElementKind::Edit) {
+      SendMessageA(control, EM_LIMITTEXT, element.maxLength, 0);
+      int margin = ScaleToDpi(data, 3);
+      SendMessageA(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+    } else {
+      data->brushes[i] = CreateSolidBrush(ToColorRef(BackdropColor(data->form, element)));
+    }
+    if (element.kind == vorm::ElementKind::Radio && element.selected)
+      SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
+    AttachName(control, kVormNameProperty, element.name);
+  }
+}
+
+void PaintGroup(const FormWindow *data, HDC dc, size_t index) {
+  const vorm::Element &element = data->form.elements[index];
+  RECT r = ScaledRect(data, element);
+  HGDIOBJ oldFont = SelectObject(dc, data->baseFont);
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  RECT frame = r;
+  frame.top += metrics.tmHeight / 2;
+  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+  if (!element.text.empty()) {
+    RECT caption = {r.left + ScaleToDpi(data, 8), r.top, r.right - ScaleToDpi(data, 8),
+                    r.top + metrics.tmHeight};
+    RECT measured = caption;
+    DrawTextA(dc, element.text.c_str(), -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+    int pad = ScaleToDpi(data, 3);
+    RECT fill = {measured.left - pad, caption.top, measured.right + pad, caption.bottom};
+    FillRect(dc, &fill, data->brushes[index]);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(TextColor(data->form, element)));
+    DrawTextA(dc, element.text.c_str(), -1, &caption, DT_SINGLELINE | DT_LEFT | DT_TOP);
+  }
+  SelectObject(dc, oldFont);
+}
+
+void PaintImage(const FormWindow *data, HDC dc, size_t index) {
+  HBITMAP bitmap = data->bitmaps[index];
+  if (bitmap == nullptr) return;
+  const vorm::Element &element = data->form.elements[index];
+  BITMAP info = {};
+  GetObjectA(bitmap, sizeof info, &info);
+  int x = ScaleToDpi(data, element.x), y = ScaleToDpi(data, element.y);
+  int width = element.width != 0 ? ScaleToDpi(data, element.width) : ScaleToDpi(data, info.bmWidth);
+  int height =
+      element.height != 0 ? ScaleToDpi(data, element.height) : ScaleToDpi(data, info.bmHeight);
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(source, bitmap);
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, x, y, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+  SelectObject(source, old);
+  DeleteDC(source);
+}
+
+void PaintSeparator(const FormWindow *data, HDC dc, size_t index) {
+  const vorm::Element &element = data->form.elements[index];
+  RECT r = ScaledRect(data, element);
+  if (element.color == vorm::kNoColor) {
+    r.bottom = r.top + 2;
+    DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
+    return;
+  }
+  r.bottom = r.top + (data->dpi >= 144 ? 2 : 1);
+  HBRUSH brush = CreateSolidBrush(ToColorRef(element.color));
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+}
+
+// Panels, images, group frames and lines are painted by the window itself,
+// in template order, beneath the controls.
+void PaintForm(FormWindow *data) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(data->window, &paint);
+  for (size_t i = 0; i < data->form.elements.size(); ++i) {
+    switch (data->form.elements[i].kind) {
+      case vorm::ElementKind::Panel: {
+        RECT r = ScaledRect(data, data->form.elements[i]);
+        FillRect(dc, &r, data->brushes[i]);
+        break;
+      }
+      case vorm::ElementKind::Image: PaintImage(data, dc, i); break;
+      case vorm::ElementKind::Group: PaintGroup(data, dc, i); break;
+      case vorm::ElementKind::Separator: PaintSeparator(data, dc, i); break;
+      default: break;
+    }
+  }
+  EndPaint(data->window, &paint);
+}
+
+LRESULT ControlColors(FormWindow *data, HDC dc, HWND control) {
+  size_t index = ElementOfControl(data, control);
+  if (index >= data->form.elements.size()) return 0;
+  const vorm::Element &element = data->form.elements[index];
+  if (element.kind == vorm::ElementKind::Edit) {  // a read-only field
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_3DFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
+  }
+  SetTextColor(dc, ToColorRef(TextColor(data->form, element)));
+  SetBkColor(dc, ToColorRef(BackdropColor(data->form, element)));
+  return reinterpret_cast<LRESULT>(data->brushes[index]);
+}
+
+void OnControlCommand(FormWindow *data, WPARAM wParam, HWND control) {
+  size_t index = ElementOfControl(data, control);
+  if (index >= data->form.elements.size()) return;
+  const vorm::Element &element = data->form.elements[index];
+  int code = HIWORD(wParam);
+  if (element.kind == vorm::ElementKind::Edit && code == EN_CHANGE) {
+    // Only the customer's changes on the current form are reported.
+    if (data->quietChanges == 0 && data->window == CurrentForm() && data->owner != nullptr)
+      PostMessageA(data->owner, MSG_FIELD_CHANGED, 0, 0);
+  } else if (element.kind == vorm::ElementKind::Button && code == BN_CLICKED) {
+    // Carried out from the window's own queue: a button that opens another
+    // template destroys this window and must not do it under its own click.
+    PostMessageA(data->window, kPressMessage, index, 0);
+  } else if (element.kind == vorm::ElementKind::Radio &&
+             (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
+    SelectRadio(data, index);
+  }
+}
+
+void ReleaseForm(FormWindow *data) {
+  for (HFONT font : data->fonts)
+    if (font != nullptr) DeleteObject(font);
+  for (HBITMAP bitmap : data->bitmaps)
+    if (bitmap != nullptr) DeleteObject(bitmap);
+  for (HBRUSH brush : data->brushes)
+    if (brush != nullptr) DeleteObject(brush);
+  if (data->backgroundBrush != nullptr) DeleteObject(data->backgroundBrush);
+  if (data->baseFont != nullptr) DeleteObject(data->baseFont);
+  delete data;
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    FormWindow *created =
+        static_cast<FormWindow *>(reinterpret_cast<CREATESTRUCTA *>(lParam)->lpCreateParams);
+    created->window = window;
+    g_unattached = nullptr;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
+  FormWindow *data = FormOf(window);
+  if (data == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(window, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, data->backgroundBrush);
+      return 1;
+    }
+    case WM_PAINT:
+      PaintForm(data);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      LRESULT brush = ControlColors(data, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      if (brush != 0) return brush;
+      break;
+    }
+    case WM_COMMAND:
+      if (lParam != 0) OnControlCommand(data, wParam, reinterpret_cast<HWND>(lParam));
+      return 0;
+    case kPressMessage:
+      if (wParam < data->form.elements.size() &&
+          data->form.elements[wParam].kind == vorm::ElementKind::Button)
+        PressButton(data, wParam);
+      return 0;
+    case WM_ACTIVATE:
+      // Focus comes back to the control that had it, as in a dialog.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window, focus)) data->lastFocus = focus;
+      } else if (data->lastFocus != nullptr && IsWindow(data->lastFocus)) {
+        SetFocus(data->lastFocus);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      ForgetForm(window);
+      for (HWND control : data->controls)
+        if (control != nullptr) DetachName(control, kVormNameProperty);
+      DetachName(window, kVormTemplateProperty);
+      break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      ReleaseForm(data);
+      return DefWindowProcA(window, message, wParam, lParam);
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool RegisterFormClass() {
+  if (g_formClass != 0) return true;
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = FormProc;
+  wc.hInstance = EngineInstance();
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.lpszClassName = VORM_WINDOW_CLASS;
+  g_formClass = RegisterClassExA(&wc);
+  return g_formClass != 0;
+}
+
+bool IsFormWindow(HWND window) {
+  return g_formClass != 0 && window != nullptr &&
+         GetClassLongPtrA(window, GCW_ATOM) == static_cast<ULONG_PTR>(g_formClass) &&
+         GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+}
+
+FormWindow *FormOf(HWND window) {
+  if (!IsFormWindow(window)) return nullptr;
+  return reinterpret_cast<FormWindow *>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+int ScaleToDpi(const FormWindow *data, int value) { return MulDiv(value, data->dpi, 96); }
+
+size_t ElementOfControl(const FormWindow *data, HWND control) {
+  for (size_t i = 0; i < data->controls.size(); ++i)
+    if (control != nullptr && data->controls[i] == control) return i;
+  return data->form.elements.size();
+}
+
+HWND CreateFormWindow(FormWindow *data, int x, int y) {
+  HDC screen = GetDC(nullptr);
+  data->dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  if (data->dpi <= 0) data->dpi = 96;
+  data->baseFont = CreateBaseFont(data);
+  data->backgroundBrush = CreateSolidBrush(ToColorRef(data->form.background));
+
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  RECT frame = {0, 0, ScaleToDpi(data, data->form.width), ScaleToDpi(data, data->form.height)};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+
+  // Centred on the owner's monitor, then moved by (x, y).
+  HWND owner = (data->flags & VORM_FLAG_OWNED) ? data->owner : nullptr;
+  HMONITOR monitor = data->owner != nullptr
+                         ? MonitorFromWindow(data->owner, MONITOR_DEFAULTTOPRIMARY)
+                         : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  GetMonitorInfoA(monitor, &info);
+  const RECT &work = info.rcWork;
+  int left = work.left + (work.right - work.left - width) / 2 + ScaleToDpi(data, x);
+  int top = work.top + (work.bottom - work.top - height) / 2 + ScaleToDpi(data, y);
+  if (left < work.left) left = work.left;
+  if (top < work.top) top = work.top;
+
+  g_unattached = data;
+  HWND window = CreateWindowExA(exStyle, VORM_WINDOW_CLASS, data->form.title.c_str(), style, left,
+                                top, width, height, owner, nullptr, EngineInstance(), data);
+  if (window == nullptr) {
+    if (g_unattached != nullptr) ReleaseForm(g_unattached);
+    g_unattached = nullptr;
+    return nullptr;
+  }
+  CreateControls(data);
+  AttachName(window, kVormTemplateProperty, data->form.name);
+  return window;
+}

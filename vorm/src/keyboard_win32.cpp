@@ -1,0 +1,194 @@
+#include "engine_win32.h"
+
+namespace {
+
+// The host's message loop has no IsDialogMessage: the engine watches the
+// keys its thread takes from the queue and moves the focus like a dialog.
+// Mnemonics are taken from WM_SYSCHAR, not the Alt+letter key press, which
+// must reach the window so that releasing Alt does not open the system menu.
+HHOOK g_hook = nullptr;
+
+bool IsRadio(const FormWindow *data, size_t index) {
+  return data->form.elements[index].kind == vorm::ElementKind::Radio;
+}
+
+bool IsChecked(const FormWindow *data, size_t index) {
+  return data->controls[index] != nullptr &&
+         SendMessageA(data->controls[index], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The options of index's radio group in template order.
+std::vector<size_t> GroupOf(const FormWindow *data, size_t index) {
+  std::vector<size_t> options;
+  for (size_t i = 0; i < data->form.elements.size(); ++i)
+    if (IsRadio(data, i) && data->form.elements[i].group == data->form.elements[index].group &&
+        data->controls[i] != nullptr)
+      options.push_back(i);
+  return options;
+}
+
+size_t Count(const FormWindow *data) { return data->form.elements.size(); }
+
+void MoveFocus(FormWindow *data, bool forward) {
+  size_t count = Count(data);
+  if (count == 0) return;
+  size_t current = ElementOfControl(data, GetFocus());
+  size_t at = current < count ? current : (forward ? count - 1 : 0);
+  for (size_t step = 0; step < count; ++step) {
+    at = forward ? (at + 1) % count : (at + count - 1) % count;
+    if (TakesFocus(data, at)) {
+      FocusElement(data, at, true);
+      return;
+    }
+  }
+}
+
+void MoveInGroup(FormWindow *data, size_t index, bool forward) {
+  std::vector<size_t> options = GroupOf(data, index);
+  for (size_t k = 0; k < options.size(); ++k) {
+    if (options[k] != index) continue;
+    size_t next = options[forward ? (k + 1) % options.size() : (k + options.size() - 1) % options.size()];
+    SelectRadio(data, next);
+    FocusElement(data, next, false);
+    return;
+  }
+}
+
+size_t DefaultButton(const FormWindow *data) {
+  for (size_t i = 0; i < Count(data); ++i)
+    if (data->form.elements[i].isDefault && data->controls[i] != nullptr) return i;
+  return Count(data);
+}
+
+// The letter after a single '&' of a caption, upper case; 0 when none.
+char MnemonicOf(const std::string &text) {
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    char c = text[i + 1];
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  return 0;
+}
+
+bool Mnemonic(FormWindow *data, WPARAM key) {
+  for (size_t i = 0; i < Count(data); ++i) {
+    const vorm::Element &element = data->form.elements[i];
+    if (data->controls[i] == nullptr || MnemonicOf(element.text) != static_cast<char>(key))
+      continue;
+    switch (element.kind) {
+      case vorm::ElementKind::Button:
+        FocusElement(data, i, false);
+        PostMessageA(data->window, kPressMessage, i, 0);
+        return true;
+      case vorm::ElementKind::Radio:
+        SelectRadio(data, i);
+        FocusElement(data, i, false);
+        return true;
+      case vorm::ElementKind::Label:  // a label's letter reaches the field after it
+        for (size_t next = i + 1; next < Count(data); ++next) {
+          if (TakesFocus(data, next)) {
+            FocusElement(data, next, true);
+            return true;
+          }
+        }
+        return false;
+      default:
+        return false;
+    }
+  }
+  return false;
+}
+
+bool HandleKey(FormWindow *data, const MSG &msg) {
+  bool control = GetKeyState(VK_CONTROL) < 0;
+  bool shift = GetKeyState(VK_SHIFT) < 0;
+  if (msg.message == WM_SYSCHAR) {
+    WPARAM key = (msg.wParam >= 'a' && msg.wParam <= 'z') ? msg.wParam - 'a' + 'A' : msg.wParam;
+    return !control && Mnemonic(data, key);
+  }
+  size_t focus = ElementOfControl(data, GetFocus());
+  switch (msg.wParam) {
+    case VK_TAB:
+      if (control) return false;
+      MoveFocus(data, !shift);
+      return true;
+    case VK_RETURN: {
+      size_t press = (focus < Count(data) && data->form.elements[focus].kind == vorm::ElementKind::Button)
+                         ? focus
+                         : DefaultButton(data);
+      if (press >= Count(data)) return false;
+      PostMessageA(data->window, kPressMessage, press, 0);
+      return true;
+    }
+    case VK_UP:
+    case VK_LEFT:
+    case VK_DOWN:
+    case VK_RIGHT:
+      if (focus >= Count(data) || !IsRadio(data, focus)) return false;
+      MoveInGroup(data, focus, msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT);
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  MSG *msg = reinterpret_cast<MSG *>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE &&
+      (msg->message == WM_KEYDOWN || msg->message == WM_SYSCHAR) && msg->hwnd != nullptr) {
+    HWND root = GetAncestor(msg->hwnd, GA_ROOT);
+    FormWindow *data = FormOf(root);
+    if (data != nullptr && IsWindowEnabled(root) && HandleKey(data, *msg)) msg->message = WM_NULL;
+  }
+  return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+}  // namespace
+
+bool InstallKeyboardHook() {
+  if (g_hook == nullptr)
+    g_hook = SetWindowsHookExA(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
+  return g_hook != nullptr;
+}
+
+bool TakesFocus(const FormWindow *data, size_t index) {
+  HWND control = data->controls[index];
+  if (control == nullptr || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+  const vorm::Element &element = data->form.elements[index];
+  switch (element.kind) {
+    case vorm::ElementKind::Edit:
+      return !element.readOnly;  // read-only amounts are read, not visited
+    case vorm::ElementKind::Button:
+      return true;
+    case vorm::ElementKind::Radio: {
+      // One stop per group: its selected option, else its first.
+      std::vector<size_t> options = GroupOf(data, index);
+      for (size_t option : options)
+        if (IsChecked(data, option)) return option == index;
+      return !options.empty() && options.front() == index;
+    }
+    default:
+      return false;
+  }
+}
+
+void FocusElement(FormWindow *data, size_t index, bool selectText) {
+  HWND control = data->controls[index];
+  if (control == nullptr) return;
+  SetFocus(control);
+  data->lastFocus = control;
+  if (selectText && data->form.elements[index].kind == vorm::ElementKind::Edit)
+    SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
+size_t FirstFocusElement(const FormWindow *data) {
+  for (size_t i = 0; i < Count(data); ++i)
+    if (data->form.elements[i].kind == vorm::ElementKind::Edit && TakesFocus(data, i)) return i;
+  for (size_t i = 0; i < Count(data); ++i)
+    if (TakesFocus(data, i)) return i;
+  return Count(data);
+}

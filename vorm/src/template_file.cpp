@@ -1,0 +1,46 @@
+#include <cstdio>
+
+#include "template.h"
+
+namespace vorm {
+
+bool LoadTemplate(const char *path, Template &out, TemplateError &error) {
+  error = TemplateError();
+  if (path == nullptr || path[0] == '\0') {
+    error.reason = "no template file named";
+    return false;
+  }
+  std::FILE *file = std::fopen(path, "rb");
+  if (file == nullptr) {
+    error.reason = std::string("cannot open ") + path;
+    return false;
+  }
+  std::string text;
+  char chunk[4096];
+  std::size_t got = 0;
+  bool tooLarge = false;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+    text.append(chunk, got);
+    if (static_cast<long>(text.size()) > kMaxTemplateBytes) {
+      tooLarge = true;
+      break;
+    }
+  }
+  std::fclose(file);
+  if (tooLarge) {
+    error.reason = "the file is larger than " + std::to_string(kMaxTemplateBytes) + " bytes";
+    return false;
+  }
+  return ParseTemplate(text, out, error);
+}
+
+std::string ResolveBeside(const std::string &templatePath, const std::string &name) {
+  bool absolute = !name.empty() && (name[0] == '\\' || name[0] == '/' ||
+                                    (name.size() > 1 && name[1] == ':'));
+  if (absolute) return name;
+  std::size_t slash = templatePath.find_last_of("\\/");
+  if (slash == std::string::npos) return name;
+  return templatePath.substr(0, slash + 1) + name;
+}
+
+}  // namespace vorm

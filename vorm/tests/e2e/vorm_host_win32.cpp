@@ -1,0 +1,214 @@
+// vorm_host: owns the form engine's windows the way the launcher does, for
+// the end-to-end tests of VORM2.dll.
+//
+//   vorm_host.exe TEMPLATE LOG COMMANDS [PREFILL_FIELD PREFILL_TEXT]
+//
+// It opens TEMPLATE with VORM_Create(owner, 0x80000000, path, 0, 0, 1),
+// runs the plain GetMessage/TranslateMessage/DispatchMessage loop and
+// appends one tab-separated line to LOG for each thing it sees:
+//   opened NAME forms=N visible=0|1 fields=N   (message 3024)
+//   changed                                   (message 3044)
+//   command N                                 (WM_COMMAND)
+//   closed                                    (no form window is left)
+// PREFILL_FIELD is set to PREFILL_TEXT with VORM_SetEditText inside 3024.
+//
+// Every 100 ms it carries out the new lines of the file COMMANDS:
+//   set FIELD TEXT        VORM_SetEditText           -> set RESULT
+//   get FIELD CAPACITY    VORM_GetEditText           -> get RESULT TEXT intact=0|1
+//   check GROUP CAPACITY  VORM_RadioButton_GetCheck  -> check RESULT TEXT intact=0|1
+//   name                  VORM_GetCurrentTemplateName -> name TEXT
+//   create PATH           VORM_Create                -> create RESULT
+//   quit                  ends the loop
+// "intact" tells whether the bytes after the capacity were left alone.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "vorm.h"
+
+namespace {
+
+const UINT_PTR kTimer = 1;
+const char kGuard = '\x5A';
+const int kGuardBytes = 16;
+
+std::string g_log;
+std::string g_commands;
+size_t g_commandsDone = 0;
+std::string g_prefillField, g_prefillText;
+
+void Log(const std::string &line) {
+  if (FILE *file = fopen(g_log.c_str(), "ab")) {
+    fputs((line + "\n").c_str(), file);
+    fclose(file);
+  }
+}
+
+int CountForms() {
+  int count = 0;
+  for (HWND h = FindWindowExA(nullptr, nullptr, VORM_WINDOW_CLASS, nullptr); h != nullptr;
+       h = FindWindowExA(nullptr, h, VORM_WINDOW_CLASS, nullptr))
+    ++count;
+  return count;
+}
+
+BOOL CALLBACK CountNamed(HWND child, LPARAM count) {
+  if (GetPropA(child, "VormName") != nullptr) ++*reinterpret_cast<int *>(count);
+  return TRUE;
+}
+
+// The form window of the template just opened: the one carrying its name.
+HWND FormNamed(const char *name) {
+  for (HWND h = FindWindowExA(nullptr, nullptr, VORM_WINDOW_CLASS, nullptr); h != nullptr;
+       h = FindWindowExA(nullptr, h, VORM_WINDOW_CLASS, nullptr)) {
+    char text[256] = "";
+    HANDLE atom = GetPropA(h, "VormTemplate");
+    if (atom != nullptr &&
+        GlobalGetAtomNameA(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(atom)), text, sizeof text) &&
+        lstrcmpA(text, name) == 0)
+      return h;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> SplitTabs(const std::string &line) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (true) {
+    size_t tab = line.find('\t', start);
+    parts.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return parts;
+    start = tab + 1;
+  }
+}
+
+// A read into a buffer of `capacity` bytes followed by guard bytes.
+std::string GuardedRead(int capacity, bool &intact,
+                        int (*read)(const void *key, char *dest, int capacity), const void *key,
+                        int &result) {
+  std::vector<char> buffer(static_cast<size_t>(capacity) + kGuardBytes, kGuard);
+  result = read(key, buffer.data(), capacity);
+  intact = true;
+  for (int i = capacity; i < capacity + kGuardBytes; ++i) intact = intact && buffer[i] == kGuard;
+  std::string text;
+  for (int i = 0; i < capacity && buffer[i] != '\0'; ++i) text += buffer[i];
+  return text;
+}
+
+int ReadField(const void *key, char *dest, int capacity) {
+  return VORM_GetEditText(static_cast<const char *>(key), dest, capacity);
+}
+
+int ReadGroup(const void *key, char *dest, int capacity) {
+  return VORM_RadioButton_GetCheck(*static_cast<const int *>(key), dest, capacity);
+}
+
+void RunCommand(HWND owner, const std::string &line) {
+  std::vector<std::string> p = SplitTabs(line);
+  const std::string &verb = p[0];
+  if (verb == "set" && p.size() == 3) {
+    Log("set\t" + std::to_string(VORM_SetEditText(p[1].c_str(), p[2].c_str())));
+  } else if ((verb == "get" || verb == "check") && p.size() == 3) {
+    bool intact = false;
+    int result = 0;
+    int group = atoi(p[1].c_str());
+    std::string text =
+        verb == "get" ? GuardedRead(atoi(p[2].c_str()), intact, ReadField, p[1].c_str(), result)
+                      : GuardedRead(atoi(p[2].c_str()), intact, ReadGroup, &group, result);
+    Log(verb + "\t" + std::to_string(result) + "\t" + text + "\tintact=" + (intact ? "1" : "0"));
+  } else if (verb == "name") {
+    Log(std::string("name\t") + VORM_GetCurrentTemplateName());
+  } else if (verb == "create" && p.size() == 2) {
+    Log("create\t" + std::to_string(VORM_Create(owner, VORM_FLAG_OWNED, p[1].c_str(), 0, 0, 1)));
+  } else if (verb == "quit") {
+    PostQuitMessage(0);
+  } else if (!verb.empty()) {
+    Log("unknown\t" + line);
+  }
+}
+
+void RunNewCommands(HWND owner) {
+  FILE *file = fopen(g_commands.c_str(), "rb");
+  if (file == nullptr) return;
+  std::string text;
+  char chunk[1024];
+  size_t got = 0;
+  while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
+  fclose(file);
+  // Only whole lines: the test may be writing the file right now.
+  size_t end = text.rfind('\n');
+  if (end == std::string::npos || end + 1 <= g_commandsDone) return;
+  std::string fresh = text.substr(g_commandsDone, end + 1 - g_commandsDone);
+  g_commandsDone = end + 1;
+  size_t start = 0;
+  while (start < fresh.size()) {
+    size_t newline = fresh.find('\n', start);
+    std::string line = fresh.substr(start, newline - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    RunCommand(owner, line);
+    start = newline + 1;
+  }
+}
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case MSG_TEMPLATE_OPENED: {
+      const char *name = reinterpret_cast<const char *>(wParam);
+      HWND form = FormNamed(name);
+      int fields = 0;
+      if (form != nullptr) EnumChildWindows(form, CountNamed, reinterpret_cast<LPARAM>(&fields));
+      if (!g_prefillField.empty()) VORM_SetEditText(g_prefillField.c_str(), g_prefillText.c_str());
+      Log(std::string("opened\t") + name + "\tforms=" + std::to_string(CountForms()) +
+          "\tvisible=" + (form != nullptr && IsWindowVisible(form) ? "1" : "0") +
+          "\tfields=" + std::to_string(fields));
+      return 0;
+    }
+    case MSG_FIELD_CHANGED:
+      Log("changed");
+      return 0;
+    case WM_COMMAND:
+      Log("command\t" + std::to_string(LOWORD(wParam)));
+      return 0;
+    case WM_TIMER:
+      RunNewCommands(window);
+      if (CountForms() == 0) {
+        Log("closed");
+        PostQuitMessage(0);
+      }
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  if (__argc < 4) return 2;
+  g_log = __argv[2];
+  g_commands = __argv[3];
+  if (__argc >= 6) {
+    g_prefillField = __argv[4];
+    g_prefillText = __argv[5];
+  }
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = OwnerProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = "VormHostOwner";
+  RegisterClassA(&wc);
+  if (!VORM_Init(nullptr)) return 3;
+  HWND owner = CreateWindowExA(0, "VormHostOwner", "vorm host", WS_POPUP, 0, 0, 1, 1, nullptr,
+                               nullptr, instance, nullptr);
+  SetTimer(owner, kTimer, 100, nullptr);
+  int created = VORM_Create(owner, VORM_FLAG_OWNED, __argv[1], 0, 0, 1);
+  Log("create\t" + std::to_string(created));
+  if (!created) return 1;
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}

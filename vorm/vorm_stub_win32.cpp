@@ -1,2 +1,0 @@
-#include "vorm.h"
-int VORM_Init(VORM_WINDOW) { return 1; }
