@@ -1,0 +1,83 @@
+"""Runs VelInst.exe from an assembled disc under wine64 for tools/demo.
+
+On the display named by DISPLAY it waits for the program to end after the
+screenshot; without DISPLAY it starts a private X server, takes the
+screenshot and ends the program. Exit codes: 0 screenshot taken, 3 the
+program showed no start screen, 1 a failure of the machinery.
+"""
+import os
+import signal
+import sys
+import time
+from pathlib import Path
+
+from velinst_e2e import (WINE, WINESERVER, HarnessError, Prefix, Program, is_xvfb,
+                         run_bounded, start_xvfb)
+
+START_SCREEN_CLASS = "Template Window Class"
+START_TIMEOUT = 30
+# A person at the display ends the program; past this the demo ends it.
+ON_DISPLAY_LIMIT = 4 * 3600
+
+
+def start_screen_shown(env, winctl, program):
+    """Waits until the start screen appears (True) or the program ends or
+    the time is up (False)."""
+    deadline = time.monotonic() + START_TIMEOUT
+    while time.monotonic() < deadline and program.running():
+        result = run_bounded([WINE, winctl, "wait", START_SCREEN_CLASS, "1000"], env, 30,
+                             check=False)
+        if result.returncode == 0:
+            return True
+    return False
+
+
+def main(build, disc):
+    build, disc = Path(build).resolve(), Path(disc).resolve()
+    winctl = build / "tests" / "e2e" / "winctl.exe"
+    screens = build / "e2e" / "screens"
+    screens.mkdir(parents=True, exist_ok=True)
+    prefix = Prefix(build)
+    prefix.ensure()
+
+    own_display = not os.environ.get("DISPLAY")
+    xvfb_pid = None
+    if own_display:
+        display, xvfb_pid = start_xvfb(build / "e2e" / "xvfb-demo.log")
+    else:
+        display = os.environ["DISPLAY"]
+    env = prefix.env(display)
+    if not own_display and os.environ.get("XAUTHORITY"):
+        env["XAUTHORITY"] = os.environ["XAUTHORITY"]
+    program = None
+    try:
+        run_bounded([WINESERVER, "-p"], env, 30, capture=False)
+        program = Program([WINE, disc / "VelInst.exe"], env, disc,
+                          build / "e2e" / "logs" / "demo.log")
+        if not start_screen_shown(env, winctl, program):
+            return 3
+        time.sleep(1)  # let the screens finish painting
+        shot = screens / "demo.png"
+        run_bounded(["import", "-display", display, "-window", "root", shot], env, 30)
+        print(f"screenshot: {shot}")
+        if not own_display:
+            print("demo: close the program to end the demo")
+            program.wait(ON_DISPLAY_LIMIT)
+        return 0
+    finally:
+        if program is not None:
+            program.kill()
+        prefix.stop_server()
+        if xvfb_pid is not None and is_xvfb(xvfb_pid):
+            os.kill(xvfb_pid, signal.SIGTERM)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        print("usage: demo.py BUILD_DIR DISC_DIR", file=sys.stderr)
+        sys.exit(2)
+    try:
+        sys.exit(main(sys.argv[1], sys.argv[2]))
+    except HarnessError as error:
+        print(f"demo: {error}", file=sys.stderr)
+        sys.exit(1)

@@ -1,0 +1,46 @@
+// A stand-in for the programs the launcher starts (the installer, the web
+// browser): it appends one line to a log so a test can see exactly how it
+// was started, and ends at once with code 0. The log is the file named by
+// VELINST_LAUNCH_LOG, else launch_log.txt beside the program.
+//
+// Line format: program=<module path>\tcommand_line=<as given>\tdirectory=<cwd>
+// with backslashes kept as they are (the fields never hold tabs or newlines).
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string ModulePath() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+std::string LogPath() {
+  char path[MAX_PATH] = "";
+  DWORD length = GetEnvironmentVariableA("VELINST_LAUNCH_LOG", path, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) return path;
+  std::string own = ModulePath();
+  return own.substr(0, own.find_last_of("\\/:") + 1) + "launch_log.txt";
+}
+
+std::string CurrentDirectory() {
+  char path[MAX_PATH] = "";
+  GetCurrentDirectoryA(MAX_PATH, path);
+  return path;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const std::string line = "program=" + ModulePath() + "\tcommand_line=" + GetCommandLineA() +
+                           "\tdirectory=" + CurrentDirectory() + "\r\n";
+  HANDLE log = CreateFileA(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (log == INVALID_HANDLE_VALUE) return 1;
+  DWORD written = 0;
+  WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  CloseHandle(log);
+  return 0;
+}

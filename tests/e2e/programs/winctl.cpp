@@ -1,0 +1,366 @@
+// winctl: drives the windows of other programs running under the same
+// wineserver, for the end-to-end tests. Every result is printed as one line
+// per object of tab-separated name=value fields (tabs, newlines and
+// backslashes in texts escaped), so the tests parse it without guessing.
+//
+// Exit codes: 0 done, 1 not found (or not gone in time), 2 bad usage.
+//
+// A WINDOW argument is a handle in hex (0x...) or a window class name: the
+// first visible top-level window of that class, else the first hidden one.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const DWORD kPollMs = 50;
+const UINT kSendTimeoutMs = 5000;
+const int kMessageBoxTextId = 0xFFFF;
+
+std::string Escape(const char *text) {
+  std::string out;
+  for (const char *p = text; *p != '\0'; ++p) {
+    switch (*p) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default: out += *p;
+    }
+  }
+  return out;
+}
+
+std::string Hex(unsigned long long value) {
+  char text[32];
+  snprintf(text, sizeof text, "0x%llx", value);
+  return text;
+}
+
+std::string HandleText(HWND window) {
+  return Hex(reinterpret_cast<unsigned long long>(window));
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// Text through WM_GETTEXT, which reaches the control's own buffer even in
+// another process (GetWindowText would read only the cached caption there).
+std::string TextOf(HWND window) {
+  std::vector<char> text(32768, '\0');
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(),
+                           reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                           kSendTimeoutMs, &ignored))
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  text.back() = '\0';
+  return text.data();
+}
+
+// The name the form engine gives a window through a property holding a
+// global atom.
+std::string AtomProperty(HWND window, const char *property) {
+  HANDLE value = GetPropA(window, property);
+  char name[256] = "";
+  if (value != nullptr)
+    GlobalGetAtomNameA(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(value)), name,
+                       sizeof name);
+  return name;
+}
+
+std::string RectText(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  char text[96];
+  snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+  return text;
+}
+
+std::string Field(const char *name, const std::string &value) {
+  return std::string(name) + "=" + value;
+}
+
+void PrintLine(const std::vector<std::string> &fields) {
+  std::string line;
+  for (const std::string &field : fields) {
+    if (!line.empty()) line += '\t';
+    line += field;
+  }
+  printf("%s\n", line.c_str());
+  fflush(stdout);
+}
+
+void PrintTopLevel(HWND window) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char title[1024] = "";
+  GetWindowTextA(window, title, sizeof title);
+  PrintLine({Field("hwnd", HandleText(window)), Field("class", Escape(ClassOf(window).c_str())),
+             Field("title", Escape(title)),
+             Field("owner", HandleText(GetWindow(window, GW_OWNER))),
+             Field("rect", RectText(window)),
+             Field("style", Hex(static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)))),
+             Field("exstyle", Hex(static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)))),
+             Field("visible", IsWindowVisible(window) ? "1" : "0"),
+             Field("pid", std::to_string(pid)),
+             Field("template", Escape(AtomProperty(window, "VormTemplate").c_str()))});
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> windows;
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+bool TitleMatches(HWND window, const char *title) {
+  if (title == nullptr) return true;
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return strcmp(text, title) == 0;
+}
+
+// First visible top-level window of the class (and title), else the first
+// hidden one; nullptr when there is none.
+HWND FindTopLevel(const char *className, const char *title) {
+  HWND hidden = nullptr;
+  for (HWND window : TopLevelWindows()) {
+    if (ClassOf(window) != className || !TitleMatches(window, title)) continue;
+    if (IsWindowVisible(window)) return window;
+    if (hidden == nullptr) hidden = window;
+  }
+  return hidden;
+}
+
+HWND ResolveWindow(const char *target) {
+  if (strncmp(target, "0x", 2) == 0 || strncmp(target, "0X", 2) == 0) {
+    HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(strtoull(target, nullptr, 16)));
+    return IsWindow(window) ? window : nullptr;
+  }
+  return FindTopLevel(target, nullptr);
+}
+
+// A control of the form window by the name the form engine gave it.
+HWND FindNamedControl(HWND form, const char *name) {
+  for (HWND child : ChildWindows(form))
+    if (AtomProperty(child, "VormName") == name) return child;
+  return nullptr;
+}
+
+DWORD ParseMs(const char *text) { return static_cast<DWORD>(strtoul(text, nullptr, 10)); }
+
+// Polls `found` until it returns a window or the time is up.
+template <typename Finder>
+HWND WaitFor(DWORD timeoutMs, Finder found) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    HWND window = found();
+    if (window != nullptr) return window;
+    if (GetTickCount() - start >= timeoutMs) return nullptr;
+    Sleep(kPollMs);
+  }
+}
+
+int NotFound(const char *what) {
+  fprintf(stderr, "winctl: %s not found\n", what);
+  return 1;
+}
+
+int List() {
+  for (HWND window : TopLevelWindows()) PrintTopLevel(window);
+  return 0;
+}
+
+int Wait(const char *className, DWORD timeoutMs, const char *title) {
+  HWND window = WaitFor(timeoutMs, [&] { return FindTopLevel(className, title); });
+  if (window == nullptr) return NotFound(className);
+  PrintTopLevel(window);
+  return 0;
+}
+
+int Gone(const char *className, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  while (FindTopLevel(className, nullptr) != nullptr) {
+    if (GetTickCount() - start >= timeoutMs) {
+      fprintf(stderr, "winctl: %s still there\n", className);
+      return 1;
+    }
+    Sleep(kPollMs);
+  }
+  return 0;
+}
+
+std::string CheckState(HWND control) {
+  if (ClassOf(control) != "Button") return "";
+  DWORD_PTR state = 0;
+  SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &state);
+  return std::to_string(state);
+}
+
+int Controls(const char *target) {
+  HWND form = ResolveWindow(target);
+  if (form == nullptr) return NotFound(target);
+  for (HWND child : ChildWindows(form)) {
+    PrintLine({Field("hwnd", HandleText(child)),
+               Field("id", std::to_string(GetDlgCtrlID(child))),
+               Field("name", Escape(AtomProperty(child, "VormName").c_str())),
+               Field("class", Escape(ClassOf(child).c_str())),
+               Field("text", Escape(TextOf(child).c_str())),
+               Field("style", Hex(static_cast<DWORD>(GetWindowLongPtrA(child, GWL_STYLE)))),
+               Field("rect", RectText(child)),
+               Field("visible", IsWindowVisible(child) ? "1" : "0"),
+               Field("enabled", IsWindowEnabled(child) ? "1" : "0"),
+               Field("checked", CheckState(child))});
+  }
+  return 0;
+}
+
+int SetText(const char *target, const char *name, const char *text) {
+  HWND form = ResolveWindow(target);
+  if (form == nullptr) return NotFound(target);
+  HWND control = FindNamedControl(form, name);
+  if (control == nullptr) return NotFound(name);
+  DWORD_PTR result = 0;
+  // Sent, as typing does: the edit control then notifies its parent.
+  if (!SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
+    fprintf(stderr, "winctl: %s did not answer\n", name);
+    return 1;
+  }
+  return 0;
+}
+
+int GetText(const char *target, const char *name) {
+  HWND form = ResolveWindow(target);
+  if (form == nullptr) return NotFound(target);
+  HWND control = FindNamedControl(form, name);
+  if (control == nullptr) return NotFound(name);
+  PrintLine({Field("name", Escape(name)), Field("text", Escape(TextOf(control).c_str()))});
+  return 0;
+}
+
+int Click(const char *target, const char *name) {
+  HWND form = ResolveWindow(target);
+  if (form == nullptr) return NotFound(target);
+  HWND control = FindNamedControl(form, name);
+  if (control == nullptr) return NotFound(name);
+  // Posted: the click may open a modal message box in the program, and the
+  // test must go on to read it.
+  PostMessageA(control, BM_CLICK, 0, 0);
+  return 0;
+}
+
+HWND FindMessageBox() { return FindTopLevel("#32770", nullptr); }
+
+int MessageBoxInfo(DWORD timeoutMs) {
+  HWND box = WaitFor(timeoutMs, FindMessageBox);
+  if (box == nullptr) return NotFound("message box");
+  char caption[1024] = "";
+  GetWindowTextA(box, caption, sizeof caption);
+  char text[4096] = "";
+  GetDlgItemTextA(box, kMessageBoxTextId, text, sizeof text);
+  // The icon is a static control of icon style holding an icon (Windows
+  // and Wine give it different ids).
+  bool icon = false;
+  std::string buttons;
+  for (HWND child : ChildWindows(box)) {
+    if (ClassOf(child) == "Static" && IsWindowVisible(child) &&
+        (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+      DWORD_PTR handle = 0;
+      SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &handle);
+      icon = icon || handle != 0;
+    }
+    if (ClassOf(child) != "Button" || !IsWindowVisible(child)) continue;
+    if (!buttons.empty()) buttons += "|";
+    buttons += std::to_string(GetDlgCtrlID(child)) + ":" + TextOf(child);
+  }
+  PrintLine({Field("hwnd", HandleText(box)), Field("caption", Escape(caption)),
+             Field("text", Escape(text)), Field("owner", HandleText(GetWindow(box, GW_OWNER))),
+             Field("icon", icon ? "1" : "0"),
+             Field("buttons", Escape(buttons.c_str()))});
+  return 0;
+}
+
+int CloseMessageBox(DWORD timeoutMs, int button) {
+  HWND box = WaitFor(timeoutMs, FindMessageBox);
+  if (box == nullptr) return NotFound("message box");
+  PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+  return 0;
+}
+
+int Post(const char *target, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = ResolveWindow(target);
+  if (window == nullptr) return NotFound(target);
+  return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+}
+
+int Language() {
+  printf("system_language=0x%04x\tuser_language=0x%04x\n", GetSystemDefaultLangID(),
+         GetUserDefaultLangID());
+  return 0;
+}
+
+int Usage() {
+  fprintf(stderr,
+          "usage: winctl list\n"
+          "       winctl wait CLASS TIMEOUT_MS [TITLE]\n"
+          "       winctl gone CLASS TIMEOUT_MS\n"
+          "       winctl controls WINDOW\n"
+          "       winctl settext WINDOW NAME TEXT\n"
+          "       winctl gettext WINDOW NAME\n"
+          "       winctl click WINDOW NAME\n"
+          "       winctl msgbox TIMEOUT_MS\n"
+          "       winctl closebox TIMEOUT_MS [BUTTON_ID]\n"
+          "       winctl command WINDOW NUMBER\n"
+          "       winctl close WINDOW\n"
+          "       winctl post WINDOW MESSAGE WPARAM LPARAM\n"
+          "       winctl language\n");
+  return 2;
+}
+
+unsigned long long Number(const char *text) { return strtoull(text, nullptr, 0); }
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc < 2) return Usage();
+  const std::string command = argv[1];
+  const int count = argc - 2;
+  char **args = argv + 2;
+  if (command == "list" && count == 0) return List();
+  if (command == "language" && count == 0) return Language();
+  if (command == "wait" && (count == 2 || count == 3))
+    return Wait(args[0], ParseMs(args[1]), count == 3 ? args[2] : nullptr);
+  if (command == "gone" && count == 2) return Gone(args[0], ParseMs(args[1]));
+  if (command == "controls" && count == 1) return Controls(args[0]);
+  if (command == "settext" && count == 3) return SetText(args[0], args[1], args[2]);
+  if (command == "gettext" && count == 2) return GetText(args[0], args[1]);
+  if (command == "click" && count == 2) return Click(args[0], args[1]);
+  if (command == "msgbox" && count == 1) return MessageBoxInfo(ParseMs(args[0]));
+  if (command == "closebox" && (count == 1 || count == 2))
+    return CloseMessageBox(ParseMs(args[0]), count == 2 ? static_cast<int>(Number(args[1])) : IDOK);
+  if (command == "command" && count == 2)
+    return Post(args[0], WM_COMMAND, static_cast<WPARAM>(Number(args[1])), 0);
+  if (command == "close" && count == 1) return Post(args[0], WM_CLOSE, 0, 0);
+  if (command == "post" && count == 4)
+    return Post(args[0], static_cast<UINT>(Number(args[1])),
+                static_cast<WPARAM>(Number(args[2])), static_cast<LPARAM>(Number(args[3])));
+  return Usage();
+}

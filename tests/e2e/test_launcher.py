@@ -1,0 +1,219 @@
+"""The launcher as a customer meets it: start-up over the black backdrop, the
+roads out of the program, the installer, the language gate and web pages."""
+import shutil
+import time
+
+from velinst_e2e import ScenarioTestCase, env_path, launch_log, wait_until, windows_path
+
+BACKDROP = "VelmoraInstaller"
+FORM = "Template Window Class"
+WS_POPUP = 0x80000000
+WS_VISIBLE = 0x10000000
+WS_CAPTION = 0x00C00000
+SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
+
+
+class LauncherScenario(ScenarioTestCase):
+    """Starts VelInst.exe from a fresh copy of the sample disc."""
+
+    def start_launcher(self, name, edits=None, language=None, wait_for_form=True):
+        self.disc = self.session.assemble_disc(name, edits)
+        self.log = self.disc / "launches.txt"
+        shutil.copy2(env_path("VELINST_TEST_INSTALLER"), self.disc / "test_installer.exe")
+        self.program = self.session.start(
+            self.disc / "VelInst.exe", language=language,
+            extra_env={"VELINST_LAUNCH_LOG": windows_path(self.log)})
+        if wait_for_form:
+            self.form = self.session.wait_window(FORM, timeout=20)
+            self.assertIsNotNone(self.form, "the start screen did not appear")
+        return self.program
+
+    def backdrop(self):
+        windows = self.session.windows(BACKDROP)
+        self.assertEqual(len(windows), 1, windows)
+        return windows[0]
+
+    def assert_still_running(self):
+        time.sleep(1.2)  # more than two ticks of the timer
+        self.assertTrue(self.program.running())
+        self.assertEqual(len(self.session.windows(FORM)), 1)
+
+    def assert_ends_with_zero(self, timeout=3):
+        self.assertEqual(self.program.wait(timeout), 0)
+
+
+class StartupTests(LauncherScenario):
+    def test_backdrop_covers_the_screen_in_black_under_the_start_screen(self):
+        self.start_launcher("startup")
+        backdrop = self.backdrop()
+        self.assertEqual(backdrop["title"], "Install & Register")
+        style = int(backdrop["style"], 16)
+        self.assertTrue(style & WS_POPUP and style & WS_VISIBLE, hex(style))
+        self.assertFalse(style & WS_CAPTION, hex(style))
+        left, top, right, bottom = map(int, backdrop["rect"].split(","))
+        self.assertEqual((left, top), (-30, -30))
+        # The full-screen metrics: the whole width, the height less a caption.
+        self.assertEqual(right - left, SCREEN_WIDTH + 60)
+        self.assertLessEqual(bottom - top, SCREEN_HEIGHT + 60)
+        self.assertGreater(bottom - top, SCREEN_HEIGHT + 60 - 40)
+
+        windows = self.session.windows(visible_only=True)
+        classes = [w["class"] for w in windows]
+        self.assertLess(classes.index(FORM), classes.index(BACKDROP), "form not above backdrop")
+        self.assertEqual(self.form["owner"], backdrop["hwnd"])
+        self.assertEqual(self.form["pid"], backdrop["pid"])
+
+        shot = self.session.screenshot("launcher-start")
+        form_left, form_top, form_right, form_bottom = map(int, self.form["rect"].split(","))
+        self.assertGreater(form_left, 20, "the start screen should leave backdrop visible")
+        for x, y in ((2, 2), (SCREEN_WIDTH - 3, SCREEN_HEIGHT - 3), (form_left // 2, SCREEN_HEIGHT // 2),
+                     (SCREEN_WIDTH // 2, max(form_bottom + 5, SCREEN_HEIGHT - 8))):
+            self.assertEqual(self.session.pixel(shot, x, y), (0, 0, 0), (x, y))
+        center = self.session.pixel(shot, (form_left + form_right) // 2, (form_top + form_bottom) // 2)
+        self.assertNotEqual(center, (0, 0, 0), "the start screen is not drawn")
+
+
+class ExitTests(LauncherScenario):
+    def test_closing_the_last_form_window_ends_the_program(self):
+        self.start_launcher("exit-close-form")
+        started = time.monotonic()
+        self.session.post_close(self.form["hwnd"])
+        self.assert_ends_with_zero(timeout=3)
+        self.assertLess(time.monotonic() - started, 2.0)
+
+    def test_commands_40001_and_4004_and_wm_close_end_the_program(self):
+        for how in ("40001", "4004", "close"):
+            with self.subTest(how=how):
+                self.start_launcher(f"exit-{how}")
+                if how == "close":
+                    self.session.post_close(BACKDROP)
+                else:
+                    self.session.post_command(BACKDROP, how)
+                self.assert_ends_with_zero()
+                self.assertTrue(self.session.wait_no_window(BACKDROP, 5))
+
+    def test_exit_button_of_the_start_screen_ends_the_program(self):
+        self.start_launcher("exit-button")
+        self.session.click(self.form["hwnd"], "exit")
+        self.assert_ends_with_zero()
+
+    def test_command_40002_and_unlisted_numbers_change_nothing(self):
+        self.start_launcher("exit-nothing")
+        for number in (40002, 3050, 3066, 4005, 12345):
+            self.session.post_command(BACKDROP, number)
+        self.assert_still_running()
+        self.assertEqual(launch_log(self.log), [])
+        self.assertIsNone(self.session.message_box(timeout=0.5))
+
+
+class InstallerTests(LauncherScenario):
+    def test_install_button_starts_the_installer_from_the_disc(self):
+        self.start_launcher("installer", {"General": {"Installer": "test_installer.exe"}})
+        self.session.click(self.form["hwnd"], "install")
+        records = wait_until(lambda: launch_log(self.log), 10)
+        self.assertEqual(len(records), 1)
+        self.assertEqual(records[0]["program"].lower(),
+                         windows_path(self.disc / "test_installer.exe").lower())
+        self.assertTrue(self.program.running())
+
+    def test_without_an_installer_nothing_starts_and_nothing_is_shown(self):
+        self.start_launcher("no-installer", {"General": {"Installer": None}})
+        self.session.post_command(BACKDROP, 3024)
+        self.assert_still_running()
+        self.assertEqual(launch_log(self.log), [])
+        self.assertIsNone(self.session.message_box(timeout=0.5))
+
+
+class LanguageTests(LauncherScenario):
+    def test_german_system_starts_the_installer_and_shows_nothing(self):
+        self.start_launcher("german", {"General": {"IsEnglishOnly": None,
+                                                   "Installer": "test_installer.exe"}},
+                            language="de_DE.UTF-8", wait_for_form=False)
+        self.assertEqual(self.program.wait(20), 0)
+        records = wait_until(lambda: launch_log(self.log), 10)
+        self.assertEqual(len(records), 1)
+        self.assertTrue(records[0]["program"].lower().endswith("\\test_installer.exe"))
+        self.assertEqual(self.session.windows(BACKDROP), [])
+        self.assertEqual(self.session.windows(FORM), [])
+
+    def test_german_system_shows_the_screens_when_the_gate_is_off(self):
+        self.start_launcher("german-open", {"General": {"IsEnglishOnly": "0",
+                                                        "Installer": "test_installer.exe"}},
+                            language="de_DE.UTF-8")
+        self.backdrop()
+        self.assertEqual(launch_log(self.log), [])
+
+    def test_english_systems_show_the_screens(self):
+        for language in ("en_US.UTF-8", "en_GB.UTF-8"):
+            with self.subTest(language=language):
+                self.start_launcher(f"english-{language[:5]}",
+                                    {"General": {"IsEnglishOnly": None,
+                                                 "Installer": "test_installer.exe"}},
+                                    language=language)
+                self.backdrop()
+                self.assertEqual(launch_log(self.log), [])
+                self.session.close()
+
+
+class BrowserTests(LauncherScenario):
+    ADDRESSES = {3028: "Corvinel", 3065: "Corvinel", 3064: "Velmora Site", 3074: "OrderOnline"}
+
+    def setUp(self):
+        super().setUp()
+        self.browser_dir = self.session.build / "e2e" / "browser"
+        shutil.rmtree(self.browser_dir, ignore_errors=True)
+        self.browser_dir.mkdir(parents=True)
+        self.browser = shutil.copy2(env_path("VELINST_TEST_BROWSER"), self.browser_dir / "view.exe")
+        self.addCleanup(self.restore_association)
+
+    def restore_association(self):
+        self.session.reg_delete(r"HKCR\VelInstTestHTML")
+        self.session.reg_add(r"HKCR\.htm", None, "htmlfile")
+
+    def associate(self, open_command):
+        self.session.reg_add(r"HKCR\.htm", None, "VelInstTestHTML")
+        self.session.reg_add(r"HKCR\VelInstTestHTML\shell\open\command", None, open_command)
+
+    def check_pages_open(self, name):
+        self.start_launcher(name)
+        values = {}
+        for line in (self.disc / "VelInst.ini").read_text(encoding="latin-1").splitlines():
+            key, _, value = line.partition("=")
+            values.setdefault(key.strip(), value.strip())
+        for number in self.ADDRESSES:
+            self.session.post_command(BACKDROP, number)
+        records = wait_until(lambda: len(launch_log(self.log)) >= 4 and launch_log(self.log), 15)
+        self.assertEqual(len(records or []), 4, records)
+        program = windows_path(self.browser)
+        # Launch order is not guaranteed across processes; compare as multisets.
+        expected = sorted(f'"{program}" {values[key]}'.lower() for key in self.ADDRESSES.values())
+        self.assertEqual(sorted(r["command_line"].lower() for r in records), expected)
+        for record in records:
+            self.assertEqual(record["program"].lower(), program.lower())
+            self.assertEqual(record["directory"].lower(), windows_path(self.browser_dir).lower())
+        self.assertTrue(self.program.running())
+
+    def test_quoted_open_command_with_arguments(self):
+        self.associate(f'"{windows_path(self.browser)}" -nohome "%1"')
+        self.check_pages_open("browser-quoted")
+
+    def test_unquoted_open_command(self):
+        self.associate(f"{windows_path(self.browser)} %1")
+        self.check_pages_open("browser-unquoted")
+
+    def test_product_page_button_opens_the_product_page(self):
+        self.associate(f'"{windows_path(self.browser)}" "%1"')
+        self.start_launcher("browser-button")
+        self.session.click(self.form["hwnd"], "product_page")
+        records = wait_until(lambda: launch_log(self.log), 10)
+        self.assertEqual(len(records), 1)
+        self.assertTrue(records[0]["command_line"].endswith(" http://www.velmora.com/corvinel/index.htm"))
+
+    def test_without_an_htm_association_nothing_happens(self):
+        self.session.reg_delete(r"HKCR\.htm")
+        self.start_launcher("browser-none")
+        for number in self.ADDRESSES:
+            self.session.post_command(BACKDROP, number)
+        self.assert_still_running()
+        self.assertEqual(launch_log(self.log), [])
+        self.assertIsNone(self.session.message_box(timeout=0.5))

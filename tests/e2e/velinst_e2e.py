@@ -1,0 +1,662 @@
+"""End-to-end harness: runs the Windows programs of the x64 build under wine64
+on a private X server and drives them from a second program (winctl.exe).
+
+One Wine prefix per build directory (<build>/e2e/prefix), made on first use.
+One session per ctest run: an Xvfb display and a persistent wineserver,
+started by `velinst_e2e.py start` (the e2e_session fixture) and stopped by
+`velinst_e2e.py stop`; the scenarios find it through <build>/e2e/session.json.
+
+Every wait is bounded: each helper takes a timeout in seconds and polls
+against a deadline. Standard library only.
+"""
+import itertools
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+WINE = os.environ.get("VELINST_WINE64", "/usr/lib/wine/wine64")
+WINESERVER = os.environ.get("VELINST_WINESERVER", "wineserver")
+MARLETT = Path("/usr/share/wine/fonts/marlett.ttf")
+SCREEN = "1024x768x24"
+FIRST_DISPLAY = 90
+LAST_DISPLAY = 189
+# The language every program sees unless a test asks for another; a machine
+# whose own locale is not English would otherwise take the launcher's
+# non-English road in every scenario.
+DEFAULT_LANGUAGE = "en_US.UTF-8"
+
+# Steps that make a fresh prefix fit for the tests, run without a display and
+# with the session's server stopped afterwards so the registry reaches disk.
+# Each is a function(prefix: Prefix). Raise PREFIX_SETUP_VERSION when a step
+# is added or changed: prefixes made with an older version are set up again.
+PREFIX_SETUP_VERSION = 1
+PREFIX_SETUP_STEPS = []
+
+
+def prefix_setup_step(function):
+    PREFIX_SETUP_STEPS.append(function)
+    return function
+
+
+class HarnessError(Exception):
+    pass
+
+
+def env_path(name):
+    value = os.environ.get(name)
+    if not value:
+        raise HarnessError(f"{name} is not set: run the scenario through ctest")
+    return Path(value)
+
+
+def source_dir():
+    return env_path("VELINST_SOURCE_DIR")
+
+
+def build_dir():
+    return env_path("VELINST_BUILD_DIR")
+
+
+def windows_path(path):
+    """The Windows name of a host path: drive Z: is the host's root."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def unescape(text):
+    """Undoes the escaping of winctl and the test programs (\\\\ \\t \\n \\r)."""
+    out = []
+    i = 0
+    while i < len(text):
+        if text[i] == "\\" and i + 1 < len(text):
+            out.append({"\\": "\\", "t": "\t", "n": "\n", "r": "\r"}.get(text[i + 1], text[i + 1]))
+            i += 2
+        else:
+            out.append(text[i])
+            i += 1
+    return "".join(out)
+
+
+def parse_fields(line, escaped=True):
+    """One tab-separated line of name=value fields as a dict."""
+    fields = {}
+    for part in line.split("\t"):
+        name, _, value = part.partition("=")
+        fields[name] = unescape(value) if escaped else value
+    return fields
+
+
+def wait_until(predicate, timeout, interval=0.05):
+    """Polls predicate until it returns something true; returns that, or the
+    last falsy result when the deadline passes."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result or time.monotonic() >= deadline:
+            return result
+        time.sleep(interval)
+
+
+def base_env(prefix_dir, display=None):
+    env = dict(os.environ)
+    for name in ("LC_ALL", "LANG", "LANGUAGE", "DISPLAY", "XAUTHORITY", "WINEDLLOVERRIDES"):
+        env.pop(name, None)
+    env["WINEPREFIX"] = str(prefix_dir)
+    env["WINEDEBUG"] = "-all"
+    env["LC_ALL"] = DEFAULT_LANGUAGE
+    if display is not None:
+        env["DISPLAY"] = display
+    return env
+
+
+def run_bounded(args, env, timeout, cwd=None, check=True, capture=True):
+    """Runs a command to its end within timeout seconds; the whole process
+    group is killed when it overruns. Output goes through files, not pipes:
+    Wine's own services, started by whichever program first needs them,
+    inherit the output handles and outlive the command, so waiting for a
+    pipe to close could wait for the end of the session."""
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        target = (out, err) if capture else (subprocess.DEVNULL, subprocess.DEVNULL)
+        process = subprocess.Popen([str(a) for a in args], env=env, cwd=cwd,
+                                   stdin=subprocess.DEVNULL, stdout=target[0], stderr=target[1],
+                                   start_new_session=True)
+        try:
+            process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            kill_group(process.pid)
+            process.wait()
+            raise HarnessError(f"timed out after {timeout} s: {' '.join(map(str, args))}")
+        out.seek(0)
+        err.seek(0)
+        result = subprocess.CompletedProcess(args, process.returncode,
+                                             out.read().decode("latin-1"),
+                                             err.read().decode("latin-1"))
+    if check and result.returncode != 0:
+        raise HarnessError(f"exit code {result.returncode}: {' '.join(map(str, args))}\n"
+                           f"{result.stdout}{result.stderr}")
+    return result
+
+
+def kill_group(pid):
+    try:
+        os.killpg(pid, signal.SIGKILL)
+    except (ProcessLookupError, PermissionError):
+        pass
+
+
+class Prefix:
+    """The Wine prefix of one build directory."""
+
+    def __init__(self, build):
+        self.build = Path(build)
+        self.path = self.build / "e2e" / "prefix"
+        self.marker = self.path / ".velinst-setup"
+
+    @property
+    def drive_c(self):
+        return self.path / "drive_c"
+
+    def is_ready(self):
+        return self.marker.exists() and self.marker.read_text().strip() == str(PREFIX_SETUP_VERSION)
+
+    def env(self, display=None):
+        return base_env(self.path, display)
+
+    def wine(self, args, timeout=60, check=True):
+        return run_bounded([WINE, *args], self.env(), timeout, check=check, capture=False)
+
+    def stop_server(self):
+        if not self.path.exists():
+            return
+        run_bounded([WINESERVER, "-k"], self.env(), 30, check=False, capture=False)
+        run_bounded([WINESERVER, "-w"], self.env(), 30, check=False, capture=False)
+
+    def ensure(self):
+        """Makes the prefix on first use and (re)applies the setup steps."""
+        if self.is_ready():
+            return
+        self.stop_server()
+        if not (self.path / "system.reg").exists():
+            shutil.rmtree(self.path, ignore_errors=True)
+            self.path.parent.mkdir(parents=True, exist_ok=True)
+            env = self.env()
+            # Neither the .NET runtime nor the HTML engine is used: do not
+            # ask for them.
+            env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
+            run_bounded([WINE, "wineboot", "-i"], env, 180, capture=False)
+        for step in PREFIX_SETUP_STEPS:
+            step(self)
+        self.stop_server()
+        self.marker.write_text(f"{PREFIX_SETUP_VERSION}\n")
+
+
+@prefix_setup_step
+def unmanaged_windows(prefix):
+    # No window manager runs: Wine draws captions itself and message boxes
+    # close at once.
+    prefix.wine(["reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
+                 "/t", "REG_SZ", "/d", "N", "/f"])
+
+
+@prefix_setup_step
+def caption_glyph_font(prefix):
+    fonts = prefix.drive_c / "windows" / "Fonts"
+    fonts.mkdir(parents=True, exist_ok=True)
+    shutil.copyfile(MARLETT, fonts / MARLETT.name)
+
+
+def display_free(number):
+    return not (Path(f"/tmp/.X{number}-lock").exists()
+                or Path(f"/tmp/.X11-unix/X{number}").exists())
+
+
+def start_xvfb(log_path):
+    """Starts Xvfb on the first free display; returns (display, pid)."""
+    for number in range(FIRST_DISPLAY, LAST_DISPLAY + 1):
+        if not display_free(number):
+            continue
+        with open(log_path, "ab") as log:
+            process = subprocess.Popen(
+                ["Xvfb", f":{number}", "-screen", "0", SCREEN, "-nolisten", "tcp"],
+                stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
+        socket = Path(f"/tmp/.X11-unix/X{number}")
+        # Another server may take the number between the check and the start:
+        # then this one ends and the next number is tried.
+        if wait_until(lambda: process.poll() is not None or socket.exists(), 15) \
+                and process.poll() is None:
+            return f":{number}", process.pid
+        if process.poll() is None:
+            process.kill()
+        process.wait(timeout=10)
+    raise HarnessError("no free X display")
+
+
+def is_xvfb(pid):
+    try:
+        return b"Xvfb" in Path(f"/proc/{pid}/cmdline").read_bytes()
+    except OSError:
+        return False
+
+
+class SessionState:
+    """What `start` leaves for the scenarios: <build>/e2e/session.json."""
+
+    def __init__(self, build):
+        self.path = Path(build) / "e2e" / "session.json"
+
+    def read(self):
+        try:
+            return json.loads(self.path.read_text())
+        except (OSError, ValueError):
+            return None
+
+    def write(self, state):
+        self.path.parent.mkdir(parents=True, exist_ok=True)
+        self.path.write_text(json.dumps(state, indent=2) + "\n")
+
+    def remove(self):
+        self.path.unlink(missing_ok=True)
+
+
+def stop_session(build):
+    state_file = SessionState(build)
+    state = state_file.read()
+    prefix = Prefix(build)
+    if prefix.path.exists():
+        prefix.stop_server()
+    if state and is_xvfb(state["xvfb_pid"]):
+        os.kill(state["xvfb_pid"], signal.SIGTERM)
+        if not wait_until(lambda: not is_xvfb(state["xvfb_pid"]), 10):
+            os.kill(state["xvfb_pid"], signal.SIGKILL)
+    state_file.remove()
+
+
+def start_session(build, winctl):
+    """Sets the prefix up, starts Xvfb and a persistent wineserver, and writes
+    the state file. A session left behind by an earlier run is stopped."""
+    build = Path(build)
+    stop_session(build)
+    prefix = Prefix(build)
+    prefix.ensure()
+    (build / "e2e").mkdir(parents=True, exist_ok=True)
+    display, xvfb_pid = start_xvfb(build / "e2e" / "xvfb.log")
+    try:
+        env = prefix.env(display)
+        run_bounded([WINESERVER, "-p"], env, 30, capture=False)
+        SessionState(build).write({"display": display, "xvfb_pid": xvfb_pid,
+                                   "prefix": str(prefix.path)})
+        # The first program of a session brings up Wine's own services; do it
+        # here so no scenario pays for it within its time limit.
+        run_bounded([WINE, winctl, "list"], env, 120, capture=False)
+    except BaseException:
+        stop_session(build)
+        if is_xvfb(xvfb_pid):
+            os.kill(xvfb_pid, signal.SIGKILL)
+        raise
+    return display
+
+
+_program_numbers = itertools.count(1)
+
+
+class Program:
+    """A Windows program started under wine64; wine64's exit code is the
+    program's. What it prints goes to a log file."""
+
+    def __init__(self, args, env, cwd, log_path):
+        self.args = args
+        self.log_path = Path(log_path)
+        self.log_path.parent.mkdir(parents=True, exist_ok=True)
+        with open(self.log_path, "wb") as log:
+            self.process = subprocess.Popen([str(a) for a in args], env=env, cwd=cwd,
+                                            stdin=subprocess.DEVNULL, stdout=log,
+                                            stderr=subprocess.STDOUT, start_new_session=True)
+        self.pid = self.process.pid
+
+    def wait(self, timeout):
+        """The exit code, or None when the program still runs after timeout s."""
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    @property
+    def exit_code(self):
+        return self.process.poll()
+
+    def running(self):
+        return self.process.poll() is None
+
+    def output(self):
+        return self.log_path.read_bytes().decode("latin-1")
+
+    def kill(self):
+        if self.running():
+            kill_group(self.pid)
+            self.process.wait(timeout=10)
+
+
+class Session:
+    """The running session, as scenarios use it."""
+
+    def __init__(self, build=None):
+        self.build = Path(build) if build else build_dir()
+        state = SessionState(self.build).read()
+        if not state:
+            raise HarnessError("no Wine session: run the scenario through ctest, or start one "
+                               "with `velinst_e2e.py start`")
+        self.display = state["display"]
+        self.prefix = Prefix(self.build)
+        self.screens = self.build / "e2e" / "screens"
+        self.discs = self.build / "e2e" / "discs"
+        self.programs = []
+
+    # Commands ------------------------------------------------------------
+
+    def env(self, language=None, extra=None):
+        """The environment of one wine64 command. `language` (an LC_ALL value
+        such as "de_DE.UTF-8") is the system language that program sees."""
+        env = self.prefix.env(self.display)
+        if language:
+            env["LC_ALL"] = language
+        env.update(extra or {})
+        return env
+
+    def run(self, exe, args=(), timeout=30, cwd=None, language=None, extra_env=None,
+            check=True):
+        """Runs a Windows program to its end; returns the CompletedProcess."""
+        return run_bounded([WINE, exe, *args], self.env(language, extra_env), timeout,
+                           cwd=cwd, check=check)
+
+    def start(self, exe, args=(), cwd=None, language=None, extra_env=None, wrapper=()):
+        """Starts a Windows program and returns its Program; it is killed by
+        close() if still running. `wrapper` is a host command that runs
+        wine64 (such as ["unshare", "-n"]), placed in front of it."""
+        log = self.build / "e2e" / "logs" / \
+            f"{time.strftime('%H%M%S')}-{os.getpid()}-{next(_program_numbers)}-{Path(exe).stem}.log"
+        program = Program([*wrapper, WINE, exe, *args], self.env(language, extra_env),
+                          cwd or Path(exe).parent, log)
+        self.programs.append(program)
+        return program
+
+    def close(self):
+        for program in self.programs:
+            program.kill()
+        self.programs = []
+
+    def restart_server(self, wrapper=()):
+        """Ends every program of the session and its wineserver, and starts a
+        new server through `wrapper` (a host command placed in front of it,
+        such as nsenter into another network namespace). Wine makes sockets
+        in the server and reads the network's state in its own services, so
+        a program sees the network of the server's namespace, not its own."""
+        self.close()
+        self.prefix.stop_server()
+        env = self.env()
+        run_bounded([*wrapper, WINESERVER, "-p"], env, 30, capture=False)
+        # The first program brings Wine's services up beside the server.
+        run_bounded([*wrapper, WINE, env_path("VELINST_WINCTL"), "list"], env, 120,
+                    capture=False)
+
+    # winctl ----------------------------------------------------------------
+
+    def winctl(self, *args, timeout=30, language=None):
+        """Runs winctl; returns (exit code, list of field dicts)."""
+        result = self.run(env_path("VELINST_WINCTL"), [str(a) for a in args],
+                          timeout=timeout, language=language, check=False)
+        if result.returncode not in (0, 1):
+            raise HarnessError(f"winctl {' '.join(map(str, args))}: exit code "
+                               f"{result.returncode}\n{result.stdout}{result.stderr}")
+        lines = [parse_fields(line) for line in result.stdout.splitlines() if line]
+        return result.returncode, lines
+
+    def _winctl_ok(self, *args, timeout=30):
+        code, lines = self.winctl(*args, timeout=timeout)
+        if code != 0:
+            raise HarnessError(f"winctl {' '.join(map(str, args))}: not found")
+        return lines
+
+    def windows(self, window_class=None, visible_only=False):
+        """Top-level windows, topmost first, as dicts (hwnd, class, title,
+        owner, rect, style, exstyle, visible, pid, template)."""
+        _, lines = self.winctl("list")
+        return [w for w in lines
+                if (window_class is None or w["class"] == window_class)
+                and (not visible_only or w["visible"] == "1")]
+
+    def wait_window(self, window_class, timeout=10, title=None):
+        """The window's dict once one of the class (and title) exists, else None."""
+        args = ["wait", window_class, int(timeout * 1000)] + ([title] if title is not None else [])
+        code, lines = self.winctl(*args, timeout=timeout + 30)
+        return lines[0] if code == 0 else None
+
+    def wait_no_window(self, window_class, timeout=10):
+        """True once no window of the class is left."""
+        code, _ = self.winctl("gone", window_class, int(timeout * 1000), timeout=timeout + 30)
+        return code == 0
+
+    def controls(self, window):
+        """Child controls of a window (handle or class): hwnd, id, name (the
+        form engine's VormName), class, text, style, rect, visible, enabled,
+        checked."""
+        return self._winctl_ok("controls", window)
+
+    def set_text(self, window, name, text):
+        self._winctl_ok("settext", window, name, text)
+
+    def get_text(self, window, name):
+        return self._winctl_ok("gettext", window, name)[0]["text"]
+
+    def click(self, window, name):
+        self._winctl_ok("click", window, name)
+
+    def message_box(self, timeout=5):
+        """The first message box (hwnd, caption, text, owner, icon, buttons),
+        or None when none appears in time."""
+        code, lines = self.winctl("msgbox", int(timeout * 1000), timeout=timeout + 30)
+        return lines[0] if code == 0 else None
+
+    def close_message_box(self, timeout=5, button=1):
+        """Presses a message box's button (IDOK by default)."""
+        code, _ = self.winctl("closebox", int(timeout * 1000), button, timeout=timeout + 30)
+        return code == 0
+
+    def post_command(self, window, number):
+        self._winctl_ok("command", window, number)
+
+    def post_close(self, window):
+        self._winctl_ok("close", window)
+
+    # Screen, registry, files -----------------------------------------------
+
+    def screenshot(self, name):
+        """Saves the whole screen as <build>/e2e/screens/<name>.png."""
+        self.screens.mkdir(parents=True, exist_ok=True)
+        path = self.screens / f"{name}.png"
+        run_bounded(["import", "-display", self.display, "-window", "root", path],
+                    dict(os.environ), 30)
+        return path
+
+    def pixel(self, png, x, y):
+        """The (r, g, b) of one pixel of a screenshot."""
+        out = run_bounded(["convert", png, "-crop", f"1x1+{x}+{y}", "-depth", "8",
+                           "txt:-"], dict(os.environ), 30).stdout
+        colour = out.splitlines()[-1].split("#")[1][:6]
+        return tuple(int(colour[i:i + 2], 16) for i in (0, 2, 4))
+
+    def reg_add(self, key, name=None, data="", kind="REG_SZ"):
+        """Sets a value (the default value when name is None), creating the key."""
+        args = ["add", key] + (["/ve"] if name is None else ["/v", name])
+        self.run("reg", args + ["/t", kind, "/d", data, "/f"])
+
+    def reg_delete(self, key, name=None):
+        """Deletes a value, or the whole key when name is None; absent is fine."""
+        args = ["delete", key] + ([] if name is None else ["/v", name]) + ["/f"]
+        self.run("reg", args, check=False)
+
+    def assemble_disc(self, name, edits=None, ini_lines=None):
+        """A fresh copy of the sample disc with the x64 VelInst.exe and
+        VORM2.dll in <build>/e2e/discs/<name>. `edits` maps a section to
+        {key: value}, value None deleting the key; `ini_lines` replaces the
+        whole VelInst.ini. Returns the folder."""
+        folder = self.discs / name
+        shutil.rmtree(folder, ignore_errors=True)
+        assemble_disc(source_dir(), env_path("VELINST_EXE"), env_path("VELINST_VORM_DLL"), folder)
+        ini = folder / "VelInst.ini"
+        if ini_lines is not None:
+            write_ini_lines(ini, ini_lines)
+        if edits:
+            write_ini_lines(ini, edit_ini(read_ini_lines(ini), edits))
+        return folder
+
+
+# Settings files ------------------------------------------------------------
+
+def assemble_disc(source, exe, vorm_dll, folder):
+    folder = Path(folder)
+    folder.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copytree(Path(source) / "disc", folder)
+    shutil.copy2(exe, folder / "VelInst.exe")
+    shutil.copy2(vorm_dll, folder / "VORM2.dll")
+    return folder
+
+
+def read_ini_lines(path):
+    return Path(path).read_bytes().decode("latin-1").splitlines()
+
+
+def write_ini_lines(path, lines):
+    Path(path).write_bytes(("\r\n".join(lines) + "\r\n").encode("latin-1"))
+
+
+def _section_of(line):
+    stripped = line.strip()
+    if stripped.startswith("[") and "]" in stripped:
+        return stripped[1:stripped.index("]")].strip()
+    return None
+
+
+def _key_of(line):
+    stripped = line.strip()
+    if not stripped or stripped.startswith(";") or "=" not in stripped:
+        return None
+    return stripped.split("=", 1)[0].strip()
+
+
+def edit_ini(lines, edits):
+    """Sets or deletes keys ({section: {key: value or None}}), matching
+    section and key names without regard to case as Windows does; a missing
+    section is added at the end."""
+    pending = {s.lower(): {k.lower(): (k, v) for k, v in keys.items()}
+               for s, keys in edits.items()}
+    names = {s.lower(): s for s in edits}
+    out = []
+    current = None
+
+    def flush(section):
+        for key, value in pending.get(section, {}).values():
+            if value is not None:
+                out.append(f"{key}={value}")
+        pending.pop(section, None)
+
+    for line in lines:
+        section = _section_of(line)
+        if section is not None:
+            if current is not None:
+                flush(current)
+            current = section.lower()
+            out.append(line)
+            continue
+        key = _key_of(line)
+        if current in pending and key is not None and key.lower() in pending[current]:
+            name, value = pending[current].pop(key.lower())
+            if value is not None:
+                out.append(f"{name}={value}")
+            continue
+        out.append(line)
+    if current is not None:
+        flush(current)
+    for section in list(pending):
+        if any(v is not None for _, v in pending[section].values()):
+            out.append(f"[{names[section]}]")
+            flush(section)
+    return out
+
+
+def ini_values(path):
+    """The file's values as the Windows profile services read them:
+    {section lower-case: {key lower-case: value}}. Blanks around names and
+    values are dropped, one pair of matching quotes around a value is
+    removed, lines starting with ";" are comments, and the first of two equal
+    sections or keys wins."""
+    sections = {}
+    current = None
+    for line in read_ini_lines(path):
+        section = _section_of(line)
+        if section is not None:
+            current = sections.setdefault(section.lower(), {})
+            continue
+        key = _key_of(line)
+        if current is None or key is None:
+            continue
+        value = line.split("=", 1)[1].strip()
+        if len(value) >= 2 and value[0] == value[-1] and value[0] in "\"'":
+            value = value[1:-1]
+        current.setdefault(key.lower(), value)
+    return sections
+
+
+def string_table(source):
+    """{id: (constant, text)} of src/resources/texts.inc."""
+    import re
+    pattern = re.compile(r'^VELINST_TEXT\((\d+),\s*(\w+),\s*"((?:[^"\\]|\\.)*)"\)', re.M)
+    text = (Path(source) / "src" / "resources" / "texts.inc").read_text(encoding="latin-1")
+    return {int(i): (name, value.replace('\\"', '"').replace("\\\\", "\\"))
+            for i, name, value in pattern.findall(text)}
+
+
+def launch_log(path):
+    """The launches recorded by test_installer.exe / test_browser.exe: a list
+    of dicts (program, command_line, directory)."""
+    try:
+        text = Path(path).read_bytes().decode("latin-1")
+    except FileNotFoundError:
+        return []
+    return [parse_fields(line, escaped=False) for line in text.splitlines() if line]
+
+
+class ScenarioTestCase(unittest.TestCase):
+    """Base of the scenarios: self.session, whose programs are killed after
+    each test."""
+
+    def setUp(self):
+        self.session = Session()
+        self.addCleanup(self.session.close)
+
+
+def main(argv):
+    usage = "usage: velinst_e2e.py start|stop [BUILD_DIR]"
+    if len(argv) not in (2, 3) or argv[1] not in ("start", "stop"):
+        print(usage, file=sys.stderr)
+        return 2
+    build = Path(argv[2]) if len(argv) == 3 else build_dir()
+    if argv[1] == "start":
+        winctl = Path(os.environ.get("VELINST_WINCTL", build / "tests" / "e2e" / "winctl.exe"))
+        started = time.monotonic()
+        display = start_session(build, winctl)
+        print(f"session on DISPLAY={display}, prefix {Prefix(build).path} "
+              f"({time.monotonic() - started:.1f} s)")
+    else:
+        stop_session(build)
+        print("session stopped")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
