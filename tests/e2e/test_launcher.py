@@ -52,10 +52,9 @@ class StartupTests(LauncherScenario):
         self.assertFalse(style & WS_CAPTION, hex(style))
         left, top, right, bottom = map(int, backdrop["rect"].split(","))
         self.assertEqual((left, top), (-30, -30))
-        # The full-screen metrics: the whole width, the height less a caption.
-        self.assertEqual(right - left, SCREEN_WIDTH + 60)
-        self.assertLessEqual(bottom - top, SCREEN_HEIGHT + 60)
-        self.assertGreater(bottom - top, SCREEN_HEIGHT + 60 - 40)
+        _, (metrics,) = self.session.winctl("metrics")
+        self.assertEqual((right - left, bottom - top),
+                         (int(metrics["cxfullscreen"]) + 60, int(metrics["cyfullscreen"]) + 60))
 
         windows = self.session.windows(visible_only=True)
         classes = [w["class"] for w in windows]

@@ -157,10 +157,12 @@ HWND ResolveWindow(const char *target) {
   return FindTopLevel(target, nullptr);
 }
 
-// A control of the form window by the name the form engine gave it.
+// A control of the form window by the name the form engine gave it. Global
+// atoms ignore case (an atom keeps the case it was first added with), so the
+// names do too.
 HWND FindNamedControl(HWND form, const char *name) {
   for (HWND child : ChildWindows(form))
-    if (AtomProperty(child, "VormName") == name) return child;
+    if (lstrcmpiA(AtomProperty(child, "VormName").c_str(), name) == 0) return child;
   return nullptr;
 }
 
@@ -317,9 +319,17 @@ int Language() {
   return 0;
 }
 
+int Metrics() {
+  printf("cxfullscreen=%d\tcyfullscreen=%d\tcxscreen=%d\tcyscreen=%d\n",
+         GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
+         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  return 0;
+}
+
 int Usage() {
   fprintf(stderr,
           "usage: winctl list\n"
+          "       winctl metrics\n"
           "       winctl wait CLASS TIMEOUT_MS [TITLE]\n"
           "       winctl gone CLASS TIMEOUT_MS\n"
           "       winctl controls WINDOW\n"
@@ -346,6 +356,7 @@ int main(int argc, char **argv) {
   char **args = argv + 2;
   if (command == "list" && count == 0) return List();
   if (command == "language" && count == 0) return Language();
+  if (command == "metrics" && count == 0) return Metrics();
   if (command == "wait" && (count == 2 || count == 3))
     return Wait(args[0], ParseMs(args[1]), count == 3 ? args[2] : nullptr);
   if (command == "gone" && count == 2) return Gone(args[0], ParseMs(args[1]));
