@@ -31,6 +31,8 @@ LAST_DISPLAY = 189
 # whose own locale is not English would otherwise take the launcher's
 # non-English road in every scenario.
 DEFAULT_LANGUAGE = "en_US.UTF-8"
+# The locale winctl types in; C.UTF-8 exists on every machine.
+TYPING_LANGUAGE = "C.UTF-8"
 
 # Steps that make a fresh prefix fit for the tests, run without a display and
 # with the session's server stopped afterwards so the registry reaches disk.
@@ -448,7 +450,12 @@ class Session:
         return self._winctl_ok("controls", window)
 
     def set_text(self, window, name, text):
-        self._winctl_ok("settext", window, name, text)
+        """Types text into a named control. winctl gets the text in a UTF-8
+        locale: Wine reads a program's arguments in the charset of the Unix
+        locale, and a locale that is not generated keeps 7 bits of each byte."""
+        code, _ = self.winctl("settext", window, name, text, language=TYPING_LANGUAGE)
+        if code != 0:
+            raise HarnessError(f"winctl settext {window} {name}: not found")
 
     def get_text(self, window, name):
         return self._winctl_ok("gettext", window, name)[0]["text"]

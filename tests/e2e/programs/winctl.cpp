@@ -271,8 +271,18 @@ int Click(const char *target, const char *name) {
 
 HWND FindMessageBox() { return FindTopLevel("#32770", nullptr); }
 
+// A message box once it is shown with its buttons: its controls are made
+// after the window itself.
+HWND FindShownMessageBox() {
+  HWND box = FindMessageBox();
+  if (box == nullptr || !IsWindowVisible(box)) return nullptr;
+  for (HWND child : ChildWindows(box))
+    if (ClassOf(child) == "Button" && IsWindowVisible(child)) return box;
+  return nullptr;
+}
+
 int MessageBoxInfo(DWORD timeoutMs) {
-  HWND box = WaitFor(timeoutMs, FindMessageBox);
+  HWND box = WaitFor(timeoutMs, FindShownMessageBox);
   if (box == nullptr) return NotFound("message box");
   char caption[1024] = "";
   GetWindowTextA(box, caption, sizeof caption);

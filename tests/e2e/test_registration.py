@@ -1,0 +1,465 @@
+"""Online registration as a customer meets it: the forms open prefilled, a
+form with gaps is refused, a complete one travels to a stand-in for the
+vendor's web host and its reply decides what the customer sees and whether
+the details are kept for next time.
+
+The launcher is not changed to reach the stand-in: the test prefix's system
+proxy (Internet Settings, ProxyEnable/ProxyServer) points at it, so the
+request arrives in absolute form for www.velmora.com."""
+import datetime
+import json
+import os
+import socket
+import subprocess
+import sys
+import time
+import urllib.parse
+from pathlib import Path
+
+from registration_peer import SCRIPT_PATH, THANK_YOU_PATH, RegistrationPeer
+from velinst_e2e import (ScenarioTestCase, ini_values, kill_group, run_bounded, source_dir,
+                         string_table, wait_until)
+
+BACKDROP = "VelmoraInstaller"
+FORM = "Template Window Class"
+INTERNET_SETTINGS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings"
+PROFILE_NAME = "VelmoraReg.ini"
+PRODUCT = "Corvinel Professional 4.0"
+DEFAULT_COUNTRY = "USA"
+ORDER_BUTTON = "order_products"  # the start screen's way to the buyer form
+
+FIXED_QUERY = (
+    "recipient=register@velmora.com&subject=User%20Registration"
+    "&redirect=http://www.velmora.com/regthankyou.htm"
+    "&required=PRODUCT%20NAME,SERIAL%20NUMBER,FIRST%20NAME,LAST%20NAME,ADDRESS1,CITY,"
+    "STATE,ZIPCODE,COUNTRY,PURCHASE"
+    "&sort=order:PRODUCT%20NAME,SERIAL%20NUMBER,FIRST%20NAME,LAST%20NAME,ADDRESS1,"
+    "ADDRESS2,CITY,STATE,ZIPCODE,COUNTRY,PURCHASE")
+FIXED_FIELDS = [
+    ("recipient", "register@velmora.com"),
+    ("subject", "User Registration"),
+    ("redirect", "http://www.velmora.com/regthankyou.htm"),
+    ("required", "PRODUCT NAME,SERIAL NUMBER,FIRST NAME,LAST NAME,ADDRESS1,CITY,STATE,"
+                 "ZIPCODE,COUNTRY,PURCHASE"),
+    ("sort", "order:PRODUCT NAME,SERIAL NUMBER,FIRST NAME,LAST NAME,ADDRESS1,ADDRESS2,"
+             "CITY,STATE,ZIPCODE,COUNTRY,PURCHASE"),
+]
+
+# What the customer types. The values carry the query's own syntax ("&", "=",
+# "#", "%", "+", "?"), a Latin-1 letter and blanks to be trimmed.
+TYPED = {
+    "reg_serial": "CP40-7731-0042",
+    "reg_first_name": "  J\u00fcrgen ",
+    "reg_last_name": "O'Neill-Smith",
+    "reg_street1": "12 Main St. #4",
+    "reg_street2": "Suite 5&recipient=x@example.com&redirect=http://x.example/?a=1",
+    "reg_city": "New York",
+    "reg_state": "NY",
+    "reg_zip": "10001",
+    "reg_country": "USA",
+    "reg_email": "j.mueller+reg@example.com",
+    "reg_phone": "+1 (212) 555-0100",
+    "reg_fax": "212-555-0199",
+    "reg_where_bought": "Smith & Sons, 100% genuine",
+}
+SENT = {name: value.strip() for name, value in TYPED.items()}
+
+# Query key, profile key, buyer form field of each registration form field.
+QUERY_KEYS = [
+    ("PRODUCT NAME", "reg_product"), ("SERIAL NUMBER", "reg_serial"),
+    ("FIRST NAME", "reg_first_name"), ("LAST NAME", "reg_last_name"),
+    ("ADDRESS1", "reg_street1"), ("ADDRESS2", "reg_street2"), ("CITY", "reg_city"),
+    ("STATE", "reg_state"), ("ZIPCODE", "reg_zip"), ("COUNTRY", "reg_country"),
+    ("EMAIL ADDRESS", "reg_email"), ("PHONE NUMBER", "reg_phone"),
+    ("PURCHASE", "reg_where_bought"),
+]
+PROFILE_KEYS = {
+    "firstname": "reg_first_name", "lastname": "reg_last_name", "streetaddr1": "reg_street1",
+    "streetaddr2": "reg_street2", "city": "reg_city", "state": "reg_state", "zip": "reg_zip",
+    "country": "reg_country", "email": "reg_email", "phone": "reg_phone", "fax": "reg_fax",
+    "wheretobuy": "reg_where_bought",
+}
+BUYER_FIELDS = {
+    "buyer_first_name": "reg_first_name", "buyer_last_name": "reg_last_name",
+    "buyer_street1": "reg_street1", "buyer_street2": "reg_street2", "buyer_city": "reg_city",
+    "buyer_state": "reg_state", "buyer_zip": "reg_zip", "buyer_country": "reg_country",
+    "buyer_email": "reg_email", "buyer_phone": "reg_phone", "buyer_fax": "reg_fax",
+}
+REGISTRATION_FIELDS = ["reg_product", "reg_date", "reg_serial"] + [
+    name for name in TYPED if name != "reg_serial"]
+
+
+def today_texts():
+    """Today's date as month-day-year without leading zeros; the date of a
+    minute ago too, for a form filled just before midnight."""
+    now = datetime.datetime.now()
+    return {f"{d.month}-{d.day}-{d.year}" for d in (now - datetime.timedelta(minutes=1), now)}
+
+
+def accepts_connections(port):
+    try:
+        with socket.create_connection(("127.0.0.1", port), timeout=0.5):
+            return True
+    except OSError:
+        return False
+
+
+def free_port():
+    """A loopback port nobody listens on."""
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def script_requests(requests):
+    return [r for r in requests if r["path"] == SCRIPT_PATH]
+
+
+class RegistrationScenario(ScenarioTestCase):
+    """Starts VelInst.exe from a fresh copy of the sample disc with no
+    profile, and drives its forms as a customer does."""
+
+    def setUp(self):
+        super().setUp()
+        self.texts = string_table(source_dir())
+        self.remove_profiles()
+        self.addCleanup(self.remove_profiles)
+
+    # The profile --------------------------------------------------------
+
+    def profile_candidates(self):
+        drive_c = self.session.prefix.drive_c
+        return [drive_c / "windows" / PROFILE_NAME,
+                *drive_c.glob(f"users/*/AppData/Roaming/{PROFILE_NAME}"),
+                *drive_c.glob(f"users/*/Application Data/{PROFILE_NAME}")]
+
+    def remove_profiles(self):
+        for path in self.profile_candidates():
+            path.unlink(missing_ok=True)
+
+    def assert_no_profile(self):
+        self.assertEqual([p for p in self.profile_candidates() if p.exists()], [])
+
+    # The peer and the proxy route ---------------------------------------------
+
+    def route_through_proxy(self, port):
+        self.session.reg_add(INTERNET_SETTINGS, "ProxyEnable", "1", "REG_DWORD")
+        self.session.reg_add(INTERNET_SETTINGS, "ProxyServer", f"127.0.0.1:{port}")
+        self.addCleanup(self.session.reg_delete, INTERNET_SETTINGS, "ProxyServer")
+        self.addCleanup(self.session.reg_delete, INTERNET_SETTINGS, "ProxyEnable")
+
+    def start_peer(self, mode="confirm"):
+        """A peer on a port of its own, accepting connections, with the
+        prefix's proxy pointing at it."""
+        peer = RegistrationPeer(0, mode=mode, lifetime=120).start()
+        self.addCleanup(peer.stop)
+        port = peer.server.server_address[1]
+        self.assertTrue(wait_until(lambda: accepts_connections(port), 5),
+                        "the peer does not accept connections")
+        self.route_through_proxy(port)
+        return peer
+
+    # The launcher and its forms ---------------------------------------------
+
+    def start_launcher(self, name, wrapper=()):
+        self.disc = self.session.assemble_disc(name)
+        self.program = self.session.start(self.disc / "VelInst.exe", wrapper=wrapper)
+        self.assertIsNotNone(self.session.wait_window(FORM, timeout=20),
+                             "the start screen did not appear")
+        return self.form("Start")
+
+    def form(self, template, timeout=10):
+        """The visible form window of the template, once its controls exist."""
+        def showing():
+            found = [w for w in self.session.windows(FORM, visible_only=True)
+                     if w["template"] == template]
+            return found if found and any(c["name"] for c in self.session.controls(
+                found[0]["hwnd"])) else None
+        found = wait_until(showing, timeout, interval=0.1)
+        self.assertTrue(found, f"the form {template} is not showing")
+        self.assertEqual(len(found), 1, found)
+        return found[0]
+
+    def go(self, window, button, template):
+        self.session.click(window["hwnd"], button)
+        return self.form(template)
+
+    def open_registration(self, start):
+        return self.go(start, "register", "Registration")
+
+    def fields(self, window):
+        return {c["name"]: c["text"] for c in self.session.controls(window["hwnd"])
+                if c["class"] == "Edit"}
+
+    def wait_fields(self, window, expected, timeout=5):
+        """The form's fields once those named in expected hold their values
+        (the form is filled just after it opens)."""
+        def holds(value, wanted):
+            return value in wanted if isinstance(wanted, set) else value == wanted
+
+        def matching():
+            fields = self.fields(window)
+            return fields if all(holds(fields.get(k), v) for k, v in expected.items()) else None
+        return wait_until(matching, timeout, interval=0.2) or self.fields(window)
+
+    def assert_fields(self, window, expected):
+        fields = self.wait_fields(window, expected)
+        for name, value in expected.items():
+            if isinstance(value, set):
+                self.assertIn(fields.get(name), value, name)
+            else:
+                self.assertEqual(fields.get(name), value, name)
+
+    def type_into(self, window, values):
+        for name, text in values.items():
+            self.session.set_text(window["hwnd"], name, text)
+
+    def backdrop(self):
+        windows = self.session.windows(BACKDROP)
+        self.assertEqual(len(windows), 1, windows)
+        return windows[0]
+
+    def assert_result_box(self, text_id, timeout=20):
+        """The result message of the exchange, closed with OK."""
+        box = self.session.message_box(timeout=timeout)
+        self.assertIsNotNone(box, f"no message box for string {text_id}")
+        self.assertEqual(box["text"], self.texts[text_id][1])
+        self.assertEqual(box["caption"], "Register Form")
+        self.assertEqual(box["owner"], self.backdrop()["hwnd"])
+        self.assertEqual((box["icon"], box["buttons"]), ("0", "1:OK"))
+        self.assertTrue(self.session.close_message_box())
+        self.assertTrue(self.session.wait_no_window("#32770", 5))
+
+    def fill_and_send(self, start):
+        registration = self.open_registration(start)
+        self.type_into(registration, TYPED)
+        self.session.click(registration["hwnd"], "register_online")
+        return registration
+
+
+class PrefillTests(RegistrationScenario):
+    def test_first_run_registration_form_shows_product_date_and_default_country(self):
+        start = self.start_launcher("prefill-registration")
+        registration = self.open_registration(start)
+        expected = {name: "" for name in REGISTRATION_FIELDS}
+        expected.update(reg_product=PRODUCT, reg_date=today_texts(), reg_country=DEFAULT_COUNTRY)
+        self.assert_fields(registration, expected)
+        self.session.screenshot("registration-prefilled")
+
+    def test_first_run_buyer_form_shows_only_the_default_country(self):
+        start = self.start_launcher("prefill-buyer")
+        registration = self.open_registration(start)
+        self.assert_fields(registration, {"reg_country": DEFAULT_COUNTRY})
+        start = self.go(registration, "back", "Start")
+        buyer = self.go(start, ORDER_BUTTON, "Buyer")
+        expected = {name: "" for name in BUYER_FIELDS}
+        expected["buyer_country"] = DEFAULT_COUNTRY
+        self.assert_fields(buyer, expected)
+
+
+class MissingFieldsTests(RegistrationScenario):
+    def expected_warning(self, missing):
+        texts = ini_values(self.disc / "VelInst.ini")["validate error"]
+        return texts["warning"] + "".join(texts[key] for key in missing)
+
+    def check_refused(self, registration, values, missing):
+        self.type_into(registration, values)
+        before = self.fields(registration)
+        self.session.click(registration["hwnd"], "register_online")
+        box = self.session.message_box(timeout=10)
+        self.assertIsNotNone(box, "no warning")
+        self.assertEqual(box["text"], self.expected_warning(missing))
+        self.assertEqual(box["caption"], self.texts[142][1])
+        self.assertEqual((box["owner"], box["icon"], box["buttons"]), ("0x0", "1", "1:OK"))
+        self.assertTrue(self.session.close_message_box())
+        self.assertTrue(self.session.wait_no_window("#32770", 5))
+        self.assertEqual(self.fields(registration), before)
+
+    def test_warning_lists_the_missing_fields_in_check_order_and_nothing_is_sent(self):
+        peer = self.start_peer()
+        start = self.start_launcher("missing-fields")
+        registration = self.open_registration(start)
+        self.assert_fields(registration, {"reg_country": DEFAULT_COUNTRY})
+
+        with self.subTest("every required field empty"):
+            self.check_refused(registration, {"reg_country": ""},
+                               ["firstname", "lastname", "address", "city", "state", "zip",
+                                "country"])
+        with self.subTest("blanks count as empty"):
+            self.check_refused(registration,
+                               {"reg_first_name": "Ada", "reg_last_name": "   ",
+                                "reg_city": "Austin", "reg_zip": " ", "reg_country": "USA"},
+                               ["lastname", "address", "state", "zip"])
+        with self.subTest("only the state missing"):
+            values = dict(TYPED, reg_state="")
+            self.check_refused(registration, values, ["state"])
+
+        time.sleep(0.5)
+        self.assertEqual(peer.requests, [])
+        self.assert_no_profile()
+        self.assertTrue(self.program.running())
+
+
+class CompleteRegistrationTests(RegistrationScenario):
+    def test_registration_reaches_the_vendor_and_prefills_the_forms_next_time(self):
+        peer = self.start_peer("confirm")
+        start = self.start_launcher("complete")
+        registration = self.fill_and_send(start)
+        self.session.screenshot("registration-filled")
+        self.assert_result_box(40)
+
+        self.check_request(peer.requests)
+        self.check_profile()
+        self.assertTrue(self.program.running())
+
+        start = self.go(registration, "back", "Start")
+        registration = self.open_registration(start)
+        expected = {name: SENT[name] for name in PROFILE_KEYS.values()}
+        expected.update(reg_product=PRODUCT, reg_serial="", reg_date=today_texts())
+        self.assert_fields(registration, expected)
+        self.session.screenshot("registration-reopened")
+
+        start = self.go(registration, "back", "Start")
+        buyer = self.go(start, ORDER_BUTTON, "Buyer")
+        self.assert_fields(buyer, {name: SENT[field] for name, field in BUYER_FIELDS.items()})
+
+    def check_request(self, requests):
+        scripts = script_requests(requests)
+        self.assertEqual(len(scripts), 1, json.dumps(requests, indent=1))
+        request = scripts[0]
+        # The redirect to the thank-you page was followed.
+        self.assertEqual([r["path"] for r in requests], [SCRIPT_PATH, THANK_YOU_PATH])
+
+        self.assertEqual((request["method"], request["version"]), ("GET", "HTTP/1.0"))
+        self.assertTrue(request["request_line"].startswith("GET http://www.velmora.com"),
+                        request["request_line"])
+        self.assertTrue(request["request_line"].endswith(" HTTP/1.0"))
+        self.assertEqual(request["host"], "www.velmora.com")
+        self.assertIn(request["port"], (None, 80))
+        headers = dict(request["headers"])
+        self.assertEqual(headers.get("User-Agent"), "Velmora Agent")
+        self.assertEqual(sorted(headers), ["Host", "User-Agent"])
+
+        product = {"reg_product": PRODUCT}
+        values = dict(SENT, **product)
+        self.assertEqual([tuple(f) for f in request["fields"]],
+                         FIXED_FIELDS + [(key, values[name]) for key, name in QUERY_KEYS])
+        # Every byte outside letters, digits and "-._~" arrives as %XX.
+        encoded = "".join(
+            f"&{urllib.parse.quote(key)}={urllib.parse.quote(values[name].encode('latin-1'), safe='')}"
+            for key, name in QUERY_KEYS)
+        self.assertEqual(request["query"], FIXED_QUERY + encoded)
+        self.assertIn("&CITY=New%20York&", request["query"])
+        self.assertIn("&FIRST%20NAME=J%FCrgen&", request["query"])
+
+    def check_profile(self):
+        profile = self.session.prefix.drive_c / "windows" / PROFILE_NAME
+        self.assertTrue(profile.exists(), "no profile in the Windows directory")
+        sections = ini_values(profile)
+        self.assertEqual(list(sections), ["registration info"])
+        self.assertEqual(sections["registration info"],
+                         {key: SENT[name] for key, name in PROFILE_KEYS.items()})
+
+
+class FailedReplyTests(RegistrationScenario):
+    def test_replies_without_the_phrase_where_it_is_read_fail(self):
+        for mode in ("no-phrase", "lower-case", "beyond-limit", "after-zero"):
+            with self.subTest(mode=mode):
+                self.session.close()
+                peer = self.start_peer(mode)
+                start = self.start_launcher(f"reply-{mode}")
+                self.fill_and_send(start)
+                self.assert_result_box(42)
+                self.assertEqual(len(script_requests(peer.requests)), 1)
+                self.assert_no_profile()
+                self.assertTrue(self.program.running())
+
+    def test_refused_connection_shows_nothing_and_leaves_the_form(self):
+        self.route_through_proxy(free_port())
+        start = self.start_launcher("refused")
+        registration = self.open_registration(start)
+        self.type_into(registration, TYPED)
+        before = self.fields(registration)
+        self.session.click(registration["hwnd"], "register_online")
+        self.assertIsNone(self.session.message_box(timeout=2))
+        self.assertEqual(self.fields(registration), before)
+        self.assert_no_profile()
+        self.assertTrue(self.program.running())
+        self.assertEqual(self.form("Registration")["hwnd"], registration["hwnd"])
+
+
+class NoConnectionTests(RegistrationScenario):
+    """The whole Wine session runs in a network namespace that has only
+    loopback: Wine makes its sockets in the wineserver and reads the routes
+    in its own services, so starting just the launcher there is not enough.
+    The peer runs in the namespace too, so a request would reach it."""
+
+    def setUp(self):
+        super().setUp()
+        # A working network device with no gateway: it only gets the default
+        # route in the check that the peer was reachable.
+        holder = subprocess.Popen(["unshare", "-n", "sh", "-c",
+                                   "ip link set lo up && ip link add vt0 type veth peer name vt1 && "
+                                   "ip addr add 10.203.0.1/24 dev vt0 && ip link set vt0 up && "
+                                   "ip link set vt1 up && exec sleep 600"],
+                                  stdin=subprocess.DEVNULL, start_new_session=True)
+        self.addCleanup(self.end_process, holder)
+        self.assertTrue(wait_until(lambda: holder.poll() is not None or Path(
+            f"/proc/{holder.pid}/cmdline").read_bytes().startswith(b"sleep\0"), 5))
+        self.assertIsNone(holder.poll(), "no network namespace (unshare -n needs root)")
+        self.in_namespace = ["nsenter", f"--net=/proc/{holder.pid}/ns/net"]
+        self.addCleanup(self.session.restart_server)
+        self.session.restart_server(self.in_namespace)
+
+    def end_process(self, process):
+        kill_group(process.pid)
+        process.wait(timeout=10)
+
+    def run_in_namespace(self, *command):
+        return run_bounded([*self.in_namespace, *command], dict(os.environ), 10)
+
+    def start_namespace_peer(self):
+        self.record = self.session.build / "e2e" / "namespace-peer.json"
+        self.record.unlink(missing_ok=True)
+        port = free_port()
+        peer = subprocess.Popen([*self.in_namespace, sys.executable,
+                                 Path(__file__).with_name("registration_peer.py"),
+                                 "--port", str(port), "--record", self.record,
+                                 "--lifetime", "120"],
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                start_new_session=True)
+        self.addCleanup(self.end_process, peer)
+        probe = ("import socket, sys, time\n"
+                 "deadline = time.monotonic() + 5\n"
+                 "while True:\n"
+                 "    try:\n"
+                 f"        socket.create_connection(('127.0.0.1', {port}), 0.5).close()\n"
+                 "        break\n"
+                 "    except OSError:\n"
+                 "        if time.monotonic() > deadline: sys.exit(1)\n"
+                 "        time.sleep(0.05)\n")
+        self.run_in_namespace(sys.executable, "-c", probe)
+        self.route_through_proxy(port)
+
+    def recorded(self):
+        try:
+            return json.loads(self.record.read_text())
+        except FileNotFoundError:
+            return []
+
+    def test_offline_system_asks_to_connect_and_sends_nothing(self):
+        self.start_namespace_peer()
+        start = self.start_launcher("offline", wrapper=self.in_namespace)
+        registration = self.fill_and_send(start)
+        self.assert_result_box(41)
+        time.sleep(0.5)
+        self.assertEqual(self.recorded(), [])
+        self.assert_no_profile()
+        self.assertTrue(self.program.running())
+
+        # The same namespace with a gateway counts as connected: the peer was
+        # reachable all along, only the probe held the request back.
+        self.run_in_namespace("ip", "route", "add", "default", "via", "10.203.0.2", "dev", "vt0")
+        self.session.click(registration["hwnd"], "register_online")
+        self.assert_result_box(40)
+        self.assertEqual(len(script_requests(self.recorded())), 1)
