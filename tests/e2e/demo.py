@@ -32,7 +32,7 @@ def start_screen_shown(env, winctl, program):
     return False
 
 
-def main(build, disc):
+def main(build, disc, peer_port=None):
     build, disc = Path(build).resolve(), Path(disc).resolve()
     winctl = build / "tests" / "e2e" / "winctl.exe"
     screens = build / "e2e" / "screens"
@@ -50,6 +50,16 @@ def main(build, disc):
     if not own_display and os.environ.get("XAUTHORITY"):
         env["XAUTHORITY"] = os.environ["XAUTHORITY"]
     program = None
+    peer = None
+    if peer_port is not None:
+        # The program is unchanged: its internet library takes the proxy
+        # from the environment, and the peer answers for the vendor's host.
+        from registration_peer import RegistrationPeer
+        record = build / "e2e" / "demo-registrations.json"
+        peer = RegistrationPeer(peer_port, record, "confirm", lifetime=ON_DISPLAY_LIMIT).start()
+        env["http_proxy"] = f"http://127.0.0.1:{peer_port}"
+        print(f"demo: registrations go to the stand-in peer on 127.0.0.1:{peer_port}; "
+              f"what arrives is written to {record}")
     try:
         run_bounded([WINESERVER, "-p"], env, 30, capture=False)
         program = Program([WINE, disc / "VelInst.exe"], env, disc,
@@ -67,17 +77,19 @@ def main(build, disc):
     finally:
         if program is not None:
             program.kill()
+        if peer is not None:
+            peer.stop()
         prefix.stop_server()
         if xvfb_pid is not None and is_xvfb(xvfb_pid):
             os.kill(xvfb_pid, signal.SIGTERM)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        print("usage: demo.py BUILD_DIR DISC_DIR", file=sys.stderr)
+    if len(sys.argv) not in (3, 5) or (len(sys.argv) == 5 and sys.argv[3] != "--peer"):
+        print("usage: demo.py BUILD_DIR DISC_DIR [--peer PORT]", file=sys.stderr)
         sys.exit(2)
     try:
-        sys.exit(main(sys.argv[1], sys.argv[2]))
+        sys.exit(main(sys.argv[1], sys.argv[2], int(sys.argv[4]) if len(sys.argv) == 5 else None))
     except HarnessError as error:
         print(f"demo: {error}", file=sys.stderr)
         sys.exit(1)
