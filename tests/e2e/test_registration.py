@@ -9,6 +9,7 @@ request arrives in absolute form for www.velmora.com."""
 import datetime
 import json
 import os
+import shutil
 import socket
 import subprocess
 import sys
@@ -17,8 +18,8 @@ import urllib.parse
 from pathlib import Path
 
 from registration_peer import SCRIPT_PATH, THANK_YOU_PATH, RegistrationPeer
-from velinst_e2e import (ScenarioTestCase, ini_values, kill_group, run_bounded, source_dir,
-                         string_table, wait_until)
+from velinst_e2e import (ScenarioTestCase, env_path, ini_values, kill_group, run_bounded,
+                         source_dir, string_table, wait_until, windows_path)
 
 BACKDROP = "VelmoraInstaller"
 FORM = "Template Window Class"
@@ -161,9 +162,12 @@ class RegistrationScenario(ScenarioTestCase):
 
     # The launcher and its forms ---------------------------------------------
 
-    def start_launcher(self, name, wrapper=()):
+    def start_launcher(self, name, wrapper=(), extra_env=None, before_start=None):
         self.disc = self.session.assemble_disc(name)
-        self.program = self.session.start(self.disc / "VelInst.exe", wrapper=wrapper)
+        if before_start is not None:
+            before_start(self.disc)
+        self.program = self.session.start(self.disc / "VelInst.exe", wrapper=wrapper,
+                                          extra_env=extra_env)
         self.assertIsNotNone(self.session.wait_window(FORM, timeout=20),
                              "the start screen did not appear")
         return self.form("Start")
@@ -386,6 +390,37 @@ class FailedReplyTests(RegistrationScenario):
         self.assert_no_profile()
         self.assertTrue(self.program.running())
         self.assertEqual(self.form("Registration")["hwnd"], registration["hwnd"])
+
+
+class InternetLibraryTests(RegistrationScenario):
+    def test_without_the_internet_library_the_customer_is_told_and_nothing_is_sent(self):
+        peer = self.start_peer()
+        # The launcher starts although the library cannot be loaded: it
+        # imports nothing from it.
+        start = self.start_launcher("no-wininet", extra_env={"WINEDLLOVERRIDES": "wininet=d"})
+        registration = self.fill_and_send(start)
+        self.assert_result_box(160)
+        self.assertEqual(peer.requests, [])
+        self.assert_no_profile()
+        self.assertEqual(self.form("Registration")["hwnd"], registration["hwnd"])
+
+    def test_a_library_planted_beside_the_program_is_never_loaded(self):
+        peer = self.start_peer()
+        marker = self.session.build / "e2e" / "planted-library-loaded"
+        marker.unlink(missing_ok=True)
+        self.addCleanup(marker.unlink, missing_ok=True)
+
+        def plant(disc):
+            shutil.copy2(env_path("VELINST_PLANTED_LIBRARY"), disc / "wininet.dll")
+        # Native libraries first: a load by bare name would take the one in
+        # the program's folder.
+        start = self.start_launcher("planted-wininet", before_start=plant,
+                                    extra_env={"WINEDLLOVERRIDES": "wininet=n,b",
+                                               "VELINST_PLANTED_MARKER": windows_path(marker)})
+        self.fill_and_send(start)
+        self.assert_result_box(40)
+        self.assertEqual(len(script_requests(peer.requests)), 1)
+        self.assertFalse(marker.exists(), "the planted wininet.dll was loaded")
 
 
 class NoConnectionTests(RegistrationScenario):
