@@ -200,6 +200,15 @@ class BrowserTests(LauncherScenario):
         self.associate(f"{windows_path(self.browser)} %1")
         self.check_pages_open("browser-unquoted")
 
+    def test_read_only_association_still_opens_the_pages(self):
+        # Machine-wide file types may be read, not written, by a standard
+        # user (and by an administrator under UAC).
+        self.associate(f'"{windows_path(self.browser)}" -nohome "%1"')
+        for key in (r".htm", r"VelInstTestHTML\shell\open\command"):
+            self.addCleanup(self.session.run, env_path("VELINST_KEY_ACCESS"), [key, "full"])
+            self.session.run(env_path("VELINST_KEY_ACCESS"), [key, "read-only"])
+        self.check_pages_open("browser-read-only")
+
     def test_product_page_button_opens_the_product_page(self):
         self.associate(f'"{windows_path(self.browser)}" "%1"')
         self.start_launcher("browser-button")
