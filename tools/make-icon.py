@@ -2,13 +2,15 @@
 """Draws the program's icon (resource 105) and writes src/resources/velinst.ico.
 
 Three images: 32x32 in 16 colours, 32x32 and 16x16 in 256 colours. The
-picture is a disc (a silver circle with a dark hub) on a deep-blue rounded
-square with a white "V", drawn from geometry so the icon can be remade.
+picture is the Velmora mark (tools/velmora_mark.py) on a deep-blue square.
 """
-import math
 import struct
 import sys
 from pathlib import Path
+
+from velmora_mark import mark_colour
+
+SQUARE = (16, 40, 112)
 
 # The standard 16-colour palette, which every display shows as it is.
 VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
@@ -18,32 +20,7 @@ VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 
 
 def pixel(size, x, y):
     """Colour at the centre of pixel (x, y) of a size x size icon, or None for transparent."""
-    u = (x + 0.5) / size
-    v = (y + 0.5) / size
-    # Rounded square background.
-    r = 0.18
-    dx = max(abs(u - 0.5) - (0.5 - r), 0)
-    dy = max(abs(v - 0.5) - (0.5 - r), 0)
-    if math.hypot(dx, dy) > r:
-        return None
-    colour = (16, 40, 112)
-    # The disc in the lower right corner.
-    d = math.hypot(u - 0.66, v - 0.64)
-    if d < 0.30:
-        colour = (200, 200, 210)
-        if d < 0.10:
-            colour = (60, 60, 70)
-        if d < 0.045:
-            colour = (16, 40, 112)
-    # The "V", drawn over everything as two thick strokes.
-    def stroke(x0, y0, x1, y1, width):
-        px, py = u - x0, v - y0
-        lx, ly = x1 - x0, y1 - y0
-        t = max(0.0, min(1.0, (px * lx + py * ly) / (lx * lx + ly * ly)))
-        return math.hypot(px - t * lx, py - t * ly) < width
-    if stroke(0.16, 0.16, 0.36, 0.78, 0.075) or stroke(0.56, 0.16, 0.36, 0.78, 0.075):
-        colour = (255, 255, 255)
-    return colour
+    return mark_colour((x + 0.5) / size, (y + 0.5) / size, SQUARE, None)
 
 
 def nearest(palette, colour):

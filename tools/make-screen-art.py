@@ -8,44 +8,20 @@ at 96 DPI as it is and scale it for larger displays.
 
 Run it again after changing a colour below; the screens name the same colour.
 """
-import math
 import struct
 import sys
 from pathlib import Path
 
+from velmora_mark import mark_colour
+
 BAND = (0x17, 0x33, 0x6B)      # title band of every screen (#17336B)
 SQUARE = (0x2B, 0x5C, 0xC4)     # the mark's square, lighter than the band
-SILVER = (0xD8, 0xDD, 0xE6)
-HUB = (0x3C, 0x44, 0x52)
-WHITE = (0xFF, 0xFF, 0xFF)
 SAMPLES = 4  # per pixel and axis, for smooth edges
 
 
 def logo_colour(u, v):
     """Colour of the point (u, v) of the unit square."""
-    r = 0.2
-    dx = max(abs(u - 0.5) - (0.5 - r), 0)
-    dy = max(abs(v - 0.5) - (0.5 - r), 0)
-    if math.hypot(dx, dy) > r:
-        return BAND
-    colour = SQUARE
-    d = math.hypot(u - 0.66, v - 0.64)
-    if d < 0.28:
-        colour = SILVER
-        if d < 0.10:
-            colour = HUB
-        if d < 0.045:
-            colour = SQUARE
-
-    def stroke(x0, y0, x1, y1, width):
-        px, py = u - x0, v - y0
-        lx, ly = x1 - x0, y1 - y0
-        t = max(0.0, min(1.0, (px * lx + py * ly) / (lx * lx + ly * ly)))
-        return math.hypot(px - t * lx, py - t * ly) < width
-
-    if stroke(0.17, 0.17, 0.37, 0.80, 0.07) or stroke(0.57, 0.17, 0.37, 0.80, 0.07):
-        colour = WHITE
-    return colour
+    return mark_colour(u, v, SQUARE, BAND)
 
 
 def render(size):
