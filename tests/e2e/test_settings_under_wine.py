@@ -69,7 +69,7 @@ class EveryKeyTests(ReadSettings):
 
     def test_quotes_keep_blanks_at_the_ends_of_a_value(self):
         read = self.read(self.disc_ini(), "Validate Error", ids=[134])
-        self.assertEqual(read[134]["value"], " first name;")
+        self.assertEqual(read[134]["value"], " First name.")
 
 
 class AbsentKeyTests(ReadSettings):

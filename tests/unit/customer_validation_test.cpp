@@ -10,7 +10,7 @@
 
 namespace {
 
-const char kHead[] = "Please fill in the required fields. Missing:";
+const char kHead[] = "Please fill in every required field. Missing:";
 
 TEST(TrimTest, RemovesOnlySpacesAtEitherEnd) {
   char left[16] = "   Ann Lee";
@@ -79,20 +79,20 @@ TEST_F(ValidationTest, RegistrationReportsTheLastMissingFieldAndListsAllInOrder)
   CopyText(record.firstName, sizeof record.firstName, "   ");
   CopyText(record.zip, sizeof record.zip, "");
   EXPECT_EQ(-6, ValidateRegistrationRecord(record, warning));
-  EXPECT_EQ(std::string(kHead) + " first name; ZIP code;", warning);
+  EXPECT_EQ(std::string(kHead) + " First name. ZIP code.", warning);
   EXPECT_STREQ("", record.firstName);
 
   const struct {
     CustomerField field;
     int code;
     const char *text;
-  } each[] = {{CustomerField::FirstName, -1, " first name;"},
-              {CustomerField::LastName, -2, " last name;"},
-              {CustomerField::Street1, -3, " street address;"},
-              {CustomerField::City, -4, " city;"},
-              {CustomerField::State, -5, " state;"},
-              {CustomerField::Zip, -6, " ZIP code;"},
-              {CustomerField::Country, -7, " country;"}};
+  } each[] = {{CustomerField::FirstName, -1, " First name."},
+              {CustomerField::LastName, -2, " Last name."},
+              {CustomerField::Street1, -3, " Street address."},
+              {CustomerField::City, -4, " City."},
+              {CustomerField::State, -5, " State."},
+              {CustomerField::Zip, -6, " ZIP code."},
+              {CustomerField::Country, -7, " Country."}};
   for (const auto &missing : each) {
     record = RequiredOnly();
     FieldOf(record, missing.field).text[0] = '\0';
@@ -127,7 +127,7 @@ TEST_F(ValidationTest, RegistrationTrimsItsTextsButLeavesPhoneFaxAndDate) {
 TEST_F(ValidationTest, BuyerNeedsTheTelephoneToo) {
   CustomerRecord record = RequiredOnly();
   EXPECT_EQ(-8, ValidateBuyerRecord(record, warning));
-  EXPECT_EQ(std::string(kHead) + " telephone number;", warning);
+  EXPECT_EQ(std::string(kHead) + " Telephone number.", warning);
 
   CopyText(record.phone, sizeof record.phone, " 555-0100 ");
   CopyText(record.firstName, sizeof record.firstName, "");
@@ -135,7 +135,7 @@ TEST_F(ValidationTest, BuyerNeedsTheTelephoneToo) {
   CopyText(record.street2, sizeof record.street2, " Apt 2 ");
   CopyText(record.email, sizeof record.email, " a@b ");
   EXPECT_EQ(-6, ValidateBuyerRecord(record, warning));
-  EXPECT_EQ(std::string(kHead) + " first name; ZIP code;", warning);
+  EXPECT_EQ(std::string(kHead) + " First name. ZIP code.", warning);
   EXPECT_STREQ("555-0100", record.phone);
   EXPECT_STREQ(" Apt 2 ", record.street2);  // not checked, not trimmed
   EXPECT_STREQ(" a@b ", record.email);
@@ -170,7 +170,7 @@ TEST_F(ValidationTest, CollectRegistrationFillsTheRecordOnlyWhenTheFormIsComplet
   EXPECT_EQ(0, CollectRegistration(record));
   EXPECT_STREQ("untouched", record.city);
   ASSERT_EQ(1u, Fake().messageBoxes.size());
-  EXPECT_EQ(std::string(kHead) + " last name; street address; city; state; country;",
+  EXPECT_EQ(std::string(kHead) + " Last name. Street address. City. State. Country.",
             Fake().messageBoxes[0].text);
   EXPECT_EQ(nullptr, Fake().messageBoxes[0].owner);
 
@@ -225,7 +225,7 @@ TEST_F(ValidationTest, CheckBuyerFormKeepsTheNewTrimmedTextsEvenWhenIncomplete) 
                  {"buyer_country", " Canada "}});
   EXPECT_EQ(0, CheckBuyerForm(buyer));
   ASSERT_EQ(1u, Fake().messageBoxes.size());
-  EXPECT_EQ(std::string(kHead) + " telephone number;", Fake().messageBoxes[0].text);
+  EXPECT_EQ(std::string(kHead) + " Telephone number.", Fake().messageBoxes[0].text);
   EXPECT_STREQ("Ann", buyer.firstName);
   EXPECT_STREQ("Toronto", buyer.city);
   EXPECT_STREQ("Canada", buyer.country);
