@@ -232,7 +232,12 @@ class RegistrationScenario(ScenarioTestCase):
         self.assertEqual(box["owner"], self.backdrop()["hwnd"])
         self.assertEqual((box["icon"], box["buttons"]), ("0", "1:OK"))
         self.assertTrue(self.session.close_message_box())
-        self.assertTrue(self.session.wait_no_window("#32770", 5))
+        self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
+
+    def boxes_left(self):
+        """What is left of message boxes, for the failure's message."""
+        return [(w["hwnd"], w["title"], w["visible"], self.session.controls(w["hwnd"]))
+                for w in self.session.windows("#32770")]
 
     def fill_and_send(self, start):
         registration = self.open_registration(start)
@@ -276,7 +281,7 @@ class MissingFieldsTests(RegistrationScenario):
         self.assertEqual(box["caption"], self.texts[142][1])
         self.assertEqual((box["owner"], box["icon"], box["buttons"]), ("0x0", "1", "1:OK"))
         self.assertTrue(self.session.close_message_box())
-        self.assertTrue(self.session.wait_no_window("#32770", 5))
+        self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
         self.assertEqual(self.fields(registration), before)
 
     def test_warning_lists_the_missing_fields_in_check_order_and_nothing_is_sent(self):

@@ -31,6 +31,9 @@ LAST_DISPLAY = 189
 # whose own locale is not English would otherwise take the launcher's
 # non-English road in every scenario.
 DEFAULT_LANGUAGE = "en_US.UTF-8"
+# Top-level windows of the programs under test, which must be gone before
+# the next scenario starts.
+PROGRAM_WINDOW_CLASSES = ("VelmoraInstaller", "Template Window Class", "#32770")
 # The locale winctl types in; C.UTF-8 exists on every machine.
 TYPING_LANGUAGE = "C.UTF-8"
 
@@ -388,9 +391,16 @@ class Session:
         return program
 
     def close(self):
-        for program in self.programs:
+        """Ends the programs still running and waits until their windows are
+        gone: the server destroys a killed program's windows a moment later,
+        and the next scenario must not find them."""
+        killed = [program for program in self.programs if program.running()]
+        for program in killed:
             program.kill()
         self.programs = []
+        if killed:
+            for window_class in PROGRAM_WINDOW_CLASSES:
+                self.wait_no_window(window_class, 5)
 
     def restart_server(self, wrapper=()):
         """Ends every program of the session and its wineserver, and starts a

@@ -311,7 +311,7 @@ int MessageBoxInfo(DWORD timeoutMs) {
 }
 
 int CloseMessageBox(DWORD timeoutMs, int button) {
-  HWND box = WaitFor(timeoutMs, FindMessageBox);
+  HWND box = WaitFor(timeoutMs, FindShownMessageBox);
   if (box == nullptr) return NotFound("message box");
   PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
   return 0;
