@@ -26,6 +26,10 @@ class LauncherScenario(ScenarioTestCase):
         if wait_for_form:
             self.form = self.session.wait_window(FORM, timeout=20)
             self.assertIsNotNone(self.form, "the start screen did not appear")
+            # The start screen opens while the backdrop is being created; the
+            # backdrop is shown when its creation ends.
+            self.assertTrue(wait_until(lambda: self.session.windows(BACKDROP, visible_only=True),
+                                       10), "the backdrop is not shown")
         return self.program
 
     def backdrop(self):
@@ -56,13 +60,12 @@ class StartupTests(LauncherScenario):
         self.assertEqual((right - left, bottom - top),
                          (int(metrics["cxfullscreen"]) + 60, int(metrics["cyfullscreen"]) + 60))
 
-        windows = self.session.windows(visible_only=True)
-        classes = [w["class"] for w in windows]
-        self.assertLess(classes.index(FORM), classes.index(BACKDROP), "form not above backdrop")
+        self.assertTrue(wait_until(self.form_above_backdrop, 5), "form not above backdrop")
         self.assertEqual(self.form["owner"], backdrop["hwnd"])
         self.assertEqual(self.form["pid"], backdrop["pid"])
 
-        shot = self.session.screenshot("launcher-start")
+        shot = wait_until(self.painted_screenshot, 5)
+        self.assertTrue(shot, "the backdrop is not painted black")
         form_left, form_top, form_right, form_bottom = map(int, self.form["rect"].split(","))
         self.assertGreater(form_left, 20, "the start screen should leave backdrop visible")
         for x, y in ((2, 2), (SCREEN_WIDTH - 3, SCREEN_HEIGHT - 3), (form_left // 2, SCREEN_HEIGHT // 2),
@@ -70,6 +73,17 @@ class StartupTests(LauncherScenario):
             self.assertEqual(self.session.pixel(shot, x, y), (0, 0, 0), (x, y))
         center = self.session.pixel(shot, (form_left + form_right) // 2, (form_top + form_bottom) // 2)
         self.assertNotEqual(center, (0, 0, 0), "the start screen is not drawn")
+
+
+    def form_above_backdrop(self):
+        classes = [w["class"] for w in self.session.windows(visible_only=True)]
+        return FORM in classes and BACKDROP in classes and \
+            classes.index(FORM) < classes.index(BACKDROP)
+
+    def painted_screenshot(self):
+        """A screenshot once painting has reached the backdrop's corner."""
+        shot = self.session.screenshot("launcher-start")
+        return shot if self.session.pixel(shot, 2, 2) == (0, 0, 0) else None
 
 
 class ExitTests(LauncherScenario):
