@@ -194,7 +194,16 @@ class Prefix:
             # Neither the .NET runtime nor the HTML engine is used: do not
             # ask for them.
             env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
-            run_bounded([WINE, "wineboot", "-i"], env, 180, capture=False)
+            try:
+                run_bounded([WINE, "wineboot", "-i"], env, 180, capture=False)
+            except HarnessError:
+                # Seen once: wineboot failing at once right after an earlier
+                # prefix at this place was removed. Let any server of the old
+                # prefix go, then try once more.
+                run_bounded([WINESERVER, "-w"], env, 30, check=False, capture=False)
+                time.sleep(1)
+                shutil.rmtree(self.path, ignore_errors=True)
+                run_bounded([WINE, "wineboot", "-i"], env, 180, capture=False)
         for step in PREFIX_SETUP_STEPS:
             step(self)
         self.stop_server()
