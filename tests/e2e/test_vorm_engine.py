@@ -326,3 +326,31 @@ class KeyboardTests(EngineTestCase):
         self.xdotool("type", "4111")
         self.assertEqual(host.call("get", "card_number", 32)[2], "4111")
         self.assertEqual(host.call("check", 1, 32)[2], "Check")
+
+
+class DpiTests(EngineTestCase):
+    """Template units are 96-DPI units: at 144 DPI everything is half as
+    large again."""
+
+    DESKTOP = r"HKCU\Control Panel\Desktop"
+
+    def measure(self):
+        host, form = self.open(screens() / "start.vrm")
+        install = self.controls(form)["install"]
+        sizes = []
+        for rect in (form["rect"], install["rect"]):
+            left, top, right, bottom = (int(v) for v in rect.split(","))
+            sizes.append((right - left, bottom - top))
+        self.session.close()
+        self.assertTrue(self.session.wait_no_window(FORM, 10))
+        return sizes
+
+    def test_forms_and_controls_scale_with_the_system_dpi(self):
+        (form96, button96) = self.measure()
+        self.session.reg_add(self.DESKTOP, "LogPixels", "144", "REG_DWORD")
+        self.addCleanup(self.session.reg_delete, self.DESKTOP, "LogPixels")
+        (form144, button144) = self.measure()
+        # The frame around the client area does not scale: allow its width.
+        for small, large in ((form96, form144), (button96, button144)):
+            for a, b in zip(small, large):
+                self.assertAlmostEqual(b / a, 1.5, delta=0.06, msg=(small, large))
