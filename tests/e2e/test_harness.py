@@ -4,7 +4,7 @@ message boxes, screenshots, registry and language per command."""
 import shutil
 import unittest
 
-from velinst_e2e import (ScenarioTestCase, edit_ini, env_path, ini_values, launch_log,
+from velinst_e2e import (ScenarioTestCase, edit_ini, env_path, ini_values, launch_log, rect,
                          wait_until, windows_path, write_ini_lines)
 
 FORM_CLASS = "VelInstHarnessForm"
@@ -92,7 +92,7 @@ class WindowDrivingTests(ScenarioTestCase):
 
     def test_screenshot_shows_the_window_where_its_rect_says(self):
         _, form = self.start_form()
-        left, top, right, bottom = map(int, form["rect"].split(","))
+        left, top, right, bottom = rect(form)
         shot = self.session.screenshot("harness-form")
         self.assertTrue(shot.exists())
         # Below the controls, inside the client area: the form's own colour.

@@ -3,7 +3,7 @@ roads out of the program, the installer, the language gate and web pages."""
 import shutil
 import time
 
-from velinst_e2e import ScenarioTestCase, env_path, launch_log, wait_until, windows_path
+from velinst_e2e import ScenarioTestCase, env_path, launch_log, rect, wait_until, windows_path
 
 BACKDROP = "VelmoraInstaller"
 FORM = "Template Window Class"
@@ -54,7 +54,7 @@ class StartupTests(LauncherScenario):
         style = int(backdrop["style"], 16)
         self.assertTrue(style & WS_POPUP and style & WS_VISIBLE, hex(style))
         self.assertFalse(style & WS_CAPTION, hex(style))
-        left, top, right, bottom = map(int, backdrop["rect"].split(","))
+        left, top, right, bottom = rect(backdrop)
         self.assertEqual((left, top), (-30, -30))
         _, (metrics,) = self.session.winctl("metrics")
         self.assertEqual((right - left, bottom - top),
@@ -66,7 +66,7 @@ class StartupTests(LauncherScenario):
 
         shot = wait_until(self.painted_screenshot, 5)
         self.assertTrue(shot, "the backdrop is not painted black")
-        form_left, form_top, form_right, form_bottom = map(int, self.form["rect"].split(","))
+        form_left, form_top, form_right, form_bottom = rect(self.form)
         self.assertGreater(form_left, 20, "the start screen should leave backdrop visible")
         for x, y in ((2, 2), (SCREEN_WIDTH - 3, SCREEN_HEIGHT - 3), (form_left // 2, SCREEN_HEIGHT // 2),
                      (SCREEN_WIDTH // 2, max(form_bottom + 5, SCREEN_HEIGHT - 8))):

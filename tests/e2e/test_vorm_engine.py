@@ -8,7 +8,7 @@ import subprocess
 import time
 from pathlib import Path
 
-from velinst_e2e import (ScenarioTestCase, env_path, ini_values, run_bounded, source_dir,
+from velinst_e2e import (ScenarioTestCase, env_path, ini_values, rect, run_bounded, source_dir,
                          wait_until, windows_path)
 
 FORM = "Template Window Class"
@@ -89,7 +89,7 @@ class EngineTestCase(ScenarioTestCase):
         """The form window's part of the screen, saved as <build>/e2e/screens/<name>.png."""
         time.sleep(0.5)  # let the window finish painting
         whole = self.session.screenshot(name + "-screen")
-        left, top, right, bottom = (int(v) for v in form["rect"].split(","))
+        left, top, right, bottom = rect(form)
         path = whole.with_name(name + ".png")
         run_bounded(["convert", whole, "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
                      "+repage", path], dict(os.environ), 30)
@@ -114,7 +114,7 @@ class SampleScreenTests(EngineTestCase):
         owner = [w for w in self.session.windows() if w["hwnd"] == form["owner"]]
         self.assertEqual([w["class"] for w in owner], ["VormHostOwner"])
         # Centred on the 1024 x 768 screen.
-        left, top, right, bottom = (int(v) for v in form["rect"].split(","))
+        left, top, right, bottom = rect(form)
         self.assertLessEqual(abs((left + right) - 1024), 2)
         self.assertLessEqual(abs((top + bottom) - 768), 40)
         controls = self.controls(form)
@@ -338,8 +338,8 @@ class DpiTests(EngineTestCase):
         host, form = self.open(screens() / "start.vrm")
         install = self.controls(form)["install"]
         sizes = []
-        for rect in (form["rect"], install["rect"]):
-            left, top, right, bottom = (int(v) for v in rect.split(","))
+        for item in (form, install):
+            left, top, right, bottom = rect(item)
             sizes.append((right - left, bottom - top))
         self.session.close()
         self.assertTrue(self.session.wait_no_window(FORM, 10))

@@ -97,6 +97,11 @@ def parse_fields(line, escaped=True):
     return fields
 
 
+def rect(item):
+    """A window's or control's rect from winctl as (left, top, right, bottom)."""
+    return tuple(int(v) for v in item["rect"].split(","))
+
+
 def wait_until(predicate, timeout, interval=0.05):
     """Polls predicate until it returns something true; returns that, or the
     last falsy result when the deadline passes."""
