@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config.h"
+#include "export.h"
+#include "mail.h"
+#include "request.h"
+#include "store.h"
+#include "temp_folder.h"
+
+namespace {
+
+const std::string kPhrase = "Thank You for registering your";
+const std::string kRedirect = "http://www.velmora.com/regthankyou.htm";
+const std::string kQuery =
+    "recipient=register@velmora.com&subject=User%20Registration&redirect=" + kRedirect +
+    "&required=PRODUCT%20NAME,CITY&sort=order:PRODUCT%20NAME,CITY"
+    "&PRODUCT%20NAME=Corvinel&CITY=M%FCnchen%20%26%20%3D%25%2B"
+    "&EMAIL%20ADDRESS=ann+reg@example.com";
+
+class RequestTest : public ::testing::Test {
+ protected:
+  RequestTest() {
+    config_.database = folder_.Path("registrations.sqlite");
+    config_.recipients = {"register@velmora.com"};
+    config_.redirectHosts = {"www.velmora.com"};
+  }
+
+  CgiReply Handle(const std::string &query, const std::string &method = "GET") {
+    return HandleRequest({method, query, "192.0.2.7", "2026-07-12T10:00:00Z"}, config_);
+  }
+
+  std::vector<Registration> Stored() {
+    std::vector<Registration> registrations;
+    std::string error;
+    EXPECT_TRUE(ReadRegistrations(config_.database, &registrations, &error)) << error;
+    return registrations;
+  }
+
+  TempFolder folder_;
+  ReceiverConfig config_;
+};
+
+TEST_F(RequestTest, AnAcceptedRegistrationIsStoredByteForByteAndRedirected) {
+  CgiReply reply = Handle(kQuery);
+  EXPECT_EQ(302, reply.status);
+  EXPECT_EQ(kRedirect, reply.location);
+  EXPECT_EQ("", reply.log);
+  EXPECT_EQ(0u, FormatReply(reply).find(
+                    "Status: 302 Found\r\nLocation: " + kRedirect +
+                    "\r\nContent-Type: text/html; charset=windows-1252\r\n\r\n"));
+
+  std::vector<Registration> stored = Stored();
+  ASSERT_EQ(1u, stored.size());
+  const Registration &row = stored[0];
+  EXPECT_EQ(1, row.id);
+  EXPECT_EQ("2026-07-12T10:00:00Z", row.received);
+  EXPECT_EQ("192.0.2.7", row.client);
+  EXPECT_EQ("register@velmora.com", row.recipient);
+  EXPECT_EQ("User Registration", row.subject);
+  ASSERT_EQ(3u, row.fields.size());
+  EXPECT_EQ("PRODUCT NAME", row.fields[0].name);
+  EXPECT_EQ("M\xFCnchen & =%+", row.fields[1].value);
+  EXPECT_EQ("ann+reg@example.com", row.fields[2].value);
+
+  EXPECT_EQ(302, Handle(kQuery).status);
+  EXPECT_EQ(2u, Stored().size());
+}
+
+TEST_F(RequestTest, RefusedAndIncompleteRequestsStoreNothingAndNeverConfirm) {
+  struct Case {
+    const char *name;
+    std::string query;
+    std::string method;
+    int status;
+  };
+  const Case cases[] = {
+      {"foreign recipient", "recipient=spam@example.com&PRODUCT%20NAME=x", "GET", 403},
+      {"no recipient", "PRODUCT%20NAME=x&CITY=y", "GET", 403},
+      {"foreign redirect", "recipient=register@velmora.com&redirect=http://evil.example/", "GET",
+       403},
+      {"required field missing", "recipient=register@velmora.com&required=CITY", "GET", 400},
+      {"posted", kQuery, "POST", 405},
+      {"too long", kQuery + "&PAD=" + std::string(kMaxQueryLength, 'x'), "GET", 414},
+  };
+  for (const Case &c : cases) {
+    CgiReply reply = Handle(c.query, c.method);
+    EXPECT_EQ(c.status, reply.status) << c.name;
+    EXPECT_EQ("", reply.location) << c.name;
+    EXPECT_EQ(std::string::npos, reply.body.find(kPhrase)) << c.name;
+  }
+  EXPECT_FALSE(folder_.Exists("registrations.sqlite"));
+  EXPECT_EQ(0u, Stored().size());
+}
+
+TEST_F(RequestTest, TheMissingFieldsPageListsThemEscaped) {
+  CgiReply reply =
+      Handle("recipient=register@velmora.com&required=CITY,%3Cscript%3E,ZIP&ZIP=1&CITY=%20");
+  EXPECT_EQ(400, reply.status);
+  EXPECT_NE(std::string::npos, reply.body.find("<li>CITY</li>\n<li>&lt;script&gt;</li>\n</ul>"));
+  EXPECT_EQ(std::string::npos, reply.body.find("<script>"));
+}
+
+TEST_F(RequestTest, WithoutARedirectTheReplyIsAThankYouPage) {
+  CgiReply reply = Handle("recipient=register@velmora.com&CITY=Rome");
+  EXPECT_EQ(200, reply.status);
+  EXPECT_NE(std::string::npos, reply.body.find(kPhrase));
+  EXPECT_EQ(1u, Stored().size());
+}
+
+TEST_F(RequestTest, ADatabaseThatCannotBeWrittenFailsTheRegistration) {
+  config_.database = folder_.Path("no-such-folder/registrations.sqlite");
+  CgiReply reply = Handle(kQuery);
+  EXPECT_EQ(500, reply.status);
+  EXPECT_EQ(std::string::npos, reply.body.find(kPhrase));
+  EXPECT_NE(std::string::npos, reply.log.find("cannot open")) << reply.log;
+  EXPECT_EQ(0u, NotConfiguredReply("no file").body.find("<!DOCTYPE html>"));
+  EXPECT_EQ(500, NotConfiguredReply("no file").status);
+}
+
+TEST_F(RequestTest, TheMailCarriesNoHeaderFromTheRequest) {
+  config_.mailCommand = "cat > '" + folder_.Path("mail.txt") + "'";
+  config_.mailFrom = "VelInst <noreply@velmora.com>";
+  std::string query = kQuery;
+  query.replace(query.find("User%20Registration"), 19,
+                "Hi%0D%0ABcc:%20victim@example.com%0ASubject:%20Spam%FC");
+  EXPECT_EQ(302, Handle(query).status);
+
+  std::string mail = folder_.Read("mail.txt");
+  std::string headers = mail.substr(0, mail.find("\n\n") + 1);
+  EXPECT_EQ(
+      "To: register@velmora.com\n"
+      "From: VelInst <noreply@velmora.com>\n"
+      "Subject: Hi  Bcc: victim@example.com Subject: Spam?\n"
+      "MIME-Version: 1.0\n"
+      "Content-Type: text/plain; charset=windows-1252\n"
+      "Content-Transfer-Encoding: 8bit\n",
+      headers);
+  EXPECT_NE(std::string::npos, mail.find("\nCITY: M\xFCnchen & =%+\n"));
+  EXPECT_NE(std::string::npos, mail.find("\nEMAIL ADDRESS: ann+reg@example.com\n"));
+}
+
+TEST_F(RequestTest, AFailedMailIsLoggedAndTheRegistrationStays) {
+  for (const char *command : {"exit 3", "/no/such/sendmail"}) {
+    config_.mailCommand = command;
+    CgiReply reply = Handle(kQuery);
+    EXPECT_EQ(302, reply.status) << command;
+    EXPECT_NE(std::string::npos, reply.log.find("stored but not mailed")) << command;
+  }
+  EXPECT_EQ(2u, Stored().size());
+}
+
+TEST(HeaderValueTest, ControlCharactersAndHighBytesCannotBreakAHeaderLine) {
+  EXPECT_EQ("a b c d e", HeaderValue("a\rb\nc\td\x7F" "e"));
+  EXPECT_EQ("M?ller", HeaderValue("M\xFCller"));
+  EXPECT_EQ("User Registration", HeaderValue("User Registration"));
+}
+
+TEST(ConfigTest, KeysCommentsRepeatsAndMistakes) {
+  ReceiverConfig config;
+  std::string error;
+  ASSERT_TRUE(ParseConfig(
+      "# comment\n\n database = /var/lib/r.sqlite \nrecipient=a@x.com\r\nrecipient = b@x.com\n"
+      "redirect_host = www.x.com\nmail_command = /usr/sbin/sendmail -t -i\nmail_from = r@x.com\n",
+      &config, &error))
+      << error;
+  EXPECT_EQ("/var/lib/r.sqlite", config.database);
+  EXPECT_EQ((std::vector<std::string>{"a@x.com", "b@x.com"}), config.recipients);
+  EXPECT_EQ(std::vector<std::string>{"www.x.com"}, config.redirectHosts);
+  EXPECT_EQ("/usr/sbin/sendmail -t -i", config.mailCommand);
+  EXPECT_EQ("r@x.com", config.mailFrom);
+
+  const std::pair<const char *, const char *> mistakes[] = {
+      {"database = d\nrecipients = a@x.com\n", "line 2: unknown key \"recipients\""},
+      {"database = d\nrecipient a@x.com\n", "line 2: expected \"key = value\""},
+      {"recipient = a@x.com\n", "no database named"},
+  };
+  for (const auto &[text, message] : mistakes) {
+    EXPECT_FALSE(ParseConfig(text, &config, &error)) << text;
+    EXPECT_EQ(message, error);
+  }
+  EXPECT_FALSE(LoadConfig("/no/such/velinst-receiver.conf", &config, &error));
+}
+
+TEST(ExportTest, CsvHasEveryFieldNameAndQuotesWhatNeedsIt) {
+  Registration first;
+  first.id = 1;
+  first.received = "2026-07-12T10:00:00Z";
+  first.client = "192.0.2.7";
+  first.recipient = "register@velmora.com";
+  first.subject = "User Registration";
+  first.fields = {{"CITY", "Rome, \"Old\" Town"}, {"NOTE", "two\r\nlines"}};
+  Registration second = first;
+  second.id = 2;
+  second.fields = {{"ZIP", "00100"}, {"CITY", "M\xFCnchen"}};
+
+  std::ostringstream csv;
+  WriteCsv({first, second}, csv);
+  EXPECT_EQ(
+      "id,received,client,recipient,subject,CITY,NOTE,ZIP\r\n"
+      "1,2026-07-12T10:00:00Z,192.0.2.7,register@velmora.com,User Registration,"
+      "\"Rome, \"\"Old\"\" Town\",\"two\r\nlines\",\r\n"
+      "2,2026-07-12T10:00:00Z,192.0.2.7,register@velmora.com,User Registration,"
+      "M\xFCnchen,,00100\r\n",
+      csv.str());
+
+  std::ostringstream listing;
+  WriteListing(second, listing);
+  EXPECT_EQ(
+      "Registration 2, received 2026-07-12T10:00:00Z from 192.0.2.7 for register@velmora.com: "
+      "User Registration\n  ZIP: 00100\n  CITY: M\xFCnchen\n",
+      listing.str());
+}
+
+}  // namespace
