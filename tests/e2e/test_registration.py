@@ -10,7 +10,6 @@ import datetime
 import json
 import os
 import shutil
-import socket
 import subprocess
 import sys
 import time
@@ -18,8 +17,9 @@ import urllib.parse
 from pathlib import Path
 
 from registration_peer import SCRIPT_PATH, THANK_YOU_PATH, RegistrationPeer
-from velinst_e2e import (ScenarioTestCase, env_path, ini_values, kill_group, run_bounded,
-                         source_dir, string_table, wait_until, windows_path)
+from velinst_e2e import (ScenarioTestCase, accepts_connections, env_path, free_port, ini_values,
+                         kill_group, run_bounded, source_dir, string_table, wait_until,
+                         windows_path)
 
 BACKDROP = "VelmoraInstaller"
 FORM = "Template Window Class"
@@ -95,21 +95,6 @@ def today_texts():
     minute ago too, for a form filled just before midnight."""
     now = datetime.datetime.now()
     return {f"{d.month}-{d.day}-{d.year}" for d in (now - datetime.timedelta(minutes=1), now)}
-
-
-def accepts_connections(port):
-    try:
-        with socket.create_connection(("127.0.0.1", port), timeout=0.5):
-            return True
-    except OSError:
-        return False
-
-
-def free_port():
-    """A loopback port nobody listens on."""
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
 
 
 def script_requests(requests):

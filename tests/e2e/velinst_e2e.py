@@ -14,6 +14,7 @@ import json
 import os
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -111,6 +112,22 @@ def wait_until(predicate, timeout, interval=0.05):
         if result or time.monotonic() >= deadline:
             return result
         time.sleep(interval)
+
+
+def accepts_connections(port):
+    """True when something listens on the loopback port."""
+    try:
+        with socket.create_connection(("127.0.0.1", port), timeout=0.5):
+            return True
+    except OSError:
+        return False
+
+
+def free_port():
+    """A loopback port nobody listens on."""
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
 
 
 def base_env(prefix_dir, display=None):
