@@ -48,6 +48,9 @@ struct Template {
   std::string fontFace;  // empty: the system's message font
   int fontPoints = 0;    // 0: the size of the system's message font
   std::vector<Element> elements;
+  // Lines of a UTF-8 file holding characters that the ANSI code page cannot
+  // show: they appear as "?".
+  std::vector<int> unshownLines;
 };
 
 // Why a template was rejected. Line 0 means the file as a whole.
@@ -56,9 +59,10 @@ struct TemplateError {
   std::string reason;
 };
 
-// Parses the text of a template file. On failure `error` tells the first
-// problem and `out` must not be used.
-bool ParseTemplate(const std::string &text, Template &out, TemplateError &error);
+// Parses the bytes of a template file, in UTF-8 or ANSI (docs/templates.md);
+// every text of the result is in the ANSI code page. On failure `error`
+// tells the first problem and `out` must not be used.
+bool ParseTemplate(const std::string &bytes, Template &out, TemplateError &error);
 
 // Reads and parses a template file (at most kMaxTemplateBytes).
 bool LoadTemplate(const char *path, Template &out, TemplateError &error);

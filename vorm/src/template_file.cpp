@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 
 #include "template.h"
@@ -10,9 +11,10 @@ bool LoadTemplate(const char *path, Template &out, TemplateError &error) {
     error.reason = "no template file named";
     return false;
   }
+  errno = 0;
   std::FILE *file = std::fopen(path, "rb");
   if (file == nullptr) {
-    error.reason = std::string("cannot open ") + path;
+    error.reason = errno == ENOENT ? "the file does not exist" : "the file cannot be read";
     return false;
   }
   std::string text;
@@ -26,7 +28,12 @@ bool LoadTemplate(const char *path, Template &out, TemplateError &error) {
       break;
     }
   }
+  const bool failed = std::ferror(file) != 0;
   std::fclose(file);
+  if (failed) {
+    error.reason = "the file cannot be read";
+    return false;
+  }
   if (tooLarge) {
     error.reason = "the file is larger than " + std::to_string(kMaxTemplateBytes) + " bytes";
     return false;

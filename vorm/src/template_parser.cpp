@@ -1,7 +1,10 @@
 #include "template.h"
 
 #include <cstddef>
+#include <map>
 #include <utility>
+
+#include "ansi_text.h"
 
 namespace vorm {
 namespace {
@@ -117,11 +120,10 @@ bool ParseYesNo(const Entry &entry, bool &out, TemplateError &error) {
 }
 
 bool ParseText(const Entry &entry, int limit, std::string &out, TemplateError &error) {
-  std::string text = Unquote(entry.value);
-  if (static_cast<int>(text.size()) > limit)
+  if (static_cast<int>(entry.value.size()) > limit)
     return Fail(error, entry.line,
                 "\"" + entry.key + "\" is longer than " + std::to_string(limit) + " characters");
-  out = text;
+  out = entry.value;
   return true;
 }
 
@@ -156,6 +158,19 @@ const char *AllowedKeys(const std::string &kind) {
   if (kind == "group") return " text at color ";
   if (kind == "separator") return " at color ";
   return nullptr;
+}
+
+// Exactly one of the section's keys: "name text" is none of them.
+bool IsAllowedKey(const std::string &kind, const std::string &key) {
+  const std::string keys = AllowedKeys(kind);
+  std::size_t start = 0;
+  while (start < keys.size()) {
+    std::size_t end = keys.find(' ', start);
+    if (end == std::string::npos) end = keys.size();
+    if (end > start && keys.compare(start, end - start, key) == 0) return true;
+    start = end + 1;
+  }
+  return false;
 }
 
 const char *RequiredKeys(const std::string &kind) {
@@ -209,13 +224,15 @@ bool ApplyTemplateEntry(const Entry &entry, Template &form, TemplateError &error
     form.height = numbers[1];
     return true;
   }
-  // font = Face Name, points
+  if (entry.key != "font") return Fail(error, entry.line, "unknown key \"" + entry.key + "\"");
+  // font = Face Name, points; the face may be quoted: "Segoe UI", 9
   std::size_t comma = entry.value.rfind(',');
-  if (comma == std::string::npos || Trim(entry.value.substr(0, comma)).empty())
+  std::string face = comma == std::string::npos ? "" : Unquote(Trim(entry.value.substr(0, comma)));
+  if (Trim(face).empty())
     return Fail(error, entry.line, "\"font\" needs a face name and a size (Tahoma, 9)");
-  form.fontFace = Trim(entry.value.substr(0, comma));
-  if (form.fontFace.size() > 31)
+  if (face.size() > 31)
     return Fail(error, entry.line, "the font's face name is longer than 31 characters");
+  form.fontFace = face;
   return ParseNumber(entry.value.substr(comma + 1), 6, 72, form.fontPoints, entry, error);
 }
 
@@ -280,6 +297,7 @@ bool ApplyElementEntry(const Entry &entry, Element &element, TemplateError &erro
     element.action = ButtonAction::Goto;
     return ParseName(entry, element.target, error);
   }
+  if (key != "close") return Fail(error, entry.line, "unknown key \"" + key + "\"");
   // close = yes; "close = no" would leave the button without an action.
   bool closes = false;
   if (!ParseYesNo(entry, closes, error)) return false;
@@ -321,23 +339,33 @@ bool FinishSection(const Section &section, Template &form, TemplateError &error)
 }
 
 // Rules that span elements: unique names, one default button, one
-// selected option per radio group.
+// selected option per radio group. Each rule remembers the line of the
+// first element that claimed a name, the default or a group's selection.
 bool CheckWholeTemplate(const Template &form, TemplateError &error) {
-  const std::vector<Element> &all = form.elements;
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    for (std::size_t j = 0; j < i; ++j) {
-      if (!all[i].name.empty() && NamesEqual(all[i].name, all[j].name))
-        return Fail(error, all[i].line,
-                    "the name \"" + all[i].name + "\" is already used on line " +
-                        std::to_string(all[j].line));
-      if (all[i].isDefault && all[j].isDefault)
-        return Fail(error, all[i].line,
+  std::map<std::string, int> names;  // lower-case name -> line
+  std::map<int, int> selected;       // group -> line
+  int defaultLine = 0;
+  for (const Element &element : form.elements) {
+    if (!element.name.empty()) {
+      auto found = names.emplace(Lower(element.name), element.line);
+      if (!found.second)
+        return Fail(error, element.line,
+                    "the name \"" + element.name + "\" is already used on line " +
+                        std::to_string(found.first->second));
+    }
+    if (element.isDefault) {
+      if (defaultLine != 0)
+        return Fail(error, element.line,
                     "a second default button (the first is on line " +
-                        std::to_string(all[j].line) + ")");
-      if (all[i].selected && all[j].selected && all[i].group == all[j].group)
-        return Fail(error, all[i].line,
-                    "a second selected option in group " + std::to_string(all[i].group) +
-                        " (the first is on line " + std::to_string(all[j].line) + ")");
+                        std::to_string(defaultLine) + ")");
+      defaultLine = element.line;
+    }
+    if (element.selected) {
+      auto found = selected.emplace(element.group, element.line);
+      if (!found.second)
+        return Fail(error, element.line,
+                    "a second selected option in group " + std::to_string(element.group) +
+                        " (the first is on line " + std::to_string(found.first->second) + ")");
     }
   }
   return true;
@@ -372,8 +400,9 @@ bool AddLine(const std::string &raw, int lineNumber, std::vector<Section> &secti
   if (equals == std::string::npos || Trim(line.substr(0, equals)).empty())
     return Fail(error, lineNumber, "expected \"key = value\"");
   Section &section = sections.back();
-  Entry entry{Lower(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)), lineNumber};
-  if (std::string(AllowedKeys(section.kind)).find(" " + entry.key + " ") == std::string::npos)
+  Entry entry{Lower(Trim(line.substr(0, equals))), Unquote(Trim(line.substr(equals + 1))),
+              lineNumber};
+  if (!IsAllowedKey(section.kind, entry.key))
     return Fail(error, lineNumber,
                 "unknown key \"" + entry.key + "\" in [" + section.kind + "]");
   for (const Entry &earlier : section.entries)
@@ -387,8 +416,12 @@ bool AddLine(const std::string &raw, int lineNumber, std::vector<Section> &secti
 
 }  // namespace
 
-bool ParseTemplate(const std::string &text, Template &out, TemplateError &error) {
-  std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+bool ParseTemplate(const std::string &bytes, Template &out, TemplateError &error) {
+  error = TemplateError();
+  std::string text;
+  std::vector<int> unshownLines;
+  if (!DecodeTemplateText(bytes, text, unshownLines, error)) return false;
+  std::size_t start = 0;
   std::vector<Section> sections;
   int lineNumber = 0;
   while (start <= text.size()) {
@@ -404,6 +437,7 @@ bool ParseTemplate(const std::string &text, Template &out, TemplateError &error)
   for (const Section &section : sections)
     if (!FinishSection(section, form, error)) return false;
   if (!CheckWholeTemplate(form, error)) return false;
+  form.unshownLines = std::move(unshownLines);
   out = std::move(form);
   return true;
 }
@@ -414,7 +448,10 @@ std::string DescribeTemplateError(const TemplateError &error) {
 }
 
 bool NamesEqual(const std::string &left, const std::string &right) {
-  return left.size() == right.size() && Lower(left) == Lower(right);
+  if (left.size() != right.size()) return false;
+  for (std::size_t i = 0; i < left.size(); ++i)
+    if (LowerAscii(left[i]) != LowerAscii(right[i])) return false;
+  return true;
 }
 
 const Element *FindNamedElement(const Template &form, const char *name) {

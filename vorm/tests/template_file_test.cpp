@@ -42,7 +42,9 @@ TEST_F(TemplateFile, TellsWhyAFileCannotBeUsed) {
   vorm::Template form;
   vorm::TemplateError error;
   EXPECT_FALSE(vorm::LoadTemplate("/nonexistent/start.vrm", form, error));
-  EXPECT_EQ("cannot open /nonexistent/start.vrm", vorm::DescribeTemplateError(error));
+  EXPECT_EQ("the file does not exist", vorm::DescribeTemplateError(error));
+  EXPECT_FALSE(vorm::LoadTemplate("/tmp", form, error));  // a folder
+  EXPECT_EQ("the file cannot be read", vorm::DescribeTemplateError(error));
   EXPECT_FALSE(vorm::LoadTemplate(nullptr, form, error));
   EXPECT_FALSE(vorm::LoadTemplate("", form, error));
 

@@ -2,6 +2,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "template.h"
 
@@ -137,6 +138,47 @@ TEST(TemplateParser, AcceptsTheWaysEditorsWriteFiles) {
   EXPECT_EQ(5, form.elements[0].line);
 }
 
+TEST(TemplateParser, TakesUtf8TextsIntoTheAnsiCodePage) {
+  // As Notepad saves it: UTF-8 with the mark, here with Windows-1252 as the
+  // code page of the native build.
+  Template form = MustParse(
+      "\xEF\xBB\xBF[template]\nname = Caf\xC3\xA9\ntitle = \xC2\xA9 2026 Caf\xC3\xA9\n"
+      "size = 400, 300\nfont = \"Seg\xC3\xB6" "e\", 9\n"
+      "[label]\ntext = Stra\xC3\x9F" "e \xE2\x80\x93 \xCE\xA9\nat = 0, 0, 10, 10\n"
+      "[button]\nname = n\xC3\xA4" "chste\ntext = &\xC3\x84nderung\nat = 0, 0, 10, 10\n"
+      "goto = \xC3\xBC" "ber.vrm\n");
+  EXPECT_EQ("Caf\xE9", form.name);
+  EXPECT_EQ("\xA9 2026 Caf\xE9", form.title);
+  EXPECT_EQ("Seg\xF6" "e", form.fontFace);
+  EXPECT_EQ("Stra\xDF" "e \x96 ?", form.elements[0].text);  // no omega in the code page
+  EXPECT_EQ("n\xE4" "chste", form.elements[1].name);
+  EXPECT_EQ("&\xC4nderung", form.elements[1].text);
+  EXPECT_EQ("\xFC" "ber.vrm", form.elements[1].target);
+  EXPECT_EQ(std::vector<int>{7}, form.unshownLines);
+  // The same letters written in the code page itself stay as they are.
+  EXPECT_EQ("Caf\xE9", MustParse("[template]\nname = Caf\xE9\nsize = 400, 300\n").name);
+}
+
+TEST(TemplateParser, QuotesAreDroppedFromEveryValue) {
+  Template form = MustParse(
+      "[template]\nname = \"T\"\nsize = \"400, 300\"\nbackground = \"#102030\"\n"
+      "font = \"Segoe UI\", 9\n"
+      "[image]\nfile = \"my logo.bmp\"\nat = \"1, 2\"\n"
+      "[button]\nname = \"b\"\ntext = \"  B  \"\nat = 0, 0, 10, 10\ngoto = \"next screen.vrm\"\n"
+      "default = \"yes\"\n");
+  EXPECT_EQ("T", form.name);
+  EXPECT_EQ(400, form.width);
+  EXPECT_EQ(0x102030u, form.background);
+  EXPECT_EQ("Segoe UI", form.fontFace);
+  EXPECT_EQ("my logo.bmp", form.elements[0].target);
+  EXPECT_EQ(2, form.elements[0].y);
+  EXPECT_EQ("b", form.elements[1].name);
+  EXPECT_EQ("  B  ", form.elements[1].text);
+  EXPECT_EQ("next screen.vrm", form.elements[1].target);
+  EXPECT_TRUE(form.elements[1].isDefault);
+  EXPECT_EQ("Tahoma", MustParse("[template]\nname = T\nsize = 9, 9\nfont = \"Tahoma, 8\"\n").fontFace);
+}
+
 TEST(TemplateParser, NamesFieldsIgnoringCase) {
   Template form = MustParse(std::string(kHeader) +
                             "[edit]\nname = reg_city\nat = 0, 0, 10, 10\n"
@@ -159,6 +201,11 @@ TEST(TemplateParser, RejectsBadInputWithLineAndReason) {
       {"[widget]\n", 4, "unknown section [widget]"},
       {"[label\n", 4, "a section header must end with ]"},
       {"[label]\ncolour = #FFFFFF\n", 5, "unknown key \"colour\" in [label]"},
+      // Two keys joined by a blank are neither of them.
+      {"[label]\nname text = a\n", 5, "unknown key \"name text\" in [label]"},
+      {"[button]\nname = b\ntext = B\nat = 0,0,1,1\ntext at = 1\n", 8,
+       "unknown key \"text at\" in [button]"},
+      {"name size = 1\n", 4, "unknown key \"name size\" in [template]"},
       {"[label]\ntext = a\ntext = b\nat = 0,0,1,1\n", 6, "\"text\" appears twice in [label] (also line 5)"},
       {"[label]\njust words\n", 5, "expected \"key = value\""},
       {"[label]\n= value\n", 5, "expected \"key = value\""},
