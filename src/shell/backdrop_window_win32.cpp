@@ -59,8 +59,12 @@ HWND CreateBackdropWindow(HINSTANCE instance) {
 LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
+      // The timer starts once the start screen is open: a start screen the
+      // engine cannot use is reported in a modal warning, whose message loop
+      // would otherwise run a tick that finds no form and ends the run
+      // under the author's eyes. After the warning, the first tick ends it.
       OpenStartupTemplate(window);
+      SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
       SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
       break;
     case WM_PAINT:

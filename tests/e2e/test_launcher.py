@@ -16,13 +16,17 @@ SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
 class LauncherScenario(ScenarioTestCase):
     """Starts VelInst.exe from a fresh copy of the sample disc."""
 
-    def start_launcher(self, name, edits=None, language=None, wait_for_form=True):
+    def start_launcher(self, name, edits=None, language=None, wait_for_form=True, files=None,
+                       extra_env=None):
+        """`files` maps a path inside the disc to the bytes it is given."""
         self.disc = self.session.assemble_disc(name, edits)
         self.log = self.disc / "launches.txt"
         shutil.copy2(env_path("VELINST_TEST_INSTALLER"), self.disc / "test_installer.exe")
+        for path, data in (files or {}).items():
+            (self.disc / path).write_bytes(data)
         self.program = self.session.start(
             self.disc / "VelInst.exe", language=language,
-            extra_env={"VELINST_LAUNCH_LOG": windows_path(self.log)})
+            extra_env={"VELINST_LAUNCH_LOG": windows_path(self.log), **(extra_env or {})})
         if wait_for_form:
             self.form = self.session.wait_window(FORM, timeout=20)
             self.assertIsNotNone(self.form, "the start screen did not appear")
@@ -117,6 +121,30 @@ class ExitTests(LauncherScenario):
         self.assert_still_running()
         self.assertEqual(launch_log(self.log), [])
         self.assertIsNone(self.session.message_box(timeout=0.5))
+
+
+class BrokenStartScreenTests(LauncherScenario):
+    def test_the_warning_about_a_broken_start_screen_stays_until_answered(self):
+        broken = b"[template]\r\nname = Start\r\nsize = 560, 372\r\n\r\n[label]\r\ncolour = #FFFFFF\r\n"
+        self.start_launcher("broken-start", files={"screens/start.vrm": broken},
+                            wait_for_form=False, extra_env={"WINEDEBUG": "-all,warn+debugstr"})
+        box = self.session.message_box(timeout=20)
+        self.assertIsNotNone(box, "no warning about the start screen")
+        path = windows_path(self.disc / "screens" / "start.vrm")
+        self.assertEqual(box["text"], f'This screen cannot be shown:\n{path}\n\n'
+                                      f'line 6: unknown key "colour" in [label]')
+        self.assertEqual((box["caption"], box["icon"], box["buttons"]), ("Screen template", "1", "1:OK"))
+        self.assertEqual(box["owner"], self.backdrop()["hwnd"])
+        # Several ticks of the timer later the author can still read it.
+        time.sleep(1.6)
+        self.assertTrue(self.program.running())
+        self.assertEqual(self.session.message_box(timeout=1)["hwnd"], box["hwnd"])
+        self.assertEqual(self.session.windows(FORM), [])
+        # Answered, the run ends as before: no form is left.
+        self.assertTrue(self.session.close_message_box())
+        self.assert_ends_with_zero(timeout=5)
+        self.assertIn('OutputDebugStringA "VORM2: ', self.program.output())
+        self.assertIn('line 6: unknown key \\"colour\\" in [label]', self.program.output())
 
 
 class InstallerTests(LauncherScenario):

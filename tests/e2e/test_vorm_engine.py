@@ -23,7 +23,7 @@ def screens():
 class VormHost:
     """vorm_host.exe on one template, with its log and command files."""
 
-    def __init__(self, case, template, prefill=None):
+    def __init__(self, case, template, prefill=None, debug=False):
         self.session = case.session
         self.folder = self.session.build / "e2e" / "vorm" / case.id().split(".")[-1]
         shutil.rmtree(self.folder, ignore_errors=True)
@@ -36,7 +36,9 @@ class VormHost:
         args = [windows_path(template), windows_path(self.log), windows_path(self.commands)]
         if prefill:
             args += list(prefill)
-        self.program = self.session.start(exe, args)
+        # Wine prints what is passed to OutputDebugStringA on this channel.
+        extra = {"WINEDEBUG": "-all,warn+debugstr"} if debug else None
+        self.program = self.session.start(exe, args, extra_env=extra)
 
     def lines(self):
         return [line.split("\t") for line in self.log.read_text(encoding="latin-1").splitlines()]
@@ -51,23 +53,52 @@ class VormHost:
     def count(self, first):
         return sum(1 for line in self.lines() if line[0] == first)
 
-    def call(self, *fields, timeout=10):
-        """Runs one command in the host; returns its reply line."""
+    def send(self, *fields):
+        """Hands one command to the host; returns a function that waits for
+        its reply line (the command may sit in a modal message box)."""
         verb = fields[0]
         before = self.count(verb)
         with open(self.commands, "a", encoding="latin-1") as out:
             out.write("\t".join(str(f) for f in fields) + "\n")
-        reply = self.wait_line(verb, timeout, before + 1)
-        if reply is None:
-            raise AssertionError(f"vorm_host did not answer {fields}")
+
+        def reply(timeout=10):
+            line = self.wait_line(verb, timeout, before + 1)
+            if line is None:
+                raise AssertionError(f"vorm_host did not answer {fields}")
+            return line
         return reply
+
+    def call(self, *fields, timeout=10):
+        """Runs one command in the host; returns its reply line."""
+        return self.send(*fields)(timeout)
 
     def quiet_since(self, mark):
         """True when no field change was logged after the mark-th line."""
         return all(line[0] != "changed" for line in self.lines()[mark:])
 
 
+def write_templates(case, name, files):
+    """Writes {file name: text} (str as UTF-8, bytes as they are) into a fresh
+    folder <build>/e2e/vorm/<name>; returns the folder."""
+    folder = case.session.build / "e2e" / "vorm" / name
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    for file, text in files.items():
+        (folder / file).write_bytes(text if isinstance(text, bytes) else text.encode("utf-8"))
+    return folder
+
+
 class EngineTestCase(ScenarioTestCase):
+    def assert_warning(self, owner, file, reason):
+        """The engine's warning about a template, owned by `owner`; closes it."""
+        box = self.session.message_box(timeout=10)
+        self.assertIsNotNone(box, "no warning about the template")
+        self.assertTrue(self.session.close_message_box())
+        self.assertTrue(self.session.wait_no_window("#32770", 5))
+        self.assertEqual((box["caption"], box["owner"], box["icon"], box["buttons"]),
+                         ("Screen template", owner, "1", "1:OK"))
+        self.assertEqual(box["text"], f"This screen cannot be shown:\n{windows_path(file)}\n\n{reason}")
+
     def open(self, template, prefill=None, expect_title=None):
         host = VormHost(self, template, prefill)
         self.assertIsNotNone(host.wait_line("create", 20), "vorm_host did not start")
@@ -236,20 +267,24 @@ class ButtonTests(EngineTestCase):
         self.assertEqual(host.wait_line("opened", 10, 4)[1], "Buyer")
         self.assertEqual(host.count("command"), 0)
 
-    def test_a_broken_target_leaves_the_form_as_it_was(self):
-        folder = self.session.build / "e2e" / "vorm" / "broken-target"
-        shutil.rmtree(folder, ignore_errors=True)
-        folder.mkdir(parents=True)
-        (folder / "bad.vrm").write_text("[template]\nname = Bad\nsize = 100, 100\n[edit]\nname = a\n")
-        (folder / "a.vrm").write_text(
-            "[template]\nname = A\nsize = 300, 120\n"
-            "[button]\nname = missing\ntext = Missing\nat = 10, 10, 80, 24\ngoto = none.vrm\n"
-            "[button]\nname = bad\ntext = Bad\nat = 100, 10, 80, 24\ngoto = bad.vrm\n"
-            "[button]\nname = done\ntext = Done\nat = 190, 10, 80, 24\nclose = yes\n")
+    def test_a_broken_target_is_reported_and_leaves_the_form_as_it_was(self):
+        folder = write_templates(self, "broken-target", {
+            "bad.vrm": "[template]\nname = Bad\nsize = 100, 100\n[edit]\nname = a\n",
+            "a.vrm": "[template]\nname = A\nsize = 300, 120\n"
+                     "[button]\nname = missing\ntext = Missing\nat = 10, 10, 80, 24\ngoto = none.vrm\n"
+                     "[button]\nname = bad\ntext = Bad\nat = 100, 10, 80, 24\ngoto = bad.vrm\n"
+                     "[button]\nname = done\ntext = Done\nat = 190, 10, 80, 24\nclose = yes\n"})
         host, form = self.open(folder / "a.vrm")
+        # The author learns why, in a warning above the form that asked.
         self.session.click(form["hwnd"], "missing")
+        self.assert_warning(form["hwnd"], folder / "none.vrm", "the file does not exist")
         self.session.click(form["hwnd"], "bad")
-        self.assertEqual(host.call("create", windows_path(folder / "none.vrm")), ["create", "0"])
+        self.assert_warning(form["hwnd"], folder / "bad.vrm", 'line 4: [edit] needs "at"')
+        # Asked for by the host, the warning is the host's.
+        reply = host.send("create", windows_path(folder / "none.vrm"))
+        owner = [w for w in self.session.windows() if w["class"] == "VormHostOwner"][0]
+        self.assert_warning(owner["hwnd"], folder / "none.vrm", "the file does not exist")
+        self.assertEqual(reply(), ["create", "0"])
         self.assertEqual(host.call("name")[1], "A")
         self.assertEqual([w["hwnd"] for w in self.session.windows(FORM)], [form["hwnd"]])
         self.assertEqual(host.count("opened"), 1)
@@ -278,17 +313,43 @@ class RadioTests(EngineTestCase):
         self.assertEqual(host.call("check", 2, 32), ["check", "0", "", "intact=1"])
 
 
+    def test_option_captions_take_the_templates_colour(self):
+        # Themed options draw their captions in the theme's colour unless
+        # the engine turns theming off for them (the prefix has a theme).
+        folder = write_templates(self, "red-options", {"red.vrm": (
+            "[template]\nname = Red\nsize = 240, 60\ncolor = #C00000\n"
+            "[radio]\ngroup = 1\nname = a\ntext = MMMM WWWW\nat = 10, 10, 200, 24\nselected = yes\n")})
+        _, form = self.open(folder / "red.vrm")
+        shot = self.shot(form, "vorm-red-options")
+        left, top, _, _ = rect(form)
+        x0, y0, x1, y1 = rect(self.controls(form)["a"])
+        out = run_bounded(["convert", shot, "-crop", f"{x1 - x0}x{y1 - y0}+{x0 - left}+{y0 - top}",
+                           "-depth", "8", "txt:-"], dict(os.environ), 30).stdout
+        colours = {tuple(int(line.split("#")[1][i:i + 2], 16) for i in (0, 2, 4))
+                   for line in out.splitlines()[1:] if "#" in line}
+        self.assertTrue(any(r > 150 and g < 70 and b < 70 for r, g, b in colours), colours)
+
+
 class MissingTemplateTests(EngineTestCase):
-    def test_a_missing_or_malformed_template_opens_nothing(self):
-        folder = self.session.build / "e2e" / "vorm" / "malformed"
-        shutil.rmtree(folder, ignore_errors=True)
-        folder.mkdir(parents=True)
-        (folder / "bad.vrm").write_text("[template]\nname = Bad\nsize = 100, 100\n[label]\nat = 1,2\n")
-        for template in (folder / "none.vrm", folder / "bad.vrm"):
-            host = VormHost(self, template)
-            self.assertEqual(host.program.wait(20), 1)
-            self.assertEqual(host.lines(), [["create", "0"]])
-            self.assertEqual(self.session.windows(FORM), [])
+    def test_a_missing_or_malformed_template_opens_nothing_and_says_why(self):
+        folder = write_templates(self, "malformed", {
+            "bad.vrm": "[template]\nname = Bad\nsize = 100, 100\n[label]\nat = 1,2\n",
+            "marked.vrm": b"\xef\xbb\xbf[template]\nname = Caf\xe9\nsize = 100, 100\n"})
+        for template, reason in ((folder / "none.vrm", "the file does not exist"),
+                                 (folder / "bad.vrm", 'line 5: "at" needs 4 numbers (x, y, width, height)'),
+                                 (folder / "marked.vrm", "line 2: this line is not UTF-8, although "
+                                                         "the file starts as UTF-8 (byte-order mark)")):
+            with self.subTest(template=template.name):
+                host = VormHost(self, template, debug=True)
+                owner = self.session.wait_window("VormHostOwner", 10)
+                self.assert_warning(owner["hwnd"], template, reason)
+                self.assertEqual(host.program.wait(20), 1)
+                self.assertEqual(host.lines(), [["create", "0"]])
+                self.assertEqual(self.session.windows(FORM), [])
+                # The same words reach a debugger (Wine escapes \\ and ").
+                said = f"VORM2: {windows_path(template)}: {reason}"
+                said = said.replace("\\", "\\\\").replace('"', '\\"')
+                self.assertIn(f'OutputDebugStringA "{said}', host.program.output())
 
 
 class KeyboardTests(EngineTestCase):
@@ -328,6 +389,94 @@ class KeyboardTests(EngineTestCase):
         self.assertEqual(host.call("check", 1, 32)[2], "Check")
 
 
+class HeldKeyTests(EngineTestCase):
+    def hold(self, key, seconds=1.2):
+        """Holds a key down long enough for the keyboard to repeat it."""
+        self.xdotool("keydown", key)
+        time.sleep(seconds)
+        self.xdotool("keyup", key)
+
+    def test_a_held_enter_presses_once_also_across_a_change_of_screen(self):
+        host, _ = self.open(screens() / "start.vrm")
+        # Install has the focus and is the default: one installer, not many.
+        self.hold("Return")
+        self.assertEqual(host.wait_line("command", 5), ["command", "3024"])
+        # Register opens the registration form, whose default button sends
+        # the registration: the repeats of the same press must not reach it.
+        self.xdotool("key", "Tab")
+        self.hold("Return")
+        self.assertEqual(host.wait_line("opened", 10, 2)[1], "Registration")
+        time.sleep(0.5)
+        self.assertEqual(host.count("command"), 1, host.lines())
+        # A new press is a new press.
+        self.hold("Return", 0.6)
+        self.assertEqual(host.wait_line("command", 5, 2), ["command", "3044"])
+        time.sleep(0.5)
+        self.assertEqual(host.count("command"), 2, host.lines())
+        # Alt+letter held down presses once too: Back to the start screen.
+        self.xdotool("keydown", "alt")
+        self.hold("b")
+        self.xdotool("keyup", "alt")
+        self.assertEqual(host.wait_line("opened", 10, 3)[1], "Start")
+        time.sleep(0.5)
+        self.assertEqual(host.count("opened"), 3, host.lines())
+
+
+class EncodingTests(EngineTestCase):
+    """A screen as an author writes it in Notepad: UTF-8, letters above 127."""
+
+    TEMPLATE = ("[template]\nname = Caf\u00e9\ntitle = \u00a9 2026 Caf\u00e9\nsize = 360, 150\n"
+                "[label]\nname = street\ntext = Stra\u00dfe \u2013 \u03a9\nat = 10, 8, 200, 18\n"
+                "[group]\ntext = &Payment\nat = 8, 30, 220, 60\n"
+                "[label]\ntext = Card:\nat = 16, 56, 50, 18\n"
+                "[edit]\nname = card\nat = 70, 54, 140, 22\n"
+                "[edit]\nname = note\nat = 240, 54, 100, 22\n"
+                "[button]\nname = change\ntext = &\u00c4ndern\nat = 10, 110, 100, 26\ncommand = 7\n")
+    WM_SYSCHAR = 0x0106
+    REPEATED = 1 << 30
+
+    def test_a_utf8_screen_shows_its_letters_and_answers_to_them(self):
+        for name, text in (("utf8", self.TEMPLATE.encode("utf-8")),
+                           ("utf8-marked", b"\xef\xbb\xbf" + self.TEMPLATE.encode("utf-8"))):
+            with self.subTest(name=name):
+                folder = write_templates(self, name, {"screen.vrm": text})
+                host, form = self.open(folder / "screen.vrm")
+                self.assertEqual(host.wait_line("opened")[1], "Caf\u00e9")
+                self.assertEqual(form["title"], "\u00a9 2026 Caf\u00e9")
+                controls = self.controls(form)
+                # The dash is Windows-1252's 0x96; the omega is not in it.
+                self.assertEqual(controls["street"]["text"], "Stra\u00dfe \x96 ?")
+                self.assertEqual(controls["change"]["text"], "&\u00c4ndern")
+                # Alt+\u00e4 and Alt+\u00c4 press "&\u00c4ndern"; a repeat of the key does not.
+                for char, lparam in ((0xE4, 0x20000001), (0xE4, 0x20000001 | self.REPEATED),
+                                     (0xC4, 0x20000001)):
+                    self.session.winctl("post", form["hwnd"], self.WM_SYSCHAR, char, lparam)
+                self.assertIsNotNone(host.wait_line("command", 5, 2))
+                time.sleep(0.3)
+                self.assertEqual(host.count("command"), 2, host.lines())
+                # The frame's letter leads to the first field inside it.
+                self.xdotool("key", "alt+p")
+                self.xdotool("type", "42")
+                self.assertEqual(host.call("get", "card", 10)[2], "42")
+                self.assertEqual(host.call("get", "note", 10)[2], "")
+                self.session.close()
+
+
+class LifetimeTests(EngineTestCase):
+    def test_a_host_that_frees_the_engine_keeps_working_forms(self):
+        host, form = self.open(screens() / "start.vrm")
+        self.assertEqual(host.call("release"), ["release", "1"])
+        # The form's window procedure and the keyboard handling are the DLL's.
+        self.session.click(form["hwnd"], "product_page")
+        self.assertEqual(host.wait_line("command", 5), ["command", "3028"])
+        self.xdotool("key", "alt+i")
+        self.assertEqual(host.wait_line("command", 5, 2), ["command", "3024"])
+        self.assertEqual(host.call("name")[1], "Start")
+        self.session.click(form["hwnd"], "register")
+        self.assertEqual(host.wait_line("opened", 10, 2)[1], "Registration")
+        self.assertTrue(host.program.running())
+
+
 class DpiTests(EngineTestCase):
     """Template units are 96-DPI units: at 144 DPI everything is half as
     large again."""
@@ -344,6 +493,51 @@ class DpiTests(EngineTestCase):
         self.session.close()
         self.assertTrue(self.session.wait_no_window(FORM, 10))
         return sizes
+
+    def set_dpi(self, dpi):
+        self.session.reg_add(self.DESKTOP, "LogPixels", str(dpi), "REG_DWORD")
+        self.addCleanup(self.session.reg_delete, self.DESKTOP, "LogPixels")
+
+    def test_a_form_too_tall_for_the_screen_at_120_dpi_is_scaled_to_fit(self):
+        # The order form is 640 x 602 units: at 120 DPI its inside alone
+        # would be 753 pixels high, on a screen of 768.
+        self.set_dpi(120)
+        _, (metrics,) = self.session.winctl("metrics")
+        work = tuple(int(v) for v in metrics["workarea"].split(","))
+        host, form = self.open(screens() / "order.vrm")
+        left, top, right, bottom = rect(form)
+        self.assertGreaterEqual((left, top), work[:2])
+        self.assertLessEqual((right, bottom), work[2:], (rect(form), work))
+        # Smaller than at 120 DPI (158 x 35), larger than at 96 (126 x 28),
+        # the same shape, and inside the window.
+        x0, y0, x1, y1 = rect(self.controls(form)["print_order"])
+        self.assertLessEqual(y1, bottom)
+        self.assertTrue(126 < x1 - x0 < 158 and 28 < y1 - y0 < 35, (x1 - x0, y1 - y0))
+        self.assertAlmostEqual((x1 - x0) / (y1 - y0), 126 / 28, delta=0.2)
+        self.shot(form, "vorm-order-120dpi")
+
+    def test_a_dpi_change_lays_the_form_out_again(self):
+        host, form = self.open(screens() / "start.vrm")
+        before = host.call("dpi", 96, "install")
+        install96 = rect(self.controls(form)["install"])
+        after = host.call("dpi", 144, "install")
+        self.assertEqual(after[2], "client=840x558")
+        font96, font144 = (int(line[3].split("=")[1]) for line in (before, after))
+        self.assertAlmostEqual(font144 / font96, 1.5, delta=0.1)
+        moved = self.session.wait_window(FORM, 5)
+        # At the suggested place.
+        self.assertEqual(rect(moved)[:2], rect(form)[:2])
+        install144 = rect(self.controls(form)["install"])
+        self.assertEqual(install144[2] - install144[0], 225)
+        self.assertEqual(install144[3] - install144[1], 48)
+        # At (32, 148) units: from (32, 148) pixels to (48, 222).
+        self.assertEqual((install144[0] - install96[0], install144[1] - install96[1]), (16, 74))
+        # At 192 DPI it would be 1120 pixels wide: it shrinks to the screen.
+        wide = host.call("dpi", 192, "install")
+        width, height = (int(v) for v in wide[2].split("=")[1].split("x"))
+        self.assertLess(width, 1024)
+        self.assertGreater(width, 840)
+        self.assertAlmostEqual(width / height, 560 / 372, delta=0.02)
 
     def test_forms_and_controls_scale_with_the_system_dpi(self):
         (form96, button96) = self.measure()

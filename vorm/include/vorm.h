@@ -2,16 +2,21 @@
 #define VORM_H
 /* VORM2.dll, the form-template engine: the functions and messages a host
  * program uses. Texts are NUL-terminated ANSI. Every read takes the
- * capacity of its destination, copies at most capacity - 1 characters and
- * always terminates; a destination that is NULL or has no room is left
- * alone. Templates are text files (docs/templates.md).
+ * capacity of its destination, copies at most capacity - 1 bytes, never
+ * half of a double-byte character, and always terminates; a destination
+ * that is NULL or has no room is left alone. Templates are text files (docs/templates.md).
  *
  * The engine runs on the thread that calls it; the host's plain
  * GetMessage/TranslateMessage/DispatchMessage loop is enough (the engine
  * handles Tab, arrows, Enter and mnemonics itself).
  *
+ * Every function uses the C calling convention (__cdecl, VORM_CALL) in both
+ * the 32-bit and the 64-bit DLL; the exports carry their plain names.
+ *
  * VORM_Init(window): registers the form window class and the keyboard
- *   handling. `window` is not used (pass NULL). Returns 1, or 0 on failure.
+ *   handling, and pins the DLL: it stays loaded until the process ends, even
+ *   if the host frees it (its windows and keyboard handling live in it).
+ *   `window` is not used (pass NULL). Returns 1, or 0 on failure.
  *
  * VORM_Create(owner, flags, path, x, y, show): opens the template file
  *   `path` as the current form. The new window is made first, its fields
@@ -25,7 +30,14 @@
  *          on the owner's monitor).
  *   show   1: show and activate the window; 0: create it hidden.
  *   Returns 1 when the template was opened, 0 when the file is missing or
- *   malformed (the current window, if any, is left as it was).
+ *   malformed (the current window, if any, is left as it was). Before it
+ *   returns 0, the engine shows a warning owned by `owner` that names the
+ *   file, the line and the mistake, and passes the same to
+ *   OutputDebugStringA. The warning is modal: the host's timers and posted
+ *   messages are handled while it is shown, so a host that ends when no
+ *   form window is left must not look for one before VORM_Create returns.
+ *   Forms are laid out for their monitor's DPI, scaled down to fit its work
+ *   area when needed, and laid out again when their DPI changes.
  *
  * Field and option names are compared ignoring the case of A-Z; an empty or
  * unknown name matches nothing. All of them act on the current form.
@@ -33,8 +45,8 @@
  *     form is open; the engine keeps the text until the next form opens.
  *   VORM_GetEditText: copies an edit field's text; 1 when the field exists.
  *   VORM_SetEditText: sets an edit field's text (NULL clears it), cut to
- *     the field's maximum length; not reported as MSG_FIELD_CHANGED.
- *     1 when the field exists.
+ *     the field's maximum length in bytes; not reported as
+ *     MSG_FIELD_CHANGED. 1 when the field exists.
  *   VORM_RadioButton_GetCheck: copies the name of the selected option of a
  *     radio group; 1 when an option is selected.
  *
@@ -52,6 +64,12 @@ typedef struct HWND__ *VORM_WINDOW; /* the same type as a Win32 HWND */
 
 #define VORM_FLAG_OWNED 0x80000000UL
 
+#if defined(_WIN32)
+#define VORM_CALL __cdecl
+#else
+#define VORM_CALL
+#endif
+
 /* Messages to the owner window: MSG_TEMPLATE_OPENED is sent, MSG_FIELD_CHANGED
  * and the buttons' WM_COMMAND (low word: command number) are posted. */
 #define MSG_TEMPLATE_OPENED 3024 /* wParam: address of the template's name */
@@ -60,13 +78,13 @@ typedef struct HWND__ *VORM_WINDOW; /* the same type as a Win32 HWND */
 /* Window class of every form window. */
 #define VORM_WINDOW_CLASS "Template Window Class"
 
-int VORM_Init(VORM_WINDOW window);
-int VORM_Create(VORM_WINDOW owner, unsigned long flags, const char *path, int x, int y,
-                int show);
-const char *VORM_GetCurrentTemplateName(void);
-int VORM_GetEditText(const char *field, char *dest, int capacity);
-int VORM_SetEditText(const char *field, const char *text);
-int VORM_RadioButton_GetCheck(int group, char *dest, int capacity);
+int VORM_CALL VORM_Init(VORM_WINDOW window);
+int VORM_CALL VORM_Create(VORM_WINDOW owner, unsigned long flags, const char *path, int x, int y,
+                          int show);
+const char *VORM_CALL VORM_GetCurrentTemplateName(void);
+int VORM_CALL VORM_GetEditText(const char *field, char *dest, int capacity);
+int VORM_CALL VORM_SetEditText(const char *field, const char *text);
+int VORM_CALL VORM_RadioButton_GetCheck(int group, char *dest, int capacity);
 
 #ifdef __cplusplus
 }

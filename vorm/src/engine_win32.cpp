@@ -1,5 +1,7 @@
 #include "engine_win32.h"
 
+#include <string>
+
 #include "text/bounded.h"
 #include "vorm.h"
 
@@ -8,6 +10,19 @@ namespace {
 // The engine runs on the host's one thread: one current form at a time.
 HWND g_current = nullptr;
 char g_currentName[128] = "";
+
+const char kMistakeCaption[] = "Screen template";
+
+// A template that cannot be used is reported to whoever can mend it: in a
+// warning owned by the window that asked for it, and to a debugger.
+void ReportMistake(HWND asker, const char *path, const vorm::TemplateError &error) {
+  const std::string file = path != nullptr ? path : "";
+  const std::string reason = vorm::DescribeTemplateError(error);
+  OutputDebugStringA(("VORM2: " + file + ": " + reason + "\n").c_str());
+  const std::string text = "This screen cannot be shown:\n" + file + "\n\n" + reason;
+  MessageBoxA(IsWindow(asker) ? asker : nullptr, text.c_str(), kMistakeCaption,
+              MB_OK | MB_ICONWARNING);
+}
 
 }  // namespace
 
@@ -29,12 +44,28 @@ void ForgetForm(HWND window) {
   g_currentName[0] = '\0';
 }
 
-int OpenTemplate(HWND owner, unsigned long flags, const char *path, int x, int y, int show) {
-  if (!RegisterFormClass() || !InstallKeyboardHook()) return 0;
+bool StartEngine() {
+  // The window class and the keyboard hook point into this DLL: it stays
+  // loaded for the rest of the process even if the host frees it, or the
+  // host's next message would run code that is gone.
+  static bool pinned = false;
+  if (!pinned) {
+    HMODULE self = nullptr;
+    pinned = GetModuleHandleExA(
+                 GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                 reinterpret_cast<LPCSTR>(&StartEngine), &self) != FALSE;
+  }
+  return pinned && RegisterFormClass() && InstallKeyboardHook();
+}
+
+int OpenTemplate(HWND owner, unsigned long flags, const char *path, int x, int y, int show,
+                 HWND asker) {
+  if (!StartEngine()) return 0;
   FormWindow *data = new FormWindow;
   vorm::TemplateError error;
   if (!vorm::LoadTemplate(path, data->form, error)) {
     delete data;
+    ReportMistake(asker, path, error);
     return 0;
   }
   data->path = path;
@@ -70,7 +101,7 @@ void PressButton(FormWindow *data, size_t index) {
     case vorm::ButtonAction::Goto: {
       std::string target = vorm::ResolveBeside(data->path, button.target);
       // A target that cannot be opened leaves the customer where they are.
-      if (!OpenTemplate(data->owner, data->flags, target.c_str(), 0, 0, 1)) MessageBeep(MB_ICONWARNING);
+      OpenTemplate(data->owner, data->flags, target.c_str(), 0, 0, 1, data->window);
       break;
     }
     case vorm::ButtonAction::Close:

@@ -16,7 +16,8 @@ struct FormWindow {
   HWND window = nullptr;
   HWND owner = nullptr;          // receives the messages and commands
   unsigned long flags = 0;
-  int dpi = 96;
+  int monitorDpi = 96;            // the DPI of the monitor the window is on
+  int dpi = 96;                   // the layout's: monitorDpi, or less to fit the work area
   std::vector<HWND> controls;     // per element; nullptr for painted ones
   std::vector<HFONT> fonts;       // per element; nullptr: the base font
   std::vector<HBITMAP> bitmaps;   // per element, images only
@@ -33,6 +34,8 @@ const int kFirstControlId = 1000;
 const UINT kPressMessage = WM_APP + 0x56;  // wParam: element index
 
 HINSTANCE EngineInstance();
+// Pins the DLL in memory, registers the form class and the keyboard handling.
+bool StartEngine();
 bool RegisterFormClass();
 bool IsFormWindow(HWND window);
 bool InstallKeyboardHook();
@@ -42,7 +45,10 @@ HWND CreateFormWindow(FormWindow *data, int x, int y);
 FormWindow *FormOf(HWND window);
 
 // Opens a template file as the current form; 0 when it cannot be read.
-int OpenTemplate(HWND owner, unsigned long flags, const char *path, int x, int y, int show);
+// `asker` is the window that asked for it: the owner of the warning that
+// tells the template's author why it could not be used.
+int OpenTemplate(HWND owner, unsigned long flags, const char *path, int x, int y, int show,
+                 HWND asker);
 
 HWND CurrentForm();
 const char *CurrentFormName();  // empty when no form is open
@@ -59,3 +65,15 @@ size_t FirstFocusElement(const FormWindow *data);
 size_t ElementOfControl(const FormWindow *data, HWND control);  // size() when none
 
 int ScaleToDpi(const FormWindow *data, int value);
+
+// Makes the fonts for the form's layout DPI and puts every control in place:
+// once when the form is made, again when its DPI changes.
+void LayOutForm(FormWindow *data);
+// WM_DPICHANGED: lays the form out for the new DPI in the suggested place.
+void OnDpiChanged(FormWindow *data, int monitorDpi, const RECT &suggested);
+
+// Services found at run time (system_win32.cpp).
+int SystemDpi();
+int MonitorDpi(HMONITOR monitor);  // the system DPI where there is no per-monitor DPI
+SIZE FrameSize(DWORD style, DWORD exStyle, int dpi);  // title bar and borders
+void DrawWithoutTheme(HWND control);  // a control that follows SetTextColor

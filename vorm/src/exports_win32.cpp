@@ -1,11 +1,19 @@
 // The six functions VORM2.dll exports (see vorm.h).
 #include <vector>
 
+#include "ansi_text.h"
 #include "engine_win32.h"
 #include "text/bounded.h"
 #include "vorm.h"
 
 namespace {
+
+// Copies as much of `text` as the destination takes without splitting a
+// double-byte character.
+void CopyCut(char *dest, int capacity, const char *text) {
+  size_t length = vorm::CutLength(text, static_cast<size_t>(capacity), vorm::IsAnsiLeadByte);
+  CopyText(dest, static_cast<int>(length) + 1, text);
+}
 
 // The control of a named element of the current form, if it is of that kind.
 HWND FindControl(const char *name, vorm::ElementKind kind, FormWindow **owner) {
@@ -21,16 +29,16 @@ HWND FindControl(const char *name, vorm::ElementKind kind, FormWindow **owner) {
 
 extern "C" {
 
-int VORM_Init(VORM_WINDOW) { return RegisterFormClass() && InstallKeyboardHook() ? 1 : 0; }
+int VORM_CALL VORM_Init(VORM_WINDOW) { return StartEngine() ? 1 : 0; }
 
-int VORM_Create(VORM_WINDOW owner, unsigned long flags, const char *path, int x, int y,
-                int show) {
-  return OpenTemplate(owner, flags, path, x, y, show);
+int VORM_CALL VORM_Create(VORM_WINDOW owner, unsigned long flags, const char *path, int x, int y,
+                          int show) {
+  return OpenTemplate(owner, flags, path, x, y, show, owner);
 }
 
-const char *VORM_GetCurrentTemplateName(void) { return CurrentFormName(); }
+const char *VORM_CALL VORM_GetCurrentTemplateName(void) { return CurrentFormName(); }
 
-int VORM_GetEditText(const char *field, char *dest, int capacity) {
+int VORM_CALL VORM_GetEditText(const char *field, char *dest, int capacity) {
   if (dest == nullptr || capacity <= 0) return 0;
   dest[0] = '\0';
   HWND edit = FindControl(field, vorm::ElementKind::Edit, nullptr);
@@ -38,18 +46,18 @@ int VORM_GetEditText(const char *field, char *dest, int capacity) {
   int length = GetWindowTextLengthA(edit);
   std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
   GetWindowTextA(edit, text.data(), length + 1);
-  CopyText(dest, capacity, text.data());
+  CopyCut(dest, capacity, text.data());
   return 1;
 }
 
-int VORM_SetEditText(const char *field, const char *text) {
+int VORM_CALL VORM_SetEditText(const char *field, const char *text) {
   FormWindow *data = nullptr;
   HWND edit = FindControl(field, vorm::ElementKind::Edit, &data);
   if (edit == nullptr) return 0;
   const vorm::Element *element = vorm::FindNamedElement(data->form, field);
   std::string value = text != nullptr ? text : "";
-  if (static_cast<int>(value.size()) > element->maxLength)
-    value.resize(static_cast<size_t>(element->maxLength));
+  value.resize(vorm::CutLength(value.c_str(), static_cast<size_t>(element->maxLength) + 1,
+                               vorm::IsAnsiLeadByte));
   // The edit reports the new text as a change; this one is not the customer's.
   ++data->quietChanges;
   SetWindowTextA(edit, value.c_str());
@@ -57,7 +65,7 @@ int VORM_SetEditText(const char *field, const char *text) {
   return 1;
 }
 
-int VORM_RadioButton_GetCheck(int group, char *dest, int capacity) {
+int VORM_CALL VORM_RadioButton_GetCheck(int group, char *dest, int capacity) {
   if (dest == nullptr || capacity <= 0) return 0;
   dest[0] = '\0';
   FormWindow *data = FormOf(CurrentForm());
@@ -68,7 +76,7 @@ int VORM_RadioButton_GetCheck(int group, char *dest, int capacity) {
         data->controls[i] == nullptr)
       continue;
     if (SendMessageA(data->controls[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
-      CopyText(dest, capacity, element.name.c_str());
+      CopyCut(dest, capacity, element.name.c_str());
       return 1;
     }
   }

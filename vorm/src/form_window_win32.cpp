@@ -1,6 +1,7 @@
 #include <string>
 
 #include "engine_win32.h"
+#include "form_layout.h"
 #include "text/bounded.h"
 #include "vorm.h"
 
@@ -58,6 +59,8 @@ HFONT CreateBaseFont(const FormWindow *data) {
     if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
       return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     font = metrics.lfMessageFont;
+    // The system gives it for the system DPI; the form may be laid out at another.
+    font.lfHeight = MulDiv(font.lfHeight, data->dpi, SystemDpi());
   }
   return CreateFontIndirectA(&font);
 }
@@ -69,6 +72,13 @@ HFONT CreateElementFont(const FormWindow *data, const vorm::Element &element) {
   if (element.points != 0) font.lfHeight = -MulDiv(element.points, data->dpi, 72);
   if (element.bold) font.lfWeight = FW_BOLD;
   return CreateFontIndirectA(&font);
+}
+
+void DeleteFonts(HFONT baseFont, const std::vector<HFONT> &fonts) {
+  for (HFONT font : fonts)
+    if (font != nullptr) DeleteObject(font);
+  // The stock font that stands in when the system's cannot be read is not ours.
+  if (baseFont != nullptr && baseFont != GetStockObject(DEFAULT_GUI_FONT)) DeleteObject(baseFont);
 }
 
 DWORD ControlStyle(const vorm::Element &element, const char *&className, DWORD &exStyle) {
@@ -108,6 +118,15 @@ void DetachName(HWND window, const char *property) {
   if (value != nullptr) GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(value)));
 }
 
+// Option captions are drawn in the template's colours; a themed option
+// draws its caption in the theme's colour instead, so it goes unthemed
+// when the template asks for another colour than the system's.
+bool NeedsOwnColors(const FormWindow *data, const vorm::Element &element) {
+  return element.kind == vorm::ElementKind::Radio &&
+         ToColorRef(TextColor(data->form, element)) != GetSysColor(COLOR_BTNTEXT);
+}
+
+// Makes the controls, placed and given their fonts by LayOutForm.
 void CreateControls(FormWindow *data) {
   const std::vector<vorm::Element> &elements = data->form.elements;
   size_t count = elements.size();
@@ -117,7 +136,6 @@ void CreateControls(FormWindow *data) {
   data->brushes.assign(count, nullptr);
   for (size_t i = 0; i < count; ++i) {
     const vorm::Element &element = elements[i];
-    RECT r = ScaledRect(data, element);
     if (element.kind == vorm::ElementKind::Panel) {
       data->brushes[i] = CreateSolidBrush(ToColorRef(element.color));
       continue;
@@ -136,22 +154,16 @@ void CreateControls(FormWindow *data) {
     DWORD exStyle = 0;
     DWORD style = ControlStyle(element, className, exStyle);
     HWND control = CreateWindowExA(
-        exStyle, className, element.text.c_str(), style, r.left, r.top, r.right - r.left,
-        r.bottom - r.top, data->window,
+        exStyle, className, element.text.c_str(), style, 0, 0, 0, 0, data->window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), EngineInstance(),
         nullptr);
     if (control == nullptr) continue;
     data->controls[i] = control;
-    data->fonts[i] = CreateElementFont(data, element);
-    SendMessageA(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(data->fonts[i] ? data->fonts[i] : data->baseFont), FALSE);
-    if (element.kind == vorm::ElementKind::Edit) {
+    if (element.kind == vorm::ElementKind::Edit)
       SendMessageA(control, EM_LIMITTEXT, element.maxLength, 0);
-      int margin = ScaleToDpi(data, 3);
-      SendMessageA(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
-    } else {
+    else
       data->brushes[i] = CreateSolidBrush(ToColorRef(BackdropColor(data->form, element)));
-    }
+    if (NeedsOwnColors(data, element)) DrawWithoutTheme(control);
     if (element.kind == vorm::ElementKind::Radio && element.selected)
       SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
     AttachName(control, kVormNameProperty, element.name);
@@ -270,14 +282,12 @@ void OnControlCommand(FormWindow *data, WPARAM wParam, HWND control) {
 }
 
 void ReleaseForm(FormWindow *data) {
-  for (HFONT font : data->fonts)
-    if (font != nullptr) DeleteObject(font);
+  DeleteFonts(data->baseFont, data->fonts);
   for (HBITMAP bitmap : data->bitmaps)
     if (bitmap != nullptr) DeleteObject(bitmap);
   for (HBRUSH brush : data->brushes)
     if (brush != nullptr) DeleteObject(brush);
   if (data->backgroundBrush != nullptr) DeleteObject(data->backgroundBrush);
-  if (data->baseFont != nullptr) DeleteObject(data->baseFont);
   delete data;
 }
 
@@ -325,6 +335,9 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
       }
       break;
+    case WM_DPICHANGED:
+      OnDpiChanged(data, LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+      return 0;
     case WM_CLOSE:
       DestroyWindow(window);
       return 0;
@@ -369,7 +382,7 @@ FormWindow *FormOf(HWND window) {
   return reinterpret_cast<FormWindow *>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-int ScaleToDpi(const FormWindow *data, int value) { return MulDiv(value, data->dpi, 96); }
+int ScaleToDpi(const FormWindow *data, int value) { return vorm::ScaleFrom96(value, data->dpi); }
 
 size_t ElementOfControl(const FormWindow *data, HWND control) {
   for (size_t i = 0; i < data->controls.size(); ++i)
@@ -377,43 +390,111 @@ size_t ElementOfControl(const FormWindow *data, HWND control) {
   return data->form.elements.size();
 }
 
-HWND CreateFormWindow(FormWindow *data, int x, int y) {
-  HDC screen = GetDC(nullptr);
-  data->dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  if (data->dpi <= 0) data->dpi = 96;
+namespace {
+
+const DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+const DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+vorm::Area WorkAreaOf(HMONITOR monitor) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  GetMonitorInfoA(monitor, &info);
+  vorm::Area work;
+  work.left = info.rcWork.left;
+  work.top = info.rcWork.top;
+  work.right = info.rcWork.right;
+  work.bottom = info.rcWork.bottom;
+  return work;
+}
+
+// Sets the layout DPI for a monitor of `monitorDpi` with that work area;
+// returns the window's outer size.
+SIZE FitToMonitor(FormWindow *data, int monitorDpi, const vorm::Area &work) {
+  SIZE frame = FrameSize(kFormStyle, kFormExStyle, monitorDpi);
+  data->monitorDpi = monitorDpi;
+  data->dpi = vorm::FittingDpi(data->form.width, data->form.height, monitorDpi, frame.cx, frame.cy,
+                               work);
+  return SIZE{ScaleToDpi(data, data->form.width) + frame.cx,
+              ScaleToDpi(data, data->form.height) + frame.cy};
+}
+
+// Makes the inside of the window exactly the layout's size, whatever frame
+// the system draws (one that does not scale frames per monitor keeps the
+// old frame after a DPI change).
+void FitClientArea(FormWindow *data) {
+  RECT client, outer;
+  GetClientRect(data->window, &client);
+  GetWindowRect(data->window, &outer);
+  int dx = ScaleToDpi(data, data->form.width) - client.right;
+  int dy = ScaleToDpi(data, data->form.height) - client.bottom;
+  if (dx == 0 && dy == 0) return;
+  SetWindowPos(data->window, nullptr, 0, 0, outer.right - outer.left + dx,
+               outer.bottom - outer.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void LayOutForm(FormWindow *data) {
+  HFONT oldBase = data->baseFont;
+  std::vector<HFONT> oldFonts = data->fonts;
   data->baseFont = CreateBaseFont(data);
-  data->backgroundBrush = CreateSolidBrush(ToColorRef(data->form.background));
+  const std::vector<vorm::Element> &elements = data->form.elements;
+  for (size_t i = 0; i < elements.size(); ++i) {
+    HWND control = data->controls[i];
+    data->fonts[i] = control != nullptr ? CreateElementFont(data, elements[i]) : nullptr;
+    if (control == nullptr) continue;
+    RECT r = ScaledRect(data, elements[i]);
+    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(data->fonts[i] ? data->fonts[i] : data->baseFont), TRUE);
+    if (elements[i].kind == vorm::ElementKind::Edit) {
+      int margin = ScaleToDpi(data, 3);
+      SendMessageA(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELPARAM(margin, margin));
+    }
+  }
+  // Only now: until the controls had their new fonts they used the old.
+  DeleteFonts(oldBase, oldFonts);
+}
 
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  RECT frame = {0, 0, ScaleToDpi(data, data->form.width), ScaleToDpi(data, data->form.height)};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+void OnDpiChanged(FormWindow *data, int monitorDpi, const RECT &suggested) {
+  if (monitorDpi <= 0) return;
+  HMONITOR monitor = MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST);
+  SIZE size = FitToMonitor(data, monitorDpi, WorkAreaOf(monitor));
+  LayOutForm(data);
+  // The suggested place keeps the window under the mouse while it is being
+  // dragged; its size follows from the layout (the suggested one, unless
+  // the form had to shrink to fit).
+  SetWindowPos(data->window, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea(data);
+  InvalidateRect(data->window, nullptr, TRUE);
+}
 
-  // Centred on the owner's monitor, then moved by (x, y).
+HWND CreateFormWindow(FormWindow *data, int x, int y) {
+  // On the owner's monitor, at its DPI, centred in its work area and moved by (x, y).
   HWND owner = (data->flags & VORM_FLAG_OWNED) ? data->owner : nullptr;
   HMONITOR monitor = data->owner != nullptr
                          ? MonitorFromWindow(data->owner, MONITOR_DEFAULTTOPRIMARY)
                          : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-  MONITORINFO info = {};
-  info.cbSize = sizeof info;
-  GetMonitorInfoA(monitor, &info);
-  const RECT &work = info.rcWork;
-  int left = work.left + (work.right - work.left - width) / 2 + ScaleToDpi(data, x);
-  int top = work.top + (work.bottom - work.top - height) / 2 + ScaleToDpi(data, y);
-  if (left < work.left) left = work.left;
-  if (top < work.top) top = work.top;
+  const vorm::Area work = WorkAreaOf(monitor);
+  SIZE size = FitToMonitor(data, MonitorDpi(monitor), work);
+  vorm::Area place =
+      vorm::PlaceInWorkArea(size.cx, size.cy, work, ScaleToDpi(data, x), ScaleToDpi(data, y));
+  data->backgroundBrush = CreateSolidBrush(ToColorRef(data->form.background));
 
   g_unattached = data;
-  HWND window = CreateWindowExA(exStyle, VORM_WINDOW_CLASS, data->form.title.c_str(), style, left,
-                                top, width, height, owner, nullptr, EngineInstance(), data);
+  HWND window = CreateWindowExA(kFormExStyle, VORM_WINDOW_CLASS, data->form.title.c_str(),
+                                kFormStyle, place.left, place.top, size.cx, size.cy, owner,
+                                nullptr, EngineInstance(), data);
   if (window == nullptr) {
     if (g_unattached != nullptr) ReleaseForm(g_unattached);
     g_unattached = nullptr;
     return nullptr;
   }
   CreateControls(data);
+  LayOutForm(data);
   AttachName(window, kVormTemplateProperty, data->form.name);
   return window;
 }

@@ -60,25 +60,50 @@ size_t DefaultButton(const FormWindow *data) {
   return Count(data);
 }
 
+// A letter of the ANSI code page in upper case, as the system's own
+// Alt+letter matching does it.
+unsigned char UpperLetter(unsigned char letter) {
+  return static_cast<unsigned char>(
+      reinterpret_cast<ULONG_PTR>(CharUpperA(reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(letter)))));
+}
+
 // The letter after a single '&' of a caption, upper case; 0 when none.
-char MnemonicOf(const std::string &text) {
+unsigned char MnemonicOf(const std::string &text) {
   for (size_t i = 0; i + 1 < text.size(); ++i) {
     if (text[i] != '&') continue;
     if (text[i + 1] == '&') {
       ++i;
       continue;
     }
-    char c = text[i + 1];
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return UpperLetter(static_cast<unsigned char>(text[i + 1]));
   }
   return 0;
 }
 
-bool Mnemonic(FormWindow *data, WPARAM key) {
+bool Inside(const vorm::Element &inner, const vorm::Element &outer) {
+  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+         inner.y + inner.height <= outer.y + outer.height;
+}
+
+// Where a label's or a frame's letter leads: the first field after the
+// label, or the first field inside the frame.
+size_t FieldReachedBy(const FormWindow *data, size_t index) {
+  const vorm::Element &element = data->form.elements[index];
+  bool frame = element.kind == vorm::ElementKind::Group;
+  for (size_t next = frame ? 0 : index + 1; next < Count(data); ++next)
+    if (TakesFocus(data, next) && (!frame || Inside(data->form.elements[next], element)))
+      return next;
+  return Count(data);
+}
+
+// Alt+letter. A repeat of a held key is taken but does nothing: the button
+// was pressed by the first.
+bool Mnemonic(FormWindow *data, unsigned char key, bool repeat) {
   for (size_t i = 0; i < Count(data); ++i) {
     const vorm::Element &element = data->form.elements[i];
-    if (data->controls[i] == nullptr || MnemonicOf(element.text) != static_cast<char>(key))
-      continue;
+    bool painted = element.kind == vorm::ElementKind::Group;
+    if ((data->controls[i] == nullptr && !painted) || MnemonicOf(element.text) != key) continue;
+    if (repeat) return true;
     switch (element.kind) {
       case vorm::ElementKind::Button:
         FocusElement(data, i, false);
@@ -88,14 +113,13 @@ bool Mnemonic(FormWindow *data, WPARAM key) {
         SelectRadio(data, i);
         FocusElement(data, i, false);
         return true;
-      case vorm::ElementKind::Label:  // a label's letter reaches the field after it
-        for (size_t next = i + 1; next < Count(data); ++next) {
-          if (TakesFocus(data, next)) {
-            FocusElement(data, next, true);
-            return true;
-          }
-        }
-        return false;
+      case vorm::ElementKind::Label:
+      case vorm::ElementKind::Group: {
+        size_t field = FieldReachedBy(data, i);
+        if (field >= Count(data)) return false;
+        FocusElement(data, field, true);
+        return true;
+      }
       default:
         return false;
     }
@@ -106,9 +130,11 @@ bool Mnemonic(FormWindow *data, WPARAM key) {
 bool HandleKey(FormWindow *data, const MSG &msg) {
   bool control = GetKeyState(VK_CONTROL) < 0;
   bool shift = GetKeyState(VK_SHIFT) < 0;
+  // Bit 30: the key was already down, an automatic repeat while it is held.
+  bool repeat = (msg.lParam & (1L << 30)) != 0;
   if (msg.message == WM_SYSCHAR) {
-    WPARAM key = (msg.wParam >= 'a' && msg.wParam <= 'z') ? msg.wParam - 'a' + 'A' : msg.wParam;
-    return !control && Mnemonic(data, key);
+    if (control || msg.wParam == 0 || msg.wParam > 0xFF) return false;
+    return Mnemonic(data, UpperLetter(static_cast<unsigned char>(msg.wParam)), repeat);
   }
   size_t focus = ElementOfControl(data, GetFocus());
   switch (msg.wParam) {
@@ -121,7 +147,9 @@ bool HandleKey(FormWindow *data, const MSG &msg) {
                          ? focus
                          : DefaultButton(data);
       if (press >= Count(data)) return false;
-      PostMessageA(data->window, kPressMessage, press, 0);
+      // Held down, Enter presses once, also when the first press opened
+      // this screen: its repeats arrive here with the bit set.
+      if (!repeat) PostMessageA(data->window, kPressMessage, press, 0);
       return true;
     }
     case VK_UP:

@@ -330,9 +330,12 @@ int Language() {
 }
 
 int Metrics() {
-  printf("cxfullscreen=%d\tcyfullscreen=%d\tcxscreen=%d\tcyscreen=%d\n",
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  printf("cxfullscreen=%d\tcyfullscreen=%d\tcxscreen=%d\tcyscreen=%d\tworkarea=%ld,%ld,%ld,%ld\n",
          GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
-         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), work.left, work.top,
+         work.right, work.bottom);
   return 0;
 }
 

@@ -1,11 +1,14 @@
 // vorm_host: owns the form engine's windows the way the launcher does, for
-// the end-to-end tests of VORM2.dll.
+// the end-to-end tests of VORM2.dll. It loads the DLL at run time (and can
+// free it again) and carries the launcher's manifest.
 //
 //   vorm_host.exe TEMPLATE LOG COMMANDS [PREFILL_FIELD PREFILL_TEXT]
 //
 // It opens TEMPLATE with VORM_Create(owner, 0x80000000, path, 0, 0, 1),
-// runs the plain GetMessage/TranslateMessage/DispatchMessage loop and
-// appends one tab-separated line to LOG for each thing it sees:
+// then starts its timer (as the launcher does: a warning about the template
+// stays until it is answered), runs the plain
+// GetMessage/TranslateMessage/DispatchMessage loop and appends one
+// tab-separated line to LOG for each thing it sees:
 //   opened NAME forms=N visible=0|1 fields=N   (message 3024)
 //   changed                                   (message 3044)
 //   command N                                 (WM_COMMAND)
@@ -18,17 +21,53 @@
 //   check GROUP CAPACITY  VORM_RadioButton_GetCheck  -> check RESULT TEXT intact=0|1
 //   name                  VORM_GetCurrentTemplateName -> name TEXT
 //   create PATH           VORM_Create                -> create RESULT
+//   dpi N CONTROL         sends WM_DPICHANGED (N, a suggested rect at the
+//                         form's place) to the current form, which Wine
+//                         never does -> dpi N client=WxH font=HEIGHT
+//                         (CONTROL's font height in pixels)
+//   release               FreeLibrary(VORM2.dll)     -> release RESULT
 //   quit                  ends the loop
 // "intact" tells whether the bytes after the capacity were left alone.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "vorm.h"
 
 namespace {
+
+// The engine's functions, found by name as a host that loads it would.
+struct Engine {
+  HMODULE module = nullptr;
+  decltype(&VORM_Init) init = nullptr;
+  decltype(&VORM_Create) create = nullptr;
+  decltype(&VORM_GetCurrentTemplateName) name = nullptr;
+  decltype(&VORM_GetEditText) getText = nullptr;
+  decltype(&VORM_SetEditText) setText = nullptr;
+  decltype(&VORM_RadioButton_GetCheck) getCheck = nullptr;
+} g_engine;
+
+template <typename Function>
+void Find(Function &function, const char *name) {
+  function = reinterpret_cast<Function>(
+      reinterpret_cast<void (*)()>(GetProcAddress(g_engine.module, name)));
+}
+
+bool LoadEngine() {
+  g_engine.module = LoadLibraryA("VORM2.dll");
+  if (g_engine.module == nullptr) return false;
+  Find(g_engine.init, "VORM_Init");
+  Find(g_engine.create, "VORM_Create");
+  Find(g_engine.name, "VORM_GetCurrentTemplateName");
+  Find(g_engine.getText, "VORM_GetEditText");
+  Find(g_engine.setText, "VORM_SetEditText");
+  Find(g_engine.getCheck, "VORM_RadioButton_GetCheck");
+  return g_engine.init && g_engine.create && g_engine.name && g_engine.getText &&
+         g_engine.setText && g_engine.getCheck;
+}
 
 const UINT_PTR kTimer = 1;
 const char kGuard = '\x5A';
@@ -98,18 +137,61 @@ std::string GuardedRead(int capacity, bool &intact,
 }
 
 int ReadField(const void *key, char *dest, int capacity) {
-  return VORM_GetEditText(static_cast<const char *>(key), dest, capacity);
+  return g_engine.getText(static_cast<const char *>(key), dest, capacity);
 }
 
 int ReadGroup(const void *key, char *dest, int capacity) {
-  return VORM_RadioButton_GetCheck(*static_cast<const int *>(key), dest, capacity);
+  return g_engine.getCheck(*static_cast<const int *>(key), dest, capacity);
+}
+
+BOOL CALLBACK FindNamed(HWND child, LPARAM wanted) {
+  auto *search = reinterpret_cast<std::pair<const char *, HWND> *>(wanted);
+  HANDLE atom = GetPropA(child, "VormName");
+  char name[256] = "";
+  if (atom != nullptr &&
+      GlobalGetAtomNameA(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(atom)), name, sizeof name) &&
+      lstrcmpiA(name, search->first) == 0) {
+    search->second = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// What the system would send when the form's monitor changes its scale: the
+// new DPI and a rect at the same place, scaled from the form's last DPI.
+std::string ChangeDpi(int dpi, const char *control) {
+  static int last = 0;
+  if (last == 0) {
+    HDC screen = GetDC(nullptr);
+    last = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+  }
+  HWND form = FormNamed(g_engine.name());
+  if (form == nullptr) return "no form";
+  RECT r;
+  GetWindowRect(form, &r);
+  RECT suggested = {r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, last),
+                    r.top + MulDiv(r.bottom - r.top, dpi, last)};
+  last = dpi;
+  SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RECT client;
+  GetClientRect(form, &client);
+  std::pair<const char *, HWND> search(control, nullptr);
+  EnumChildWindows(form, FindNamed, reinterpret_cast<LPARAM>(&search));
+  LOGFONTA font = {};
+  if (search.second != nullptr) {
+    HFONT handle = reinterpret_cast<HFONT>(SendMessageA(search.second, WM_GETFONT, 0, 0));
+    GetObjectA(handle, sizeof font, &font);
+  }
+  return "client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
+         "\tfont=" + std::to_string(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight);
 }
 
 void RunCommand(HWND owner, const std::string &line) {
   std::vector<std::string> p = SplitTabs(line);
   const std::string &verb = p[0];
   if (verb == "set" && p.size() == 3) {
-    Log("set\t" + std::to_string(VORM_SetEditText(p[1].c_str(), p[2].c_str())));
+    Log("set\t" + std::to_string(g_engine.setText(p[1].c_str(), p[2].c_str())));
   } else if ((verb == "get" || verb == "check") && p.size() == 3) {
     bool intact = false;
     int result = 0;
@@ -119,9 +201,13 @@ void RunCommand(HWND owner, const std::string &line) {
                       : GuardedRead(atoi(p[2].c_str()), intact, ReadGroup, &group, result);
     Log(verb + "\t" + std::to_string(result) + "\t" + text + "\tintact=" + (intact ? "1" : "0"));
   } else if (verb == "name") {
-    Log(std::string("name\t") + VORM_GetCurrentTemplateName());
+    Log(std::string("name\t") + g_engine.name());
   } else if (verb == "create" && p.size() == 2) {
-    Log("create\t" + std::to_string(VORM_Create(owner, VORM_FLAG_OWNED, p[1].c_str(), 0, 0, 1)));
+    Log("create\t" + std::to_string(g_engine.create(owner, VORM_FLAG_OWNED, p[1].c_str(), 0, 0, 1)));
+  } else if (verb == "dpi" && p.size() == 3) {
+    Log("dpi\t" + p[1] + "\t" + ChangeDpi(atoi(p[1].c_str()), p[2].c_str()));
+  } else if (verb == "release") {
+    Log("release\t" + std::to_string(FreeLibrary(g_engine.module) ? 1 : 0));
   } else if (verb == "quit") {
     PostQuitMessage(0);
   } else if (!verb.empty()) {
@@ -159,7 +245,7 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       HWND form = FormNamed(name);
       int fields = 0;
       if (form != nullptr) EnumChildWindows(form, CountNamed, reinterpret_cast<LPARAM>(&fields));
-      if (!g_prefillField.empty()) VORM_SetEditText(g_prefillField.c_str(), g_prefillText.c_str());
+      if (!g_prefillField.empty()) g_engine.setText(g_prefillField.c_str(), g_prefillText.c_str());
       Log(std::string("opened\t") + name + "\tforms=" + std::to_string(CountForms()) +
           "\tvisible=" + (form != nullptr && IsWindowVisible(form) ? "1" : "0") +
           "\tfields=" + std::to_string(fields));
@@ -198,13 +284,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hInstance = instance;
   wc.lpszClassName = "VormHostOwner";
   RegisterClassA(&wc);
-  if (!VORM_Init(nullptr)) return 3;
+  if (!LoadEngine() || !g_engine.init(nullptr)) return 3;
   HWND owner = CreateWindowExA(0, "VormHostOwner", "vorm host", WS_POPUP, 0, 0, 1, 1, nullptr,
                                nullptr, instance, nullptr);
-  SetTimer(owner, kTimer, 100, nullptr);
-  int created = VORM_Create(owner, VORM_FLAG_OWNED, __argv[1], 0, 0, 1);
+  int created = g_engine.create(owner, VORM_FLAG_OWNED, __argv[1], 0, 0, 1);
   Log("create\t" + std::to_string(created));
   if (!created) return 1;
+  SetTimer(owner, kTimer, 100, nullptr);
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
