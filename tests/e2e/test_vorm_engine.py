@@ -313,23 +313,6 @@ class RadioTests(EngineTestCase):
         self.assertEqual(host.call("check", 2, 32), ["check", "0", "", "intact=1"])
 
 
-    def test_option_captions_take_the_templates_colour(self):
-        # Themed options draw their captions in the theme's colour unless
-        # the engine turns theming off for them (the prefix has a theme).
-        folder = write_templates(self, "red-options", {"red.vrm": (
-            "[template]\nname = Red\nsize = 240, 60\ncolor = #C00000\n"
-            "[radio]\ngroup = 1\nname = a\ntext = MMMM WWWW\nat = 10, 10, 200, 24\nselected = yes\n")})
-        _, form = self.open(folder / "red.vrm")
-        shot = self.shot(form, "vorm-red-options")
-        left, top, _, _ = rect(form)
-        x0, y0, x1, y1 = rect(self.controls(form)["a"])
-        out = run_bounded(["convert", shot, "-crop", f"{x1 - x0}x{y1 - y0}+{x0 - left}+{y0 - top}",
-                           "-depth", "8", "txt:-"], dict(os.environ), 30).stdout
-        colours = {tuple(int(line.split("#")[1][i:i + 2], 16) for i in (0, 2, 4))
-                   for line in out.splitlines()[1:] if "#" in line}
-        self.assertTrue(any(r > 150 and g < 70 and b < 70 for r, g, b in colours), colours)
-
-
 class MissingTemplateTests(EngineTestCase):
     def test_a_missing_or_malformed_template_opens_nothing_and_says_why(self):
         folder = write_templates(self, "malformed", {

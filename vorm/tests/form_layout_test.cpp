@@ -15,14 +15,6 @@ vorm::Area Work(int left, int top, int right, int bottom) {
   return area;
 }
 
-TEST(FormLayout, ScalesLikeTheSystem) {
-  EXPECT_EQ(0, vorm::ScaleFrom96(0, 120));
-  EXPECT_EQ(4, vorm::ScaleFrom96(3, 120));  // 3.75
-  EXPECT_EQ(3, vorm::ScaleFrom96(2, 120));  // 2.5 rounds up
-  EXPECT_EQ(900, vorm::ScaleFrom96(600, 144));
-  EXPECT_EQ(-4, vorm::ScaleFrom96(-3, 120));
-}
-
 TEST(FormLayout, ShrinksAFormUntilItFitsTheWorkArea) {
   const struct {
     int width, height, monitorDpi, frameWidth, frameHeight;
