@@ -3,7 +3,7 @@ build: they must start from a disc on any Windows, so they import only DLLs
 every Windows has; the internet library is never imported (it is loaded at
 run time); the engine exports exactly the functions the launcher calls; the
 launcher is a GUI program carrying its string table, icon, version and
-manifest."""
+manifest; neither carries symbols or debug sections."""
 import os
 import re
 import struct
@@ -21,8 +21,9 @@ RT_ICON_GROUP, RT_STRING, RT_VERSION, RT_MANIFEST = 14, 6, 16, 24
 GUI_SUBSYSTEM = 2
 
 
-def objdump(binary):
-    result = subprocess.run([os.environ.get("VELINST_OBJDUMP", "objdump"), "-p", str(binary)],
+def objdump(binary, what="-p"):
+    """objdump's headers (-p) or section table (-h) of a binary."""
+    result = subprocess.run([os.environ.get("VELINST_OBJDUMP", "objdump"), what, str(binary)],
                             capture_output=True, text=True, timeout=60, check=True)
     return result.stdout
 
@@ -44,22 +45,28 @@ def exported_names(dump):
 
 
 class PeFile:
-    """The parts of a PE image these checks read: subsystem and resources."""
+    """The parts of a PE image these checks read: file header, subsystem,
+    section names and resources."""
 
     def __init__(self, path):
         self.data = Path(path).read_bytes()
         pe = struct.unpack_from("<I", self.data, 0x3C)[0]
         if self.data[pe:pe + 4] != b"PE\0\0":
             raise ValueError(f"{path} is not a PE image")
-        sections, optional_size = struct.unpack_from("<H12xH", self.data, pe + 6)
+        (sections, self.symbol_table, self.symbol_count, optional_size,
+         self.characteristics) = struct.unpack_from("<H4xIIHH", self.data, pe + 6)
         optional = pe + 24
         magic = struct.unpack_from("<H", self.data, optional)[0]
         self.subsystem = struct.unpack_from("<H", self.data, optional + 68)[0]
         directories = optional + (96 if magic == 0x10B else 112)
         self.resource_rva = struct.unpack_from("<I", self.data, directories + 2 * 8)[0]
         self.sections = []
+        # A name longer than eight letters is "/" and its place in the symbol
+        # names, which only an unstripped image has.
+        self.section_names = []
         for i in range(sections):
             base = optional + optional_size + 40 * i
+            self.section_names.append(self.data[base:base + 8].rstrip(b"\0").decode("latin-1"))
             size, rva, raw_size, raw = struct.unpack_from("<IIII", self.data, base + 8)
             self.sections.append((rva, max(size, raw_size), raw))
 
@@ -160,6 +167,24 @@ class SubsystemTests(unittest.TestCase):
     def test_launcher_is_a_gui_program(self):
         self.assertEqual(PeFile(env_path("VELINST_EXE")).subsystem, GUI_SUBSYSTEM)
         self.assertRegex(objdump(env_path("VELINST_EXE")), r"Subsystem\s+0+2\b")
+
+
+def shipped_binaries():
+    """The Windows programs and libraries that go on the disc."""
+    return [env_path("VELINST_EXE"), env_path("VELINST_VORM_DLL")]
+
+
+class StrippedTests(unittest.TestCase):
+    def test_shipped_binaries_carry_no_symbols_or_debug_sections(self):
+        for binary in shipped_binaries():
+            with self.subTest(binary=binary.name):
+                pe = PeFile(binary)
+                self.assertIn(".text", pe.section_names)
+                self.assertEqual((pe.symbol_table, pe.symbol_count), (0, 0))
+                self.assertEqual([n for n in pe.section_names
+                                  if n.startswith((".debug", "/"))], [])
+                # objdump resolves long names: no debugging section at all.
+                self.assertNotIn("DEBUGGING", objdump(binary, "-h"))
 
 
 class ResourceTests(unittest.TestCase):
