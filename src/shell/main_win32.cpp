@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <objbase.h>
 
 #include "shell/backdrop_events.h"
 #include "shell/backdrop_window_win32.h"
@@ -17,13 +18,11 @@ void RaiseOwnedForms(HWND backdrop) {
   }
 }
 
-}  // namespace
-
-// The one entry point: every road out of the program returns 0.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  if (!RegisterBackdropClass(instance)) return 0;
+// Start-up and the message loop; returns when the run is over.
+void RunLauncher(HINSTANCE instance) {
+  if (!RegisterBackdropClass(instance)) return;
   HWND backdrop = CreateBackdropWindow(instance);
-  if (backdrop == nullptr) return 0;
+  if (backdrop == nullptr) return;
   ShowWindow(backdrop, SW_SHOW);
   RaiseOwnedForms(backdrop);
   MSG message;
@@ -31,5 +30,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+}
+
+}  // namespace
+
+// The one entry point: every road out of the program returns 0.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // A disc that is ejected or swapped makes the read at hand fail, instead
+  // of a system box asking for the disc.
+  SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  // The shell may hand a launch to extensions that need a single-threaded
+  // apartment; even the language gate's installer launch goes through it.
+  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  RunLauncher(instance);
+  if (SUCCEEDED(com)) CoUninitialize();
   return 0;
 }

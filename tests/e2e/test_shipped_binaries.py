@@ -3,7 +3,8 @@ build: they must start from a disc on any Windows, so they import only DLLs
 every Windows has; the internet library is never imported (it is loaded at
 run time); the engine exports exactly the functions the launcher calls; the
 launcher is a GUI program carrying its string table, icon, version and
-manifest; neither carries symbols or debug sections."""
+manifest; neither carries symbols or debug sections, and both are marked to
+run from the page file when started from a disc or a network share."""
 import os
 import re
 import struct
@@ -14,11 +15,12 @@ from pathlib import Path
 from velinst_e2e import env_path, source_dir, string_table
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "advapi32.dll",
-               "shell32.dll", "comctl32.dll", "msvcrt.dll"}
+               "shell32.dll", "comctl32.dll", "msvcrt.dll", "ole32.dll"}
 ENGINE_EXPORTS = {"VORM_Init", "VORM_Create", "VORM_GetCurrentTemplateName", "VORM_GetEditText",
                   "VORM_SetEditText", "VORM_RadioButton_GetCheck"}
 RT_ICON_GROUP, RT_STRING, RT_VERSION, RT_MANIFEST = 14, 6, 16, 24
 GUI_SUBSYSTEM = 2
+REMOVABLE_RUN_FROM_SWAP, NET_RUN_FROM_SWAP = 0x0400, 0x0800
 
 
 def objdump(binary, what="-p"):
@@ -185,6 +187,15 @@ class StrippedTests(unittest.TestCase):
                                   if n.startswith((".debug", "/"))], [])
                 # objdump resolves long names: no debugging section at all.
                 self.assertNotIn("DEBUGGING", objdump(binary, "-h"))
+
+
+class RunFromSwapTests(unittest.TestCase):
+    def test_shipped_binaries_run_from_swap_on_removable_and_network_media(self):
+        for binary in shipped_binaries():
+            with self.subTest(binary=binary.name):
+                flags = PeFile(binary).characteristics
+                self.assertEqual(flags & (REMOVABLE_RUN_FROM_SWAP | NET_RUN_FROM_SWAP),
+                                 REMOVABLE_RUN_FROM_SWAP | NET_RUN_FROM_SWAP, hex(flags))
 
 
 class ResourceTests(unittest.TestCase):
