@@ -18,6 +18,21 @@ void RaiseOwnedForms(HWND backdrop) {
   }
 }
 
+// The disc may be a writable copy: a library planted beside the program must
+// never be loaded by the system's own components on the program's behalf, so
+// they look in the system directory only. VORM2.dll, imported by the program,
+// is loaded before this runs. Windows 7 without its loader update lacks the
+// function, hence the look-up by name; there the program's folder stays
+// searched, but the current directory no longer is.
+void RestrictLibrarySearch() {
+  auto setDefaultDirectories = reinterpret_cast<decltype(&SetDefaultDllDirectories)>(
+      reinterpret_cast<void (*)()>(
+          GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+  if (setDefaultDirectories != nullptr && setDefaultDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
+    return;
+  SetDllDirectoryA("");
+}
+
 // Start-up and the message loop; returns when the run is over.
 void RunLauncher(HINSTANCE instance) {
   if (!RegisterBackdropClass(instance)) return;
@@ -36,6 +51,7 @@ void RunLauncher(HINSTANCE instance) {
 
 // The one entry point: every road out of the program returns 0.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  RestrictLibrarySearch();
   // A disc that is ejected or swapped makes the read at hand fail, instead
   // of a system box asking for the disc.
   SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

@@ -90,6 +90,25 @@ class StartupTests(LauncherScenario):
         return shot if self.session.pixel(shot, 2, 2) == (0, 0, 0) else None
 
 
+class PlantedLibraryTests(LauncherScenario):
+    def test_a_system_library_planted_on_the_disc_is_not_loaded_for_the_launcher(self):
+        marker = self.session.build / "e2e" / "planted-uxtheme-loaded"
+        marker.unlink(missing_ok=True)
+        self.addCleanup(marker.unlink, missing_ok=True)
+        # The window system loads the theme library by name when the first
+        # window appears; native libraries first, so the program's folder
+        # would win if it were searched.
+        self.start_launcher("planted-uxtheme",
+                            files={"uxtheme.dll": env_path("VELINST_PLANTED_LIBRARY").read_bytes()},
+                            extra_env={"WINEDLLOVERRIDES": "uxtheme=n,b",
+                                       "VELINST_PLANTED_MARKER": windows_path(marker)})
+        self.session.post_command(BACKDROP, 3044)  # the warning box: more windows
+        self.assertIsNotNone(self.session.message_box(timeout=10))
+        self.assertTrue(self.session.close_message_box())
+        self.assertFalse(marker.exists(), "the planted uxtheme.dll was loaded")
+        self.assertTrue(self.program.running())
+
+
 class ExitTests(LauncherScenario):
     def test_closing_the_last_form_window_ends_the_program(self):
         self.start_launcher("exit-close-form")

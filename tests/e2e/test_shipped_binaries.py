@@ -158,6 +158,11 @@ class ImportTableTests(unittest.TestCase):
         dump = objdump(env_path("VELINST_EXE"))
         self.assertNotIn("wininet", " ".join(imported_dlls(dump)).lower())
 
+    def test_launcher_looks_up_the_library_search_restriction_by_name(self):
+        # Imported, it would keep the launcher from starting on a Windows 7
+        # without its loader update.
+        self.assertNotIn("SetDefaultDllDirectories", objdump(env_path("VELINST_EXE")))
+
 
 class EngineExportTests(unittest.TestCase):
     def test_engine_exports_exactly_the_six_functions(self):
