@@ -14,6 +14,9 @@ using InternetHandle = void *;
 
 // Request flag: use an existing connection to the server where there is one.
 constexpr unsigned long kInternetFlagExistingConnect = 0x20000000;
+// Request flag: follow a redirect from http to https (without it the library
+// refuses such a redirect, which many web hosts now answer with).
+constexpr unsigned long kInternetFlagIgnoreRedirectToHttps = 0x00004000;
 
 // Loads the library from the system directory (never from the program's
 // own folder, which is a disc anyone may have written). Null on failure.

@@ -12,6 +12,8 @@ namespace {
 const char kAgent[] = "Velmora Agent";
 const char kPhrase[] = "Thank You for registering your";
 constexpr unsigned long kContext = 1;
+constexpr unsigned long kRequestFlags =
+    kInternetFlagExistingConnect | kInternetFlagIgnoreRedirectToHttps;
 constexpr int kReplyCapacity = 10240;
 
 // Whether the reply, as text up to its first zero byte, holds the phrase.
@@ -31,7 +33,7 @@ int Exchange(InternetHandle session, const char *host, int port, const char *tar
   int result = kInternetError;
   InternetHandle request =
       OpenHttpRequest(InternetLibraryHandle, connection, "GET", target, "HTTP/1.0",
-                      kInternetFlagExistingConnect, kContext);
+                      kRequestFlags, kContext);
   if (request != nullptr) {
     if (SendHttpRequest(InternetLibraryHandle, request)) result = ReadConfirmation(request);
     CloseInternetHandle(InternetLibraryHandle, request);

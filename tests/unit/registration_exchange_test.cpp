@@ -68,7 +68,8 @@ TEST_F(ExchangeTest, ConfirmedRegistrationSendsOneExactRequestAndSavesTheProfile
   EXPECT_EQ(1u, net.connectContext);
   EXPECT_EQ("GET", net.verb);
   EXPECT_EQ("HTTP/1.0", net.version);
-  EXPECT_EQ(0x20000000u, net.requestFlags);
+  // Existing connection, and a redirect to https is followed.
+  EXPECT_EQ(0x20004000u, net.requestFlags);
   EXPECT_EQ(1u, net.requestContext);
   EXPECT_EQ(10239, net.readCapacity);
   EXPECT_EQ(0u, net.target.find("/cgi-local/FormMail.cgi?recipient=register@velmora.com&"));

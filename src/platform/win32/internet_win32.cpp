@@ -9,6 +9,8 @@
 
 static_assert(kInternetFlagExistingConnect == INTERNET_FLAG_EXISTING_CONNECT,
               "the request flag is the library's existing-connection flag");
+static_assert(kInternetFlagIgnoreRedirectToHttps == INTERNET_FLAG_IGNORE_REDIRECT_TO_HTTPS,
+              "the request flag is the library's flag for redirects to https");
 
 namespace {
 
