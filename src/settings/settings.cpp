@@ -46,12 +46,22 @@ int ReadKeyString(int keyId, char *dest, int capacity, const char *filePath,
                            capacity);
 }
 
+// The profile service drops one pair of matching quotes around a value when
+// it reads it back, so a value with such a pair of its own is stored inside
+// one more pair.
+static std::string AsStored(const char *value) {
+  const size_t length = strlen(value);
+  if (length >= 2 && (value[0] == '"' || value[0] == '\'') && value[length - 1] == value[0])
+    return std::string("\"") + value + "\"";
+  return value;
+}
+
 void WriteKeyString(int keyId, const char *value, const char *filePath,
                     const char *section) {
   char keyName[kKeyNameCapacity];
   LoadText(keyId, keyName, kKeyNameCapacity);
   if (filePath == nullptr || filePath[0] == '\0' || keyName[0] == '\0') return;
-  ProfileWriteString(filePath, section, keyName, value != nullptr ? value : "");
+  ProfileWriteString(filePath, section, keyName, AsStored(value != nullptr ? value : "").c_str());
 }
 
 unsigned ReadKeyInt(int keyId, unsigned defaultValue, const char *filePath,

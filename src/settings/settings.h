@@ -19,7 +19,8 @@ int BuildSettingsPath();
 int ReadKeyString(int keyId, char *dest, int capacity, const char *filePath,
                   const char *section);
 
-// Stores value under the key, creating file, section and key as needed.
+// Stores value under the key, creating file, section and key as needed; the
+// value reads back exactly, quotes around it included.
 void WriteKeyString(int keyId, const char *value, const char *filePath,
                     const char *section);
 

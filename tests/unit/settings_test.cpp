@@ -82,6 +82,19 @@ TEST_F(SettingsTest, WriteCreatesFileSectionAndKeyAndKeepsOtherLines) {
             folder.Read("profile.ini"));
 }
 
+TEST_F(SettingsTest, WrittenValuesReadBackAsWrittenQuotesIncluded) {
+  std::string file = folder.Path("profile.ini");
+  for (const char *value : {"\"Rose Cottage\"", "'Rose'", "\"\"", "\"", "'", "\"a'",
+                            "\"a\" and \"b\"", "Smith & Sons", ""}) {
+    WriteKeyString(KEY_PROFILE_STREET2, value, file.c_str(), "registration info");
+    char read[256] = "default";
+    ReadKeyString(KEY_PROFILE_STREET2, read, sizeof read, file.c_str(), "registration info");
+    EXPECT_STREQ(value, read);
+  }
+  WriteKeyString(KEY_PROFILE_CITY, "\"Rose Cottage\"", file.c_str(), "registration info");
+  EXPECT_NE(std::string::npos, folder.Read("profile.ini").find("CITY=\"\"Rose Cottage\"\"\r\n"));
+}
+
 TEST_F(SettingsTest, ProgramDirectoryEndsAfterTheLastSeparator) {
   char directory[260];
   Fake().programFilePath = "D:\\SETUP.EXE";
