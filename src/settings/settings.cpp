@@ -15,9 +15,12 @@ static const char kSettingsFileName[] = "VelInst.ini";
 
 int BuildSettingsPath() {
   char path[kPathCapacity];
-  GetProgramDirectory(path, kPathCapacity);
+  const int directoryLength = GetProgramDirectory(path, kPathCapacity);
   SettingsPath[0] = '\0';
-  if (static_cast<size_t>(kPathCapacity) <= strlen(path) + strlen(kSettingsFileName))
+  // Without a directory a bare file name would be looked for in the Windows
+  // directory or the current one: no settings path at all.
+  if (directoryLength == 0 ||
+      static_cast<size_t>(kPathCapacity) <= strlen(path) + strlen(kSettingsFileName))
     return 0;
   AppendText(path, kPathCapacity, kSettingsFileName);
   CopyText(SettingsPath, kPathCapacity, path);
@@ -89,7 +92,7 @@ int BuildDiscPath(int keyId, char *dest) {
   char path[kPathCapacity];
   int directoryLength = GetProgramDirectory(path, kPathCapacity);
   dest[0] = '\0';
-  if (value[0] == '\0') return 0;
+  if (value[0] == '\0' || directoryLength == 0) return 0;
   if (static_cast<size_t>(directoryLength) + strlen(value) >= kPathCapacity) return 0;
   AppendText(path, kPathCapacity, value);
   CopyText(dest, kPathCapacity, path);

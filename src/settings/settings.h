@@ -7,11 +7,12 @@ constexpr int kPathCapacity = 260;
 constexpr int kValueCapacity = 256;
 
 // Full path of VelInst.ini; empty until BuildSettingsPath, or when the
-// program directory is too long for it.
+// program directory is unknown or too long for it.
 extern char SettingsPath[kPathCapacity];
 
 // Stores the program directory followed by "VelInst.ini" in SettingsPath.
-// Returns 1, or 0 (SettingsPath left empty) when the path would not fit.
+// Returns 1, or 0 (SettingsPath left empty) when there is no program
+// directory or the path would not fit.
 int BuildSettingsPath();
 
 // Reads the key into dest, whose current text is the default. Returns the
@@ -34,5 +35,5 @@ int GetProgramDirectory(char *dest, int capacity);
 
 // Program directory followed by the [General] value of keyId into dest
 // (capacity kPathCapacity). Returns 0 and leaves dest empty when the value is
-// empty or the whole path would not fit.
+// empty, there is no program directory or the whole path would not fit.
 int BuildDiscPath(int keyId, char *dest);

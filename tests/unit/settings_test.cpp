@@ -114,6 +114,21 @@ TEST_F(SettingsTest, ProgramDirectoryEndsAfterTheLastSeparator) {
   EXPECT_STREQ("C:\\a\\b:c\\", directory);
 }
 
+TEST_F(SettingsTest, UnknownProgramDirectoryBuildsNoRelativePaths) {
+  std::string file = folder.Write("VelInst.ini", "[General]\r\nInstaller=setup.exe\r\n");
+  // A failed query and a path without a separator both give no directory.
+  for (const char *program : {"", "SETUP.EXE"}) {
+    Fake().programFilePath = program;
+    CopyText(SettingsPath, kPathCapacity, "stale");
+    EXPECT_EQ(0, BuildSettingsPath()) << program;
+    EXPECT_STREQ("", SettingsPath);
+    CopyText(SettingsPath, kPathCapacity, file.c_str());
+    char path[kPathCapacity] = "stale";
+    EXPECT_EQ(0, BuildDiscPath(KEY_INSTALLER, path)) << program;
+    EXPECT_STREQ("", path);
+  }
+}
+
 TEST_F(SettingsTest, TooLongProgramDirectoryBuildsNoSettingsPathAndReadsNothing) {
   // 248 characters of directory fit with "VelInst.ini"; 249 do not.
   Fake().programFilePath = "C:\\" + std::string(244, 'd') + "\\x.exe";
