@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/environment.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "resources/texts.h"
@@ -47,7 +48,16 @@ int OpenInBrowser(const char *address) {
   if (strlen(fileType) + strlen(kOpenCommandKey) >= kRegistryTextCapacity) return 0;
   AppendText(fileType, kRegistryTextCapacity, kOpenCommandKey);
   char openCommand[kRegistryTextCapacity];
-  if (!ReadClassesRootDefault(fileType, openCommand, kRegistryTextCapacity)) return 0;
+  bool expandable = false;
+  if (!ReadClassesRootDefault(fileType, openCommand, kRegistryTextCapacity, &expandable))
+    return 0;
+  // A command stored for expansion names its program through variables such
+  // as %ProgramFiles%; one that no longer fits once expanded opens nothing.
+  if (expandable) {
+    char expanded[kRegistryTextCapacity];
+    if (ExpandEnvironmentText(openCommand, expanded, kRegistryTextCapacity) < 0) return 0;
+    CopyText(openCommand, kRegistryTextCapacity, expanded);
+  }
 
   char programPath[kRegistryTextCapacity];
   CutProgramPath(openCommand, programPath, kRegistryTextCapacity);

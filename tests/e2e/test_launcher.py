@@ -230,11 +230,16 @@ class BrowserTests(LauncherScenario):
         self.session.reg_delete(r"HKCR\VelInstTestHTML")
         self.session.reg_add(r"HKCR\.htm", None, "htmlfile")
 
-    def associate(self, open_command):
+    def associate(self, open_command, kind="REG_SZ"):
         self.session.reg_add(r"HKCR\.htm", None, "VelInstTestHTML")
-        self.session.reg_add(r"HKCR\VelInstTestHTML\shell\open\command", None, open_command)
+        self.session.reg_add(r"HKCR\VelInstTestHTML\shell\open\command", None, open_command,
+                             kind)
 
-    def check_pages_open(self, name):
+    def check_pages_open(self, name, program=None):
+        """Each page opens in the browser, started in its own folder; the
+        browser's Windows path is by default that of the one copied for the
+        test."""
+        program = program or windows_path(self.browser)
         self.start_launcher(name)
         values = {}
         for line in (self.disc / "VelInst.ini").read_text(encoding="latin-1").splitlines():
@@ -244,18 +249,28 @@ class BrowserTests(LauncherScenario):
             self.session.post_command(BACKDROP, number)
         records = wait_until(lambda: len(launch_log(self.log)) >= 4 and launch_log(self.log), 15)
         self.assertEqual(len(records or []), 4, records)
-        program = windows_path(self.browser)
         # Launch order is not guaranteed across processes; compare as multisets.
         expected = sorted(f'"{program}" {values[key]}'.lower() for key in self.ADDRESSES.values())
         self.assertEqual(sorted(r["command_line"].lower() for r in records), expected)
         for record in records:
             self.assertEqual(record["program"].lower(), program.lower())
-            self.assertEqual(record["directory"].lower(), windows_path(self.browser_dir).lower())
+            self.assertEqual(record["directory"].lower(), program.rsplit("\\", 1)[0].lower())
         self.assertTrue(self.program.running())
 
     def test_quoted_open_command_with_arguments(self):
         self.associate(f'"{windows_path(self.browser)}" -nohome "%1"')
         self.check_pages_open("browser-quoted")
+
+    def test_open_command_stored_with_variables(self):
+        # As browsers register themselves: "%ProgramFiles%\..." in a value
+        # stored for expansion.
+        folder = self.session.prefix.drive_c / "Program Files" / "VelInstTestViewer"
+        folder.mkdir(parents=True, exist_ok=True)
+        self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
+        shutil.copy2(self.browser, folder / "view.exe")
+        self.associate(r'"%ProgramFiles%\VelInstTestViewer\view.exe" -nohome "%1"',
+                       "REG_EXPAND_SZ")
+        self.check_pages_open("browser-expand", r"C:\Program Files\VelInstTestViewer\view.exe")
 
     def test_unquoted_open_command(self):
         self.associate(f"{windows_path(self.browser)} %1")

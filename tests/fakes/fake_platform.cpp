@@ -1,7 +1,10 @@
 #include "fake_platform.h"
 
+#include <cctype>
 #include <cstdint>
+#include <cstring>
 
+#include "platform/environment.h"
 #include "platform/language.h"
 #include "platform/message_box.h"
 #include "platform/module.h"
@@ -44,14 +47,36 @@ long long ShellOpen(WindowHandle owner, const char *path) {
   return fake.shellResult;
 }
 
-bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity) {
+bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity, bool *expandable) {
   auto found = fake.classesRoot.find(subkey);
   if (found == fake.classesRoot.end()) {
     CopyText(dest, capacity, "");
     return false;
   }
   CopyText(dest, capacity, found->second.c_str());
+  if (expandable != nullptr) *expandable = fake.expandableKeys.count(subkey) != 0;
   return true;
+}
+
+int ExpandEnvironmentText(const char *text, char *dest, int capacity) {
+  std::string result;
+  for (const char *at = text; *at != '\0'; ++at) {
+    const char *close = *at == '%' ? strchr(at + 1, '%') : nullptr;
+    std::string name = close != nullptr ? std::string(at + 1, close) : "";
+    for (char &letter : name) letter = static_cast<char>(toupper(letter));
+    auto value = fake.environment.find(name);
+    if (close == nullptr || value == fake.environment.end()) {
+      result += *at;
+      continue;
+    }
+    result += value->second;
+    at = close;
+  }
+  if (!FitsIn(capacity, result.c_str())) {
+    CopyText(dest, capacity, "");
+    return -1;
+  }
+  return CopyText(dest, capacity, result.c_str());
 }
 
 bool StartProgram(const char *application, const char *commandLine,

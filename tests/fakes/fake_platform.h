@@ -39,6 +39,8 @@ struct FakePlatform {
   std::string programFilePath = "C:\\DISC\\VelInst.exe";
   unsigned short systemLanguageId = 0x0409;
   std::map<std::string, std::string> classesRoot;  // subkey -> default value
+  std::set<std::string> expandableKeys;            // values stored for expansion
+  std::map<std::string, std::string> environment;  // name (upper case) -> value
   std::set<std::string> topLevelWindowClasses;
   long long shellResult = 42;
   bool startProgramSucceeds = true;

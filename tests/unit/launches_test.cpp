@@ -123,6 +123,29 @@ TEST_F(LaunchTest, BrowserGetsItsQuotedPathThenTheAddressInItsFolder) {
   }
 }
 
+TEST_F(LaunchTest, OpenCommandStoredForExpansionNamesTheProgramThroughVariables) {
+  const std::string command = "\"%ProgramFiles%\\Viewer\\view.exe\" -nohome \"%1\"";
+  Fake().environment["PROGRAMFILES"] = "C:\\Program Files";
+  RegisterBrowser(command);
+  Fake().expandableKeys.insert("TestHTML\\shell\\open\\command");
+  EXPECT_EQ(1, OpenInBrowser("http://x/"));
+  ASSERT_EQ(1u, Fake().programStarts.size());
+  EXPECT_EQ("C:\\Program Files\\Viewer\\view.exe", Fake().programStarts[0].application);
+  EXPECT_EQ("\"C:\\Program Files\\Viewer\\view.exe\" http://x/", Fake().programStarts[0].commandLine);
+  EXPECT_EQ("C:\\Program Files\\Viewer", Fake().programStarts[0].directory);
+
+  // The same text stored as plain text is taken as it stands.
+  Fake().expandableKeys.clear();
+  OpenInBrowser("http://x/");
+  EXPECT_EQ("%ProgramFiles%\\Viewer\\view.exe", Fake().programStarts[1].application);
+
+  // Expanded beyond the 512 bytes of the command: nothing is started.
+  Fake().expandableKeys.insert("TestHTML\\shell\\open\\command");
+  Fake().environment["PROGRAMFILES"] = "C:\\" + std::string(490, 'p');
+  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_EQ(2u, Fake().programStarts.size());
+}
+
 TEST_F(LaunchTest, NoAssociationOrFailedStartOpensNothing) {
   EXPECT_EQ(0, OpenInBrowser("http://x/"));
   Fake().classesRoot[".htm"] = "TestHTML";  // no open command

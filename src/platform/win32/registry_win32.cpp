@@ -2,7 +2,7 @@
 
 #include "platform/registry.h"
 
-bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity) {
+bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity, bool *expandable) {
   if (dest == nullptr || capacity <= 0) return false;
   dest[0] = '\0';
   HKEY key = nullptr;
@@ -21,5 +21,6 @@ bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity) {
   }
   // The stored value need not carry its terminator.
   dest[size < static_cast<DWORD>(capacity) ? size : capacity - 1] = '\0';
+  if (expandable != nullptr) *expandable = type == REG_EXPAND_SZ;
   return true;
 }
