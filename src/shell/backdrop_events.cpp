@@ -49,12 +49,21 @@ bool OnTimerTick() {
   return TopLevelWindowExists(kTemplateWindowClass);
 }
 
-void OnBackdropCommand(WindowHandle window, unsigned command) {
+bool OnBackdropCommand(WindowHandle window, unsigned command) {
+  // An operation's message boxes and dialogs, and an installer's start
+  // waiting on an elevation prompt, handle the messages queued meanwhile:
+  // a second click would start a second registration or installer inside
+  // the first. One command at a time: the others are dropped.
+  static bool carryingOut = false;
+  if (carryingOut) return false;
+  carryingOut = true;
   switch (command & 0xFFFF) {
     case kCommandQuit: PostQuitRequest(); break;
     case kCommandNothing: break;
     default: DispatchCommand(window, command & 0xFFFF); break;
   }
+  carryingOut = false;
+  return true;
 }
 
 void OpenStartupTemplate(WindowHandle backdrop) {

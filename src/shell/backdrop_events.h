@@ -24,8 +24,10 @@ void OnFieldChanged();
 bool OnTimerTick();
 
 // A button's command: 40001 ends the run, 40002 does nothing, every other
-// number goes through the command table.
-void OnBackdropCommand(WindowHandle window, unsigned command);
+// number goes through the command table. A command that arrives while
+// another is being carried out is ignored: returns false then, true when the
+// command was carried out.
+bool OnBackdropCommand(WindowHandle window, unsigned command);
 
 // Opens the [General] "Startup" template, owned by the backdrop window.
 void OpenStartupTemplate(WindowHandle backdrop);

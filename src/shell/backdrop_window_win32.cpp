@@ -29,6 +29,19 @@ void PaintBlack(HWND window) {
   DeleteObject(black);
   EndPaint(window, &paint);
 }
+
+// A box owned by the backdrop hands the activation to the backdrop when it
+// closes, and one with no owner to whichever window comes next: the form the
+// customer was using is left without the keyboard focus, and Tab and Enter do
+// nothing until it is clicked. The focus goes back to the control that had
+// it, unless the command brought another window or program to the front.
+void ReturnFocus(HWND backdrop, HWND focus) {
+  if (focus == nullptr || !IsWindow(focus) || !IsWindowVisible(focus)) return;
+  HWND active = GetActiveWindow();
+  if (active != backdrop && active != GetAncestor(focus, GA_ROOT)) return;
+  if (GetFocus() != focus) SetFocus(focus);
+}
+
 }  // namespace
 
 int RegisterBackdropClass(HINSTANCE instance) {
@@ -73,9 +86,11 @@ LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CLOSE:
       PostQuitMessage(0);
       break;
-    case WM_COMMAND:
-      OnBackdropCommand(window, LOWORD(wParam));
+    case WM_COMMAND: {
+      HWND focus = GetFocus();
+      if (OnBackdropCommand(window, LOWORD(wParam))) ReturnFocus(window, focus);
       break;
+    }
     case WM_TIMER:
       if (wParam == kTickTimer && !OnTimerTick()) {
         KillTimer(window, kTickTimer);

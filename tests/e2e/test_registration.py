@@ -356,6 +356,40 @@ class CompleteRegistrationTests(RegistrationScenario):
                          {key: SENT[name] for key, name in PROFILE_KEYS.items()})
 
 
+class OneCommandAtATimeTests(RegistrationScenario):
+    def assert_keyboard_on(self, form, control):
+        """The launcher's keyboard focus is on the form's control again, so
+        Tab and Enter work without a click."""
+        focus = wait_until(lambda: (lambda f: f if f["focus_root"] == form["hwnd"] else None)(
+            self.session.focus(BACKDROP)), 3)
+        self.assertTrue(focus, self.session.focus(BACKDROP))
+        self.assertEqual((focus["active"], focus["focus_name"]), (form["hwnd"], control))
+
+    def test_double_click_sends_once_and_the_form_keeps_the_keyboard(self):
+        peer = self.start_peer("confirm")
+        start = self.start_launcher("double-click")
+        registration = self.open_registration(start)
+        self.type_into(registration, TYPED)
+        # The second click arrives while the first is being carried out: it
+        # is handled inside the result box and must do nothing.
+        self.session.click(registration["hwnd"], "register_online")
+        self.session.click(registration["hwnd"], "register_online")
+        self.assert_result_box(40)
+        self.assertIsNone(self.session.message_box(timeout=1.5), "a second result box")
+        self.assertEqual(len(script_requests(peer.requests)), 1, peer.requests)
+        self.assert_keyboard_on(registration, "register_online")
+
+        # The validation warning has no owner; the keyboard comes back too.
+        self.type_into(registration, {"reg_city": ""})
+        self.session.click(registration["hwnd"], "register_online")
+        box = self.session.message_box(timeout=10)
+        self.assertEqual((box or {}).get("owner"), "0x0", box)
+        self.assertTrue(self.session.close_message_box())
+        self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
+        self.assert_keyboard_on(registration, "register_online")
+        self.assertEqual(len(script_requests(peer.requests)), 1)
+
+
 class FailedReplyTests(RegistrationScenario):
     def test_replies_without_the_phrase_where_it_is_read_fail(self):
         for mode in ("no-phrase", "lower-case", "beyond-limit", "after-zero"):

@@ -515,6 +515,12 @@ class Session:
         code, _ = self.winctl("closebox", int(timeout * 1000), button, timeout=timeout + 30)
         return code == 0
 
+    def focus(self, window):
+        """The active window and the keyboard focus of the thread that owns
+        the window: active, focus, focus_name (the form engine's name of the
+        focused control), focus_root (its top-level window)."""
+        return self._winctl_ok("focus", window)[0]
+
     def post_command(self, window, number):
         self._winctl_ok("command", window, number)
 

@@ -40,10 +40,12 @@ unsigned short GetSystemLanguageId() { return fake.systemLanguageId; }
 void ShowMessageBox(WindowHandle owner, const char *text, const char *caption,
                     unsigned style) {
   fake.messageBoxes.push_back({owner, text, caption, style});
+  if (fake.whileWaiting) fake.whileWaiting();
 }
 
 long long ShellOpen(WindowHandle owner, const char *path) {
   fake.shellLaunches.push_back({owner, path});
+  if (fake.whileWaiting) fake.whileWaiting();
   return fake.shellResult;
 }
 

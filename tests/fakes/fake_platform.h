@@ -2,6 +2,7 @@
 // What the native fakes of the platform serve and what they recorded.
 // Tests set the inputs, run the logic, then assert on the records.
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -48,6 +49,9 @@ struct FakePlatform {
   std::string applicationDataFolder = "C:\\Users\\Customer\\AppData\\Roaming";
   std::set<std::string> writableFolders = {"C:\\WINDOWS"};
   CalendarDate today = {2026, 12, 7};
+  // Runs while a message box is up or the shell starts a program, as the
+  // messages the customer queued meanwhile would be handled then.
+  std::function<void()> whileWaiting;
 
   // Records.
   std::vector<ShownMessageBox> messageBoxes;

@@ -5,6 +5,8 @@
 #include "registration/confirmation.h"
 #include "registration/internet_library.h"
 #include "registration/online_registration.h"
+#include "shell/backdrop_events.h"
+#include "shell/commands.h"
 
 namespace {
 
@@ -90,6 +92,31 @@ TEST_F(ExchangeTest, ConfirmedRegistrationSendsOneExactRequestAndSavesTheProfile
   EXPECT_NE(std::string::npos, WindowsProfile().find("FirstName=Ann\r\n"));
   EXPECT_NE(std::string::npos, WindowsProfile().find("COUNTRY=USA\r\n"));
   EXPECT_TRUE(Forms().edits.empty());
+}
+
+TEST_F(ExchangeTest, CommandsArrivingWhileOneIsCarriedOutAreIgnored) {
+  std::vector<bool> carriedOut;
+  int depth = 0;  // without the guard, the queued commands would nest
+  Fake().whileWaiting = [&] {
+    if (depth++ == 0)
+      for (unsigned command : {kCommandRegisterOnline, kCommandInstall, kCommandExit})
+        carriedOut.push_back(OnBackdropCommand(Backdrop(), command));
+    --depth;
+  };
+  // A double click on Register Online: one request, one result box.
+  EXPECT_TRUE(OnBackdropCommand(Backdrop(), kCommandRegisterOnline));
+  EXPECT_EQ(kRegistered, ResultMessage());
+  EXPECT_EQ(1, FakeNet().requestsSent);
+  // Install twice while the shell starts the first: one installer.
+  EXPECT_TRUE(OnBackdropCommand(Backdrop(), kCommandInstall));
+  EXPECT_EQ(1u, Fake().shellLaunches.size());
+  EXPECT_EQ(std::vector<bool>(6, false), carriedOut);
+  EXPECT_EQ(0, Fake().quitRequests);
+
+  // Once the first is done, the next command is carried out again.
+  Fake().whileWaiting = nullptr;
+  EXPECT_TRUE(OnBackdropCommand(Backdrop(), kCommandRegisterOnline));
+  EXPECT_EQ(2, FakeNet().requestsSent);
 }
 
 TEST_F(ExchangeTest, PhraseAnywhereInTheFirst10239BytesConfirms) {

@@ -323,6 +323,24 @@ int Post(const char *target, UINT message, WPARAM wParam, LPARAM lParam) {
   return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
 }
 
+// The active window and the keyboard focus of the thread that owns WINDOW.
+int Focus(const char *target) {
+  HWND window = ResolveWindow(target);
+  if (window == nullptr) return NotFound(target);
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
+    fprintf(stderr, "winctl: no thread information\n");
+    return 1;
+  }
+  HWND root = info.hwndFocus != nullptr ? GetAncestor(info.hwndFocus, GA_ROOT) : nullptr;
+  PrintLine({Field("active", HandleText(info.hwndActive)),
+             Field("focus", HandleText(info.hwndFocus)),
+             Field("focus_name", Escape(AtomProperty(info.hwndFocus, "VormName").c_str())),
+             Field("focus_root", HandleText(root))});
+  return 0;
+}
+
 int Language() {
   printf("system_language=0x%04x\tuser_language=0x%04x\n", GetSystemDefaultLangID(),
          GetUserDefaultLangID());
@@ -353,6 +371,7 @@ int Usage() {
           "       winctl closebox TIMEOUT_MS [BUTTON_ID]\n"
           "       winctl command WINDOW NUMBER\n"
           "       winctl close WINDOW\n"
+          "       winctl focus WINDOW\n"
           "       winctl post WINDOW MESSAGE WPARAM LPARAM\n"
           "       winctl language\n");
   return 2;
@@ -383,6 +402,7 @@ int main(int argc, char **argv) {
   if (command == "command" && count == 2)
     return Post(args[0], WM_COMMAND, static_cast<WPARAM>(Number(args[1])), 0);
   if (command == "close" && count == 1) return Post(args[0], WM_CLOSE, 0, 0);
+  if (command == "focus" && count == 1) return Focus(args[0]);
   if (command == "post" && count == 4)
     return Post(args[0], static_cast<UINT>(Number(args[1])),
                 static_cast<WPARAM>(Number(args[2])), static_cast<LPARAM>(Number(args[3])));
