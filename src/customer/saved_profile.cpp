@@ -31,11 +31,12 @@ const FieldKey kProfileKeys[] = {
 };
 
 // A standard user may not write into the Windows directory; the profile
-// then lives with the customer's own application data.
+// then lives with the customer's own application data. A folder that no ANSI
+// form names exactly is unusable: no profile at all.
 void GetProfileFolder(char *folder) {
-  GetWindowsFolder(folder, kPathCapacity);
+  UsablePath(GetWindowsFolderForms(), folder, kPathCapacity);
   if (folder[0] == '\0' || !CanCreateFilesIn(folder))
-    GetApplicationDataFolder(folder, kPathCapacity);
+    UsablePath(GetApplicationDataFolderForms(), folder, kPathCapacity);
 }
 
 }  // namespace

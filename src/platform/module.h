@@ -1,5 +1,7 @@
 #pragma once
 // The running program's own file.
+#include "platform/path_forms.h"
 
-// Full path of the program's file, cut to capacity - 1; 0 when it is unknown.
-int GetProgramFilePath(char *dest, int capacity);
+// The full path of the program's file; both forms empty when it is unknown
+// or longer than a path may be.
+PathForms GetProgramFileForms();

@@ -76,9 +76,13 @@ unsigned ReadKeyInt(int keyId, unsigned defaultValue, const char *filePath,
   return ProfileReadInt(filePath, section, keyName, defaultValue);
 }
 
+int UsablePath(const PathForms &forms, char *dest, int capacity) {
+  return CopyText(dest, capacity, forms.longForm[0] != '\0' ? forms.longForm : forms.shortForm);
+}
+
 int GetProgramDirectory(char *dest, int capacity) {
   char path[kPathCapacity];
-  if (GetProgramFilePath(path, kPathCapacity) <= 0) path[0] = '\0';
+  UsablePath(GetProgramFileForms(), path, kPathCapacity);
   int cut = 0;
   for (int i = 0; path[i] != '\0'; ++i)
     if (path[i] == '\\' || path[i] == ':') cut = i + 1;

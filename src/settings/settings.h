@@ -3,7 +3,10 @@
 // is named by a key id whose string-table text is the key's name; the
 // destination's current text is the default when a key is absent.
 
+#include "platform/path_forms.h"
+
 constexpr int kPathCapacity = 260;
+static_assert(kPathCapacity == kSystemPathCapacity, "a path of the system fits a path buffer");
 constexpr int kValueCapacity = 256;
 
 // Full path of VelInst.ini; empty until BuildSettingsPath, or when the
@@ -29,8 +32,15 @@ void WriteKeyString(int keyId, const char *value, const char *filePath,
 unsigned ReadKeyInt(int keyId, unsigned defaultValue, const char *filePath,
                     const char *section);
 
-// The program's directory with its trailing "\" or ":"; empty when the
-// program's path has neither. Returns the length stored.
+// The form of a system path that the program's texts can name it by: the
+// long form, else the short (8.3) one; empty when the ANSI code page
+// expresses neither exactly, and the location is then unusable. Returns the
+// length stored.
+int UsablePath(const PathForms &forms, char *dest, int capacity);
+
+// The program's directory with its trailing "\" or ":", from the usable form
+// of the program's path; empty when that is empty or has neither separator.
+// Returns the length stored.
 int GetProgramDirectory(char *dest, int capacity);
 
 // Program directory followed by the [General] value of keyId into dest

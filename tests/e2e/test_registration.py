@@ -17,13 +17,14 @@ import urllib.parse
 from pathlib import Path
 
 from registration_peer import SCRIPT_PATH, THANK_YOU_PATH, RegistrationPeer
-from velinst_e2e import (ScenarioTestCase, accepts_connections, env_path, free_port, ini_values,
-                         kill_group, run_bounded, source_dir, string_table, wait_until,
-                         windows_path)
+from velinst_e2e import (TYPING_LANGUAGE, ScenarioTestCase, accepts_connections, env_path,
+                         free_port, ini_values, kill_group, run_bounded, source_dir,
+                         string_table, wait_until, windows_path)
 
 BACKDROP = "VelmoraInstaller"
 FORM = "Template Window Class"
 INTERNET_SETTINGS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings"
+USER_SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
 PROFILE_NAME = "VelmoraReg.ini"
 PRODUCT = "Corvinel Professional 4.0"
 DEFAULT_COUNTRY = "USA"
@@ -148,12 +149,12 @@ class RegistrationScenario(ScenarioTestCase):
 
     # The launcher and its forms ---------------------------------------------
 
-    def start_launcher(self, name, wrapper=(), extra_env=None, before_start=None):
+    def start_launcher(self, name, wrapper=(), extra_env=None, before_start=None, language=None):
         self.disc = self.session.assemble_disc(name)
         if before_start is not None:
             before_start(self.disc)
         self.program = self.session.start(self.disc / "VelInst.exe", wrapper=wrapper,
-                                          extra_env=extra_env)
+                                          extra_env=extra_env, language=language)
         self.assertIsNotNone(self.session.wait_window(FORM, timeout=20),
                              "the start screen did not appear")
         return self.form("Start")
@@ -304,7 +305,7 @@ class CompleteRegistrationTests(RegistrationScenario):
         self.assert_result_box(40)
 
         self.check_request(peer.requests)
-        self.check_profile()
+        self.check_profile(self.session.prefix.drive_c / "windows" / PROFILE_NAME)
         self.assertTrue(self.program.running())
 
         start = self.go(registration, "back", "Start")
@@ -347,9 +348,8 @@ class CompleteRegistrationTests(RegistrationScenario):
         self.assertIn("&CITY=New%20York&", request["query"])
         self.assertIn("&FIRST%20NAME=J%FCrgen&", request["query"])
 
-    def check_profile(self):
-        profile = self.session.prefix.drive_c / "windows" / PROFILE_NAME
-        self.assertTrue(profile.exists(), "no profile in the Windows directory")
+    def check_profile(self, profile):
+        self.assertTrue(profile.exists(), [p for p in self.profile_candidates() if p.exists()])
         sections = ini_values(profile)
         self.assertEqual(list(sections), ["registration info"])
         self.assertEqual(sections["registration info"],
@@ -388,6 +388,53 @@ class OneCommandAtATimeTests(RegistrationScenario):
         self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
         self.assert_keyboard_on(registration, "register_online")
         self.assertEqual(len(script_requests(peer.requests)), 1)
+
+
+class ProfileUnderAnyUserNameTests(CompleteRegistrationTests):
+    """A standard user whose account name is in Cyrillic, on an English
+    system (ANSI code page 1252): the Windows directory may not be written, so
+    the profile goes to the application-data folder, which only its short
+    form names in ANSI. The disc sits in a folder named in Cyrillic too: the
+    start screen, the product's name and the forms come from files beside the
+    program, so the registration's road reads the disc as well."""
+    USER = "\u0418\u0432\u0430\u043d"
+
+    def setUp(self):
+        super().setUp()
+        drive_c = self.session.prefix.drive_c
+        # The Windows directory read-only in a mount namespace of its own; the
+        # wineserver opens the files, so it is the one that runs there.
+        holder = subprocess.Popen(
+            ["unshare", "-m", "--propagation", "private", "sh", "-c",
+             'mount --bind "$0" "$0" && mount -o remount,bind,ro "$0" && exec sleep 600',
+             drive_c / "windows"], stdin=subprocess.DEVNULL, start_new_session=True)
+        self.addCleanup(lambda: (kill_group(holder.pid), holder.wait(timeout=10)))
+        self.assertTrue(wait_until(lambda: holder.poll() is not None or Path(
+            f"/proc/{holder.pid}/cmdline").read_bytes().startswith(b"sleep\0"), 5))
+        self.assertIsNone(holder.poll(), "no mount namespace (unshare -m needs root)")
+        self.addCleanup(self.session.restart_server)
+        self.session.restart_server(["nsenter", f"--mount=/proc/{holder.pid}/ns/mnt"])
+
+        # The user's roaming folder, as the user shell folders name it. Wine
+        # reads names in the Unix locale's charset: the registry tool and the
+        # launcher run in C.UTF-8.
+        self.roaming = drive_c / "users" / self.USER / "AppData" / "Roaming"
+        self.roaming.mkdir(parents=True, exist_ok=True)
+        self.addCleanup(shutil.rmtree, drive_c / "users" / self.USER, ignore_errors=True)
+        self.set_roaming_folder(f"C:\\users\\{self.USER}\\AppData\\Roaming")
+        self.addCleanup(self.set_roaming_folder, r"%USERPROFILE%\AppData\Roaming")
+
+    def set_roaming_folder(self, path):
+        self.session.run("reg", ["add", USER_SHELL_FOLDERS, "/v", "AppData", "/t", "REG_EXPAND_SZ",
+                                 "/d", path, "/f"], language=TYPING_LANGUAGE)
+
+    def start_launcher(self, name, **options):
+        return super().start_launcher(f"{name}-\u0434\u0438\u0441\u043a",
+                                      language=TYPING_LANGUAGE, **options)
+
+    def check_profile(self, profile):
+        self.assertFalse(profile.exists(), "the profile went to the read-only Windows directory")
+        super().check_profile(self.roaming / PROFILE_NAME)
 
 
 class FailedReplyTests(RegistrationScenario):

@@ -7,7 +7,6 @@
 #include "platform/environment.h"
 #include "platform/language.h"
 #include "platform/message_box.h"
-#include "platform/module.h"
 #include "platform/process.h"
 #include "platform/quit.h"
 #include "platform/registry.h"
@@ -26,14 +25,6 @@ static FakePlatform fake;
 
 FakePlatform &Fake() { return fake; }
 void ResetFakePlatform() { fake = FakePlatform(); }
-
-int GetProgramFilePath(char *dest, int capacity) {
-  if (static_cast<int>(fake.programFilePath.size()) >= capacity) {
-    CopyText(dest, capacity, "");
-    return 0;
-  }
-  return CopyText(dest, capacity, fake.programFilePath.c_str());
-}
 
 unsigned short GetSystemLanguageId() { return fake.systemLanguageId; }
 

@@ -48,6 +48,9 @@ struct FakePlatform {
   std::string windowsFolder = "C:\\WINDOWS";
   std::string applicationDataFolder = "C:\\Users\\Customer\\AppData\\Roaming";
   std::set<std::string> writableFolders = {"C:\\WINDOWS"};
+  // Paths the ANSI code page cannot express: long form -> its short (8.3)
+  // form, empty where the volume keeps none.
+  std::map<std::string, std::string> pathsOutsideCodePage;
   CalendarDate today = {2026, 12, 7};
   // Runs while a message box is up or the shell starts a program, as the
   // messages the customer queued meanwhile would be handled then.

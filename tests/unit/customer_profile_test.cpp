@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <string>
 
 #include "customer/form_transfer.h"
@@ -44,6 +45,40 @@ TEST_F(ProfileTest, ProfileLivesInTheWindowsDirectoryWhenItMayBeWritten) {
   Fake().writableFolders = {"C:\\"};
   GetProfilePath(path);
   EXPECT_STREQ("C:\\VelmoraReg.ini", path);
+}
+
+TEST_F(ProfileTest, FolderOutsideTheCodePageIsUsedByItsShortFormOrNotAtAll) {
+  // A standard user whose account name the ANSI code page cannot express.
+  Fake().writableFolders.clear();
+  const std::string roaming = folder.Path("roaming-in-cyrillic");
+  Fake().applicationDataFolder = roaming;
+  Fake().pathsOutsideCodePage[roaming] = folder.Path("appdata");
+  char path[kPathCapacity];
+  GetProfilePath(path);
+  EXPECT_EQ(folder.Path("appdata") + "\\VelmoraReg.ini", path);
+  SaveProfile(Everything());
+  CustomerRecord record = {};
+  LoadProfile(record);
+  EXPECT_STREQ("Ann", record.firstName);
+
+  // Without a short form the folder is unusable: nothing is written or read.
+  std::remove(folder.Path("appdata\\VelmoraReg.ini").c_str());
+  Fake().pathsOutsideCodePage[roaming] = "";
+  GetProfilePath(path);
+  EXPECT_STREQ("", path);
+  SaveProfile(Everything());
+  EXPECT_FALSE(folder.Exists("appdata\\VelmoraReg.ini"));
+  EXPECT_FALSE(WindowsProfileExists());
+  CustomerRecord kept = {};
+  CopyText(kept.firstName, sizeof kept.firstName, "kept");
+  LoadProfile(kept);
+  EXPECT_STREQ("kept", kept.firstName);
+
+  // The Windows directory follows the same rule.
+  Fake().pathsOutsideCodePage[Fake().windowsFolder] = "C:\\WIN~1";
+  Fake().writableFolders = {"C:\\WIN~1"};
+  GetProfilePath(path);
+  EXPECT_STREQ("C:\\WIN~1\\VelmoraReg.ini", path);
 }
 
 TEST_F(ProfileTest, NoProfileNameOrNoRoomMeansNoProfile) {

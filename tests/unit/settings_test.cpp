@@ -129,6 +129,19 @@ TEST_F(SettingsTest, UnknownProgramDirectoryBuildsNoRelativePaths) {
   }
 }
 
+TEST_F(SettingsTest, ProgramPathOutsideTheCodePageIsTakenByItsShortForm) {
+  const std::string program = "D:\\Disc named in Cyrillic\\VelInst.exe";
+  Fake().programFilePath = program;
+  Fake().pathsOutsideCodePage[program] = "D:\\DISCNA~1\\VelInst.exe";
+  ASSERT_EQ(1, BuildSettingsPath());
+  EXPECT_STREQ("D:\\DISCNA~1\\VelInst.ini", SettingsPath);
+
+  // No short form: no settings path rather than one that names nothing.
+  Fake().pathsOutsideCodePage[program] = "";
+  EXPECT_EQ(0, BuildSettingsPath());
+  EXPECT_STREQ("", SettingsPath);
+}
+
 TEST_F(SettingsTest, TooLongProgramDirectoryBuildsNoSettingsPathAndReadsNothing) {
   // 248 characters of directory fit with "VelInst.ini"; 249 do not.
   Fake().programFilePath = "C:\\" + std::string(244, 'd') + "\\x.exe";

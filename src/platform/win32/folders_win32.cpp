@@ -2,23 +2,21 @@
 #include <shlobj.h>
 
 #include "platform/folders.h"
-#include "text/bounded.h"
+#include "platform/win32/path_forms_win32.h"
 
-int GetWindowsFolder(char *dest, int capacity) {
-  if (dest == nullptr || capacity <= 0) return 0;
-  char folder[MAX_PATH];
-  UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH || static_cast<int>(length) >= capacity)
-    return CopyText(dest, capacity, "");
-  return CopyText(dest, capacity, folder);
+// Both folders are asked for in wide letters: the ANSI functions would hand
+// back a path with "?" for letters outside the code page.
+PathForms GetWindowsFolderForms() {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return PathForms{};
+  return FormsOfWidePath(folder);
 }
 
-int GetApplicationDataFolder(char *dest, int capacity) {
-  if (dest == nullptr || capacity <= 0) return 0;
-  char folder[MAX_PATH];
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                              SHGFP_TYPE_CURRENT, folder)) ||
-      !FitsIn(capacity, folder))
-    return CopyText(dest, capacity, "");
-  return CopyText(dest, capacity, folder);
+PathForms GetApplicationDataFolderForms() {
+  wchar_t folder[MAX_PATH];
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
+                              SHGFP_TYPE_CURRENT, folder)))
+    return PathForms{};
+  return FormsOfWidePath(folder);
 }

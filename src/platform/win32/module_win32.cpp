@@ -1,14 +1,12 @@
 #include <windows.h>
 
 #include "platform/module.h"
+#include "platform/win32/path_forms_win32.h"
 
-int GetProgramFilePath(char *dest, int capacity) {
-  if (dest == nullptr || capacity <= 0) return 0;
-  DWORD length = GetModuleFileNameA(nullptr, dest, static_cast<DWORD>(capacity));
+PathForms GetProgramFileForms() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
   // A path cut by the buffer is no path: nothing built from it could be found.
-  if (length == 0 || length >= static_cast<DWORD>(capacity)) {
-    dest[0] = '\0';
-    return 0;
-  }
-  return static_cast<int>(length);
+  if (length == 0 || length >= MAX_PATH) return PathForms{};
+  return FormsOfWidePath(path);
 }
