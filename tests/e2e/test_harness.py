@@ -93,10 +93,14 @@ class WindowDrivingTests(ScenarioTestCase):
     def test_screenshot_shows_the_window_where_its_rect_says(self):
         _, form = self.start_form()
         left, top, right, bottom = rect(form)
-        shot = self.session.screenshot("harness-form")
-        self.assertTrue(shot.exists())
-        # Below the controls, inside the client area: the form's own colour.
-        self.assertEqual(self.session.pixel(shot, right - 30, bottom - 30), (0, 128, 255))
+        # Below the controls, inside the client area: the form's own colour,
+        # once the form is painted (a loaded machine may take a while).
+        def painted():
+            shot = self.session.screenshot("harness-form")
+            return shot if self.session.pixel(shot, right - 30, bottom - 30) == (0, 128, 255) \
+                else None
+        shot = wait_until(painted, 10)
+        self.assertTrue(shot, "the form's colour is not where its rect says")
         self.assertNotEqual(self.session.pixel(shot, right + 30, bottom + 30), (0, 128, 255))
 
 

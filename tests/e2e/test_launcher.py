@@ -130,6 +130,9 @@ class ExitTests(LauncherScenario):
 
     def test_exit_button_of_the_start_screen_ends_the_program(self):
         self.start_launcher("exit-button")
+        # The form's controls are made after the form window itself.
+        self.assertTrue(wait_until(lambda: any(c["name"] == "exit" for c in
+                                               self.session.controls(self.form["hwnd"])), 10))
         self.session.click(self.form["hwnd"], "exit")
         self.assert_ends_with_zero()
 
