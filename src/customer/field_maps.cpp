@@ -1,5 +1,7 @@
 #include "customer/field_maps.h"
 
+#include <iterator>
+
 #include "resources/texts.h"
 
 namespace {
@@ -36,13 +38,8 @@ const FieldKey kBuyerRows[] = {
     {KEY_BUYER_FAX, CustomerField::Fax},
 };
 
-template <typename Row, int Count>
-constexpr int CountOf(const Row (&)[Count]) {
-  return Count;
-}
-
 }  // namespace
 
 const FieldMap kRegistrationFormMap = {"Registration Form", kRegistrationRows,
-                                       CountOf(kRegistrationRows)};
-const FieldMap kBuyerFormMap = {"Buyer Form", kBuyerRows, CountOf(kBuyerRows)};
+                                       static_cast<int>(std::size(kRegistrationRows))};
+const FieldMap kBuyerFormMap = {"Buyer Form", kBuyerRows, static_cast<int>(std::size(kBuyerRows))};

@@ -11,19 +11,20 @@
 #include "shell/installer.h"
 
 long long DispatchCommand(WindowHandle window, unsigned command) {
-  switch (command & 0xFFFF) {
-    case kCommandInstall: return LaunchInstaller(window);
-    case kCommandProductPage:
-    case kCommandProductPageToo: return OpenSettingsUrl(KEY_PRODUCT_PAGE);
-    case kCommandRegisterOnline: return RegisterOnline(window);
-    case kCommandPrintRegistration: return PrintRegistration(window);
-    case kCommandPrintSetup:
-    case kCommandPrintSetupToo: return ShowPrintSetup(window);
-    case kCommandVendorSite: return OpenSettingsUrl(KEY_VENDOR_SITE);
-    case kCommandOrderOnline: return OpenSettingsUrl(KEY_ORDER_ONLINE);
-    case kCommandOpenOrderForm: return OpenOrderForm(window);
-    case kCommandPrintPurchase: return PrintPurchase(window);
-    case kCommandExit: PostQuitRequest(); return 0;
-    default: return 0;
+  const CommandRow *row = FindCommand(command);
+  if (row == nullptr) return 0;
+  switch (row->operation) {
+    case CommandOperation::Install: return LaunchInstaller(window);
+    case CommandOperation::OpenProductPage: return OpenSettingsUrl(KEY_PRODUCT_PAGE);
+    case CommandOperation::RegisterOnline: return RegisterOnline(window);
+    case CommandOperation::PrintRegistration: return PrintRegistration(window);
+    case CommandOperation::PrintSetup: return ShowPrintSetup(window);
+    case CommandOperation::OpenVendorSite: return OpenSettingsUrl(KEY_VENDOR_SITE);
+    case CommandOperation::OpenOrderOnline: return OpenSettingsUrl(KEY_ORDER_ONLINE);
+    case CommandOperation::OpenOrderForm: return OpenOrderForm(window);
+    case CommandOperation::PrintPurchase: return PrintPurchase(window);
+    case CommandOperation::EndRun: PostQuitRequest(); return 0;
+    case CommandOperation::Nothing: return 0;
   }
+  return 0;
 }

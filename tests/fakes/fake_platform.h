@@ -35,6 +35,14 @@ extern const CursorHandle kFakeStartCursor;
 extern const CursorHandle kFakeWaitCursor;
 extern const CursorHandle kFakeArrowCursor;
 
+// One read of the profile service; capacity 0 for a whole number.
+struct ProfileRead {
+  std::string file;
+  std::string section;
+  std::string key;
+  int capacity;
+};
+
 struct FakePlatform {
   // Inputs.
   std::string programFilePath = "C:\\DISC\\VelInst.exe";
@@ -62,6 +70,7 @@ struct FakePlatform {
   std::vector<ProgramStart> programStarts;
   int quitRequests = 0;
   int profileReads = 0;
+  std::vector<ProfileRead> profileReadLog;
   CursorHandle shownCursor = kFakeStartCursor;
   std::vector<std::string> cursorCalls;  // "wait", "arrow", "restore"
 };

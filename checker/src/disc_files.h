@@ -1,0 +1,18 @@
+#pragma once
+// Files of the disc folder, named as the launcher names them: relative to
+// the disc's root, with "\" between folders, and letter case ignored as
+// Windows ignores it (also when the checker runs on a system that does not).
+#include <string>
+
+// True for a name that does not start at the disc's root: "\x", "/x", "C:x".
+bool IsAbsoluteDiscName(const std::string &name);
+
+// The path of the named file in the folder, or "" when there is none.
+std::string FindOnDisc(const std::string &folder, const std::string &name);
+
+// The path of a name in the folder as the checker reports it, whether or
+// not the file exists.
+std::string DiscPathForReport(const std::string &folder, const std::string &name);
+
+// The whole file; false when it cannot be read.
+bool ReadWholeFile(const std::string &path, std::string &content);

@@ -1,0 +1,175 @@
+// The keys of VelInst.ini and of the registration file.
+#include <string>
+
+#include "disc_check.h"
+#include "disc_files.h"
+#include "order/decimal.h"
+#include "resources/text_table.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "text/bounded.h"
+
+namespace {
+
+// The launcher runs from the disc's root, such as D:\ (3 characters), and
+// keeps the profile in the Windows folder, such as C:\WINDOWS\ (11).
+constexpr int kDiscRootLength = 3;
+constexpr int kWindowsFolderLength = 11;
+
+bool HasPrefixIgnoringCase(const std::string &text, const char *prefix) {
+  const std::string start = text.substr(0, std::char_traits<char>::length(prefix));
+  return EqualsIgnoringCase(start.c_str(), prefix);
+}
+
+void ReportAbsent(DiscCheck &check, const SettingsFile &file, const char *section,
+                  const VocabularyKey &key, int line) {
+  const std::string label = KeyLabel(section, key.keyId);
+  if (key.mayBeAbsent) {
+    check.findings.Warning(file.path, line,
+                           label + " is absent: " +
+                               (key.keyId == KEY_INSTALLER
+                                    ? "no installer is started"
+                                    : "the screens are shown on English systems only"));
+  } else if (key.repeatsPrevious) {
+    check.findings.Error(file.path, line,
+                         label + " is absent: the launcher reads it into the buffer of the "
+                                 "text read just before it and would silently use that text "
+                                 "again");
+  } else {
+    check.findings.Error(file.path, line, label + " is absent: the launcher reads it as empty");
+  }
+}
+
+void CheckWebAddress(DiscCheck &check, const std::string &label, const SettingValue &value) {
+  const std::string &address = value.text;
+  const bool http = HasPrefixIgnoringCase(address, "http://");
+  const bool https = HasPrefixIgnoringCase(address, "https://");
+  const size_t hostStart = http ? 7 : 8;
+  if ((!http && !https) || address.size() <= hostStart || address[hostStart] == '/') {
+    check.findings.Error(check.settings.path, value.line,
+                         label + " " + Quoted(address) +
+                             " is not an absolute http:// or https:// web address");
+  } else if (address.find_first_of(" \t\"'") != std::string::npos) {
+    check.findings.Error(check.settings.path, value.line,
+                         label + " holds a blank or a quote: the browser would take it for "
+                                 "the end of the address; write %20 for a blank");
+  }
+}
+
+void CheckDiscFileName(DiscCheck &check, const std::string &label, const SettingValue &value) {
+  if (IsAbsoluteDiscName(value.text)) {
+    check.findings.Error(check.settings.path, value.line,
+                         label + " " + Quoted(value.text) +
+                             " must name a file relative to the disc's root folder");
+  } else if (kDiscRootLength + value.text.size() >= static_cast<size_t>(kPathCapacity)) {
+    check.findings.Error(check.settings.path, value.line,
+                         label + " is too long: with the disc's drive (D:\\) in front the path "
+                                 "does not fit the launcher's 259 characters");
+  } else if (FindOnDisc(check.folder, value.text).empty()) {
+    check.findings.Error(check.settings.path, value.line,
+                         label + " names " + Quoted(value.text) + ", which is not on the disc");
+  }
+}
+
+void CheckProfileName(DiscCheck &check, const std::string &label, const SettingValue &value) {
+  if (value.text.find_first_of("\\/:") != std::string::npos) {
+    check.findings.Error(check.settings.path, value.line,
+                         label + " must be a file name without a folder: the profile is kept "
+                                 "in the Windows folder");
+  } else if (kWindowsFolderLength + value.text.size() >= static_cast<size_t>(kPathCapacity)) {
+    check.findings.Error(check.settings.path, value.line,
+                         label + " is too long for the profile's path in the Windows folder");
+  }
+}
+
+// The value of one present key, by what it is.
+void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
+                const SettingValue &value) {
+  const std::string label = KeyLabel(section, key.keyId);
+  const std::string &path = check.settings.path;
+  if (key.capacity > 0 && value.text.size() >= static_cast<size_t>(key.capacity)) {
+    check.findings.Error(path, value.line,
+                         label + " is " + std::to_string(value.text.size()) +
+                             " characters long; the launcher keeps only the first " +
+                             std::to_string(key.capacity - 1));
+    return;
+  }
+  switch (key.kind) {
+    case ValueKind::WebAddress: CheckWebAddress(check, label, value); break;
+    case ValueKind::DiscFile:
+    case ValueKind::TemplateFile: CheckDiscFileName(check, label, value); break;
+    case ValueKind::ProfileName: CheckProfileName(check, label, value); break;
+    case ValueKind::Flag:
+      if (value.text != "0" && value.text != "1")
+        check.findings.Error(path, value.line, label + " must be 0 or 1");
+      break;
+    case ValueKind::Decimal: {
+      int length = 0;
+      ParseDecimal(value.text.c_str(), &length);
+      if (length == 0 || static_cast<size_t>(length) != value.text.size())
+        check.findings.Error(path, value.line,
+                             label + " " + Quoted(value.text) +
+                                 " is not a decimal number with nothing after it (such as "
+                                 "12.50): the launcher reads only the number at its start, or "
+                                 "0");
+      break;
+    }
+    case ValueKind::TemplateName:
+    case ValueKind::FieldName:
+      if (value.text.empty())
+        check.findings.Error(path, value.line, label + " is empty: it must name a " +
+                                                   (key.kind == ValueKind::FieldName
+                                                        ? "field of its form"
+                                                        : "template"));
+      break;
+    case ValueKind::Text: break;
+  }
+}
+
+void CheckSection(DiscCheck &check, const VocabularySection &section) {
+  const int sectionLine = SectionLine(check.settings, section.name);
+  if (sectionLine == 0) {
+    std::string keys;
+    for (int i = 0; i < section.count; ++i)
+      keys += std::string(i == 0 ? "" : ", ") + TextOf(section.keys[i].keyId);
+    check.findings.Error(check.settings.path, 1,
+                         std::string("section [") + section.name +
+                             "] is missing; the launcher reads its keys " + keys);
+    return;
+  }
+  for (int i = 0; i < section.count; ++i) {
+    const VocabularyKey &key = section.keys[i];
+    const SettingValue value = LookUp(check.settings, section.name, key.keyId);
+    if (value.present)
+      CheckValue(check, section.name, key, value);
+    else
+      ReportAbsent(check, check.settings, section.name, key, sectionLine);
+  }
+}
+
+// The product's registration file must name the product.
+void CheckRegistrationFile(DiscCheck &check) {
+  const SettingValue name = LookUp(check.settings, kGeneralKeys.name, KEY_REGISTRATION_FILE);
+  const std::string path = FindOnDisc(check.folder, name.text);
+  if (!name.present || path.empty()) return;  // reported with [General]
+  Findings &findings = check.findings;
+  SettingsFile file = LoadSettingsFile(path, findings);
+  const SettingValue product = LookUp(file, kRegisterKeys.name, KEY_PRODUCT);
+  const std::string label = KeyLabel(kRegisterKeys.name, KEY_PRODUCT);
+  if (!product.present || product.text.empty()) {
+    findings.Error(path, product.line,
+                   label + " is " + (product.present ? "empty" : "absent") +
+                       ": the registration form's product name would stay empty");
+  } else if (product.text.size() >= static_cast<size_t>(kRegisterKeys.keys[0].capacity)) {
+    findings.Error(path, product.line,
+                   label + " is longer than the launcher's " +
+                       std::to_string(kRegisterKeys.keys[0].capacity - 1) + " characters");
+  }
+}
+
+}  // namespace
+
+void CheckSettings(DiscCheck &check) {
+  for (const VocabularySection &section : SettingsSections()) CheckSection(check, section);
+  CheckRegistrationFile(check);
+}
