@@ -1,10 +1,11 @@
-"""Checks of the shipped binaries, VelInst.exe and VORM2.dll, in each Windows
-build: they must start from a disc on any Windows, so they import only DLLs
-every Windows has; the internet library is never imported (it is loaded at
-run time); the engine exports exactly the functions the launcher calls; the
-launcher is a GUI program carrying its string table, icon, version and
-manifest; neither carries symbols or debug sections, and both are marked to
-run from the page file when started from a disc or a network share."""
+"""Checks of the shipped binaries, VelInst.exe, VORM2.dll and velinst-check.exe,
+in each Windows build: they must start from a disc on any Windows, so they
+import only DLLs every Windows has; the internet library is never imported
+(it is loaded at run time); the engine exports exactly the functions the
+launcher calls; the launcher is a GUI program carrying its string table,
+icon, version and manifest, the disc checker a console program; none carries
+symbols or debug sections, and all are marked to run from the page file when
+started from a disc or a network share."""
 import os
 import re
 import struct
@@ -19,7 +20,7 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "advap
 ENGINE_EXPORTS = {"VORM_Init", "VORM_Create", "VORM_GetCurrentTemplateName", "VORM_GetEditText",
                   "VORM_SetEditText", "VORM_RadioButton_GetCheck"}
 RT_ICON_GROUP, RT_STRING, RT_VERSION, RT_MANIFEST = 14, 6, 16, 24
-GUI_SUBSYSTEM = 2
+GUI_SUBSYSTEM, CONSOLE_SUBSYSTEM = 2, 3
 REMOVABLE_RUN_FROM_SWAP, NET_RUN_FROM_SWAP = 0x0400, 0x0800
 
 
@@ -154,6 +155,9 @@ class ImportTableTests(unittest.TestCase):
     def test_engine_imports_only_system_dlls(self):
         self.assert_imports_only(env_path("VELINST_VORM_DLL"), SYSTEM_DLLS)
 
+    def test_disc_checker_imports_only_system_dlls(self):
+        self.assert_imports_only(env_path("VELINST_CHECK_EXE"), SYSTEM_DLLS)
+
     def test_launcher_does_not_import_the_internet_library(self):
         dump = objdump(env_path("VELINST_EXE"))
         self.assertNotIn("wininet", " ".join(imported_dlls(dump)).lower())
@@ -175,10 +179,13 @@ class SubsystemTests(unittest.TestCase):
         self.assertEqual(PeFile(env_path("VELINST_EXE")).subsystem, GUI_SUBSYSTEM)
         self.assertRegex(objdump(env_path("VELINST_EXE")), r"Subsystem\s+0+2\b")
 
+    def test_disc_checker_is_a_console_program(self):
+        self.assertEqual(PeFile(env_path("VELINST_CHECK_EXE")).subsystem, CONSOLE_SUBSYSTEM)
+
 
 def shipped_binaries():
     """The Windows programs and libraries that go on the disc."""
-    return [env_path("VELINST_EXE"), env_path("VELINST_VORM_DLL")]
+    return [env_path("VELINST_EXE"), env_path("VELINST_VORM_DLL"), env_path("VELINST_CHECK_EXE")]
 
 
 class StrippedTests(unittest.TestCase):
