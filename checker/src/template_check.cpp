@@ -33,6 +33,12 @@ const Screen *Visit(DiscCheck &check, Screens &screens, const std::string &discN
     check.findings.Error(path, error.line, "the screen cannot be shown: " + error.reason);
     return nullptr;
   }
+  // Templates written in UTF-8 are shown in the system's ANSI code page;
+  // letters it lacks would appear as "?".
+  for (int line : screen.form.unshownLines)
+    check.findings.Warning(path, line,
+                           "this line has letters that the system's ANSI code page cannot "
+                           "show: the customer sees \"?\" in their place");
   const Screen &added = screens.emplace(path, screen).first->second;
   CheckElements(check, screens, added);
   return &added;

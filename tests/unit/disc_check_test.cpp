@@ -90,6 +90,9 @@ const Mistake kMistakes[] = {
     {"label saved in UTF-8", "VelInst.ini", "", "Kf=Printed User's Guide",
      "Kf=Benutzerhandbuch f\xC3\xBCr Anf\xC3\xA4nger", "VelInst.ini", "Kf=", false,
      Severity::Warning, "text in UTF-8"},
+    {"screen letter outside the code page", "screens/start.vrm", "",
+     "text = Velmora Software", "text = Velmora Software \xCE\xA9", "screens/start.vrm",
+     "text = Velmora Software", false, Severity::Warning, "cannot show"},
 };
 
 std::string SampleDisc() { return std::string(VELINST_SOURCE_DIR) + "/disc"; }
