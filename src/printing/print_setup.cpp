@@ -1,4 +1,9 @@
 #include "printing/print_setup.h"
 
-// Not built yet: the command does nothing.
-int ShowPrintSetup(WindowHandle) { return 0; }
+PrintSettings RunPrintSettings = {};
+
+int ShowPrintSetup(PrintSettings &settings, WindowHandle owner) {
+  settings.owner = owner;
+  settings.flags = kPrintDialogSetup;
+  return ShowPrintDialog(settings);
+}

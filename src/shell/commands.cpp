@@ -18,7 +18,7 @@ long long DispatchCommand(WindowHandle window, unsigned command) {
     case CommandOperation::OpenProductPage: return OpenSettingsUrl(KEY_PRODUCT_PAGE);
     case CommandOperation::RegisterOnline: return RegisterOnline(window);
     case CommandOperation::PrintRegistration: return PrintRegistration(window);
-    case CommandOperation::PrintSetup: return ShowPrintSetup(window);
+    case CommandOperation::PrintSetup: return ShowPrintSetup(RunPrintSettings, window);
     case CommandOperation::OpenVendorSite: return OpenSettingsUrl(KEY_VENDOR_SITE);
     case CommandOperation::OpenOrderOnline: return OpenSettingsUrl(KEY_ORDER_ONLINE);
     case CommandOperation::OpenOrderForm: return OpenOrderForm(window);

@@ -1,0 +1,115 @@
+#pragma once
+// Printing: the print dialog, drawing contexts of printers and of the
+// screen, fonts, documents and pages, and text output. The handles are
+// opaque to the portable code and are the Win32 ones (HDC, HFONT, HGLOBAL),
+// so the window code and the Win32 layer pass them through unchanged.
+#include "platform/window_handle.h"
+
+struct HDC__;
+struct HFONT__;
+using DrawingContext = HDC__ *;
+using FontHandle = HFONT__ *;
+// A block the print dialog allocates: the chosen printer's device mode
+// (paper, orientation and the like) or its driver, device and port names.
+using PrintBlock = void *;
+
+// Print dialog flags, with the values of the Win32 PD_ flags.
+enum PrintDialogFlag : unsigned long {
+  kPrintDialogSetup = 0x40,           // the print set-up form
+  kPrintDialogReturnDefault = 0x400,  // describe the default printer, show nothing
+};
+
+// What the print dialog reads and writes. The dialog stores the chosen
+// printer in the two blocks; they belong to whoever holds the settings.
+struct PrintSettings {
+  WindowHandle owner;
+  PrintBlock deviceMode;
+  PrintBlock deviceNames;
+  unsigned long flags;
+};
+
+// Shows the print dialog (or, with kPrintDialogReturnDefault, only looks up
+// the default printer) on the settings. Non-zero when the customer
+// confirmed, or when the default printer was described.
+int ShowPrintDialog(PrintSettings &settings);
+
+// Frees a block the print dialog allocated; a null block is ignored.
+void ReleasePrintBlock(PrintBlock block);
+
+// A drawing context of the printer named by the device-names block, with
+// the device mode (may be null: the printer's own defaults). Null when the
+// printer cannot be opened.
+DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMode);
+void DeletePrinterContext(DrawingContext printer);
+
+// The printable area in device pixels and the device's dots per inch.
+struct PrinterMetrics {
+  int pageWidth;
+  int pageHeight;
+  int dotsPerInchX;
+  int dotsPerInchY;
+};
+PrinterMetrics ReadPrinterMetrics(DrawingContext printer);
+
+// The screen's drawing context for a window (the whole screen for a null
+// window), released with ReleaseWindowContext.
+DrawingContext GetWindowContext(WindowHandle window);
+void ReleaseWindowContext(WindowHandle window, DrawingContext screen);
+
+// A logical font, field for field the Win32 LOGFONTA.
+constexpr int kFaceNameCapacity = 32;
+struct FontDescription {
+  int height;  // negative: the height of the characters, not of the cell
+  int width;
+  int escapement;
+  int orientation;
+  int weight;
+  unsigned char italic;
+  unsigned char underline;
+  unsigned char strikeOut;
+  unsigned char charSet;
+  unsigned char outPrecision;
+  unsigned char clipPrecision;
+  unsigned char quality;
+  unsigned char pitchAndFamily;
+  char faceName[kFaceNameCapacity];
+};
+
+// Null when the font cannot be made.
+FontHandle CreateFontFrom(const FontDescription &description);
+void DeleteFontHandle(FontHandle font);
+// Selects the font into the context and returns the one it replaced.
+FontHandle SelectFontInto(DrawingContext context, FontHandle font);
+
+struct TextSize {
+  int width;
+  int height;
+};
+// The extent of `length` bytes of text in the context's current font.
+TextSize MeasureTextExtent(DrawingContext context, const char *text, int length);
+
+// A document of the printing system, named as the print queue shows it.
+void StartPrintDocument(DrawingContext printer, const char *documentName);
+void EndPrintDocument(DrawingContext printer);
+void StartPrintPage(DrawingContext printer);
+void EndPrintPage(DrawingContext printer);
+
+// Text is drawn without filling its background.
+void SetTransparentBackground(DrawingContext context);
+
+// Where a text stands relative to its point, with the values of the Win32
+// TA_ flags; the top of the text is at the point's y in all three.
+enum TextAlignment : unsigned {
+  kAlignLeft = 0,    // left edge at x
+  kAlignRight = 2,   // right edge at x
+  kAlignCentre = 6,  // centred on x
+};
+void SetTextAlignment(DrawingContext context, TextAlignment alignment);
+
+// Draws `length` bytes of text at (x, y) under the current alignment.
+void OutputText(DrawingContext context, int x, int y, const char *text, int length);
+
+// Draws a text whose tab characters move on to the next of the tab stops;
+// the stops are measured from tabOrigin.
+void OutputTabbedText(DrawingContext context, int x, int y, const char *text, int length,
+                      const int *tabStops, int tabCount, int tabOrigin);

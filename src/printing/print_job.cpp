@@ -1,0 +1,103 @@
+#include "printing/print_job.h"
+
+#include <cstring>
+
+#include "printing/print_setup.h"
+#include "text/bounded.h"
+
+FontDescription PrintFontDescription(int height) {
+  FontDescription font = {};
+  font.height = height;
+  font.weight = 400;
+  font.charSet = 1;  // the system's default character set
+  CopyText(font.faceName, kFaceNameCapacity, "Arial");
+  return font;
+}
+
+int LineUnitOf(int sampleHeight) { return static_cast<int>(sampleHeight * 1.25); }
+
+int ColumnUnitOf(int sampleWidth) {
+  return static_cast<int>(sampleWidth / static_cast<double>(sizeof kLayoutSample - 1));
+}
+
+int ScaleToPrinter(int length, int dotsPerInch) {
+  if (dotsPerInch <= 0) return length;
+  return static_cast<int>(static_cast<long long>(length) * dotsPerInch / kLayoutDotsPerInch);
+}
+
+DrawingContext GetPrinterDC(PrintSettings settings, WindowHandle owner) {
+  const bool lookUpDefault = settings.deviceNames == nullptr;
+  if (lookUpDefault) {
+    // The lookup refuses settings that already hold a device mode; a mode
+    // without names describes no printer anyway.
+    settings.deviceMode = nullptr;
+    settings.owner = owner;
+    settings.flags = kPrintDialogReturnDefault;
+    ShowPrintDialog(settings);
+  }
+  DrawingContext printer = nullptr;
+  if (settings.deviceNames != nullptr)
+    printer = CreatePrinterContext(settings.deviceNames, settings.deviceMode);
+  if (lookUpDefault) {
+    // The lookup's blocks belong to this copy alone: kept, they would leak
+    // at every print of the run.
+    ReleasePrintBlock(settings.deviceMode);
+    ReleasePrintBlock(settings.deviceNames);
+  }
+  return printer;
+}
+
+TextSize MeasureText(WindowHandle window, const char *text, const FontDescription &font) {
+  TextSize size = {0, 0};
+  if (text[0] == '\0') return size;
+  DrawingContext screen = GetWindowContext(window);
+  if (screen == nullptr) return size;
+  FontHandle created = CreateFontFrom(font);
+  FontHandle previous = created != nullptr ? SelectFontInto(screen, created) : nullptr;
+  size = MeasureTextExtent(screen, text, static_cast<int>(strlen(text)));
+  if (created != nullptr) {
+    SelectFontInto(screen, previous);
+    DeleteFontHandle(created);
+  }
+  ReleaseWindowContext(window, screen);
+  return size;
+}
+
+int BeginPrintJob(WindowHandle owner, PrintJob &job) {
+  job = PrintJob{};
+  job.printer = GetPrinterDC(RunPrintSettings, owner);
+  if (job.printer == nullptr) return 0;
+  const PrinterMetrics metrics = ReadPrinterMetrics(job.printer);
+  job.pageWidth = metrics.pageWidth;
+  job.pageHeight = metrics.pageHeight;
+
+  // The units come from the print font as laid out for a 600-dpi printer,
+  // measured on the screen, and are scaled to this printer like the font.
+  FontDescription font = PrintFontDescription(kPrintFontHeight);
+  const TextSize sample = MeasureText(owner, kLayoutSample, font);
+  job.lineUnit = ScaleToPrinter(LineUnitOf(sample.height), metrics.dotsPerInchY);
+  job.columnUnit = ScaleToPrinter(ColumnUnitOf(sample.width), metrics.dotsPerInchX);
+
+  font.height = ScaleToPrinter(kPrintFontHeight, metrics.dotsPerInchY);
+  job.printFont = CreateFontFrom(font);
+  // Without the print font the text comes out in the printer's own font.
+  if (job.printFont != nullptr) job.previousFont = SelectFontInto(job.printer, job.printFont);
+
+  char documentName[64];
+  CopyText(documentName, sizeof documentName, kPrintDocumentName);
+  StartPrintDocument(job.printer, documentName);
+  StartPrintPage(job.printer);
+  SetTransparentBackground(job.printer);
+  return 1;
+}
+
+void EndPrintJob(PrintJob &job) {
+  EndPrintPage(job.printer);
+  EndPrintDocument(job.printer);
+  if (job.printFont != nullptr) {
+    SelectFontInto(job.printer, job.previousFont);
+    DeleteFontHandle(job.printFont);
+  }
+  DeletePrinterContext(job.printer);
+  job = PrintJob{};
+}

@@ -1,0 +1,254 @@
+#include <cstdint>
+
+#include "fake_printer.h"
+
+namespace {
+
+struct Block {
+  bool names;  // device names, else device mode
+  int device;
+  bool landscape;
+};
+
+struct Context {
+  bool printer;
+  int device;
+  bool landscape;
+  FontHandle font;
+  unsigned alignment;
+  bool documentOpen;
+  bool pageOpen;
+};
+
+FakePrinting printing;
+std::map<std::uintptr_t, Block> blocks;
+std::map<std::uintptr_t, Context> contexts;
+std::map<std::uintptr_t, FontDescription> fonts;
+std::uintptr_t lastId = 0x1000;
+
+// The font every context starts with; no program made it.
+const FontHandle kStockFont = reinterpret_cast<FontHandle>(std::uintptr_t{0xF00});
+
+std::uintptr_t Id(const void *handle) { return reinterpret_cast<std::uintptr_t>(handle); }
+
+void Fault(const std::string &what) { printing.faults.push_back(what); }
+
+template <typename Table>
+std::uintptr_t Add(Table &table, const typename Table::mapped_type &value) {
+  table[++lastId] = value;
+  return lastId;
+}
+
+Context *ContextOf(DrawingContext handle) {
+  auto found = contexts.find(Id(handle));
+  if (found != contexts.end()) return &found->second;
+  Fault("unknown drawing context");
+  return nullptr;
+}
+
+PrintBlock NewBlock(bool names, int device, bool landscape) {
+  return reinterpret_cast<PrintBlock>(Add(blocks, Block{names, device, landscape}));
+}
+
+// Sets the settings' blocks to the device, reusing blocks they hold.
+void Describe(PrintSettings &settings, int device, bool landscape) {
+  if (settings.deviceNames == nullptr) settings.deviceNames = NewBlock(true, device, false);
+  if (settings.deviceMode == nullptr) settings.deviceMode = NewBlock(false, device, landscape);
+  blocks[Id(settings.deviceNames)] = Block{true, device, false};
+  blocks[Id(settings.deviceMode)] = Block{false, device, landscape};
+}
+
+}  // namespace
+
+FakePrinting &Printing() { return printing; }
+
+void ResetFakePrinting() {
+  printing = FakePrinting();
+  blocks.clear();
+  contexts.clear();
+  fonts.clear();
+}
+
+int LivePrintBlocks() { return static_cast<int>(blocks.size()); }
+int LiveDrawingContexts() { return static_cast<int>(contexts.size()); }
+int LiveFonts() { return static_cast<int>(fonts.size()); }
+
+int ShowPrintDialog(PrintSettings &settings) {
+  printing.dialogs.push_back(settings);
+  if (settings.flags == kPrintDialogReturnDefault) {
+    printing.calls.push_back("print dialog (default printer)");
+    // The system refuses a default lookup on settings that hold blocks.
+    if (settings.deviceMode != nullptr || settings.deviceNames != nullptr) {
+      Fault("default lookup on settings holding blocks");
+      return 0;
+    }
+    if (printing.defaultPrinter < 0) return 0;
+    Describe(settings, printing.defaultPrinter, false);
+    return 1;
+  }
+  if (settings.flags != kPrintDialogSetup) Fault("print dialog with unexpected flags");
+  printing.calls.push_back("print dialog (set-up)");
+  if (!printing.setupConfirms) return 0;
+  Describe(settings, printing.setupChoice, printing.setupLandscape);
+  return 1;
+}
+
+void ReleasePrintBlock(PrintBlock block) {
+  if (block == nullptr) return;
+  printing.calls.push_back("release block");
+  if (blocks.erase(Id(block)) == 0) Fault("release of a block not allocated");
+}
+
+DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMode) {
+  printing.calls.push_back("printer context");
+  auto names = blocks.find(Id(deviceNames));
+  auto mode = blocks.find(Id(deviceMode));
+  if (names == blocks.end() || !names->second.names ||
+      (deviceMode != nullptr && (mode == blocks.end() || mode->second.names))) {
+    Fault("printer context from blocks that are not the dialog's");
+    return nullptr;
+  }
+  if (printing.printerContextFails) return nullptr;
+  const int device = names->second.device;
+  const bool landscape = deviceMode != nullptr && mode->second.landscape;
+  printing.printerContexts.push_back(printing.printers.at(device).device +
+                                     (landscape ? " landscape" : ""));
+  return reinterpret_cast<DrawingContext>(
+      Add(contexts, Context{true, device, landscape, kStockFont, 0, false, false}));
+}
+
+void DeletePrinterContext(DrawingContext printer) {
+  printing.calls.push_back("delete printer context");
+  Context *context = ContextOf(printer);
+  if (context == nullptr) return;
+  if (context->documentOpen || context->pageOpen) Fault("printer context deleted mid-document");
+  contexts.erase(Id(printer));
+}
+
+PrinterMetrics ReadPrinterMetrics(DrawingContext printer) {
+  printing.calls.push_back("metrics");
+  Context *context = ContextOf(printer);
+  if (context == nullptr || !context->printer) return {0, 0, 0, 0};
+  const FakePrinterDevice &device = printing.printers.at(context->device);
+  if (context->landscape)
+    return {device.pageHeight, device.pageWidth, device.dotsPerInchY, device.dotsPerInchX};
+  return {device.pageWidth, device.pageHeight, device.dotsPerInchX, device.dotsPerInchY};
+}
+
+DrawingContext GetWindowContext(WindowHandle window) {
+  printing.calls.push_back("screen context");
+  printing.screenWindows.push_back(window);
+  return reinterpret_cast<DrawingContext>(
+      Add(contexts, Context{false, -1, false, kStockFont, 0, false, false}));
+}
+
+void ReleaseWindowContext(WindowHandle, DrawingContext screen) {
+  printing.calls.push_back("release screen context");
+  Context *context = ContextOf(screen);
+  if (context != nullptr && context->printer) Fault("a printer context released as a screen's");
+  contexts.erase(Id(screen));
+}
+
+FontHandle CreateFontFrom(const FontDescription &description) {
+  printing.calls.push_back("font " + std::to_string(description.height) + " " +
+                           description.faceName);
+  if (printing.fontCreationFails) return nullptr;
+  return reinterpret_cast<FontHandle>(Add(fonts, description));
+}
+
+void DeleteFontHandle(FontHandle font) {
+  printing.calls.push_back("delete font");
+  for (const auto &context : contexts)
+    if (context.second.font == font) Fault("font deleted while selected");
+  if (fonts.erase(Id(font)) == 0) Fault("delete of a font not made");
+}
+
+FontHandle SelectFontInto(DrawingContext handle, FontHandle font) {
+  Context *context = ContextOf(handle);
+  if (context == nullptr) return nullptr;
+  const char *where = context->printer ? "printer" : "screen";
+  if (font == kStockFont) {
+    printing.calls.push_back(std::string("restore font into ") + where);
+  } else {
+    printing.calls.push_back(std::string("select font into ") + where);
+    if (fonts.count(Id(font)) == 0) Fault("select of a font not made");
+  }
+  FontHandle previous = context->font;
+  context->font = font;
+  return previous;
+}
+
+TextSize MeasureTextExtent(DrawingContext handle, const char *, int) {
+  printing.calls.push_back("measure");
+  Context *context = ContextOf(handle);
+  if (context == nullptr) return {0, 0};
+  if (context->printer) Fault("text measured on the printer");
+  auto font = fonts.find(Id(context->font));
+  printing.measuredIn.push_back(font != fonts.end() ? font->second : FontDescription{});
+  return printing.screenExtent;
+}
+
+void StartPrintDocument(DrawingContext printer, const char *documentName) {
+  printing.calls.push_back("start document");
+  printing.documentNames.push_back(documentName);
+  Context *context = ContextOf(printer);
+  if (context != nullptr) context->documentOpen = true;
+}
+
+void EndPrintDocument(DrawingContext printer) {
+  printing.calls.push_back("end document");
+  Context *context = ContextOf(printer);
+  if (context == nullptr) return;
+  if (context->pageOpen) Fault("document ended with its page open");
+  context->documentOpen = false;
+}
+
+void StartPrintPage(DrawingContext printer) {
+  printing.calls.push_back("start page");
+  Context *context = ContextOf(printer);
+  if (context == nullptr) return;
+  if (!context->documentOpen) Fault("page started outside a document");
+  context->pageOpen = true;
+}
+
+void EndPrintPage(DrawingContext printer) {
+  printing.calls.push_back("end page");
+  Context *context = ContextOf(printer);
+  if (context != nullptr) context->pageOpen = false;
+}
+
+void SetTransparentBackground(DrawingContext printer) {
+  printing.calls.push_back("transparent");
+  ContextOf(printer);
+}
+
+void SetTextAlignment(DrawingContext printer, TextAlignment alignment) {
+  Context *context = ContextOf(printer);
+  if (context != nullptr) context->alignment = alignment;
+}
+
+namespace {
+
+void Record(DrawingContext handle, int x, int y, const char *text, int length, bool tabbed,
+            std::vector<int> tabStops, int tabOrigin) {
+  Context *context = ContextOf(handle);
+  if (context == nullptr) return;
+  auto font = fonts.find(Id(context->font));
+  const bool inPrintFont = font != fonts.end();
+  printing.printed.push_back({std::string(text, static_cast<size_t>(length)), x, y,
+                              context->alignment, tabbed, std::move(tabStops), tabOrigin,
+                              inPrintFont, inPrintFont ? font->second : FontDescription{},
+                              context->printer && context->pageOpen});
+}
+
+}  // namespace
+
+void OutputText(DrawingContext printer, int x, int y, const char *text, int length) {
+  Record(printer, x, y, text, length, false, {}, 0);
+}
+
+void OutputTabbedText(DrawingContext printer, int x, int y, const char *text, int length,
+                      const int *tabStops, int tabCount, int tabOrigin) {
+  Record(printer, x, y, text, length, true, std::vector<int>(tabStops, tabStops + tabCount),
+         tabOrigin);
+}
