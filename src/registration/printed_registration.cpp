@@ -1,4 +1,115 @@
 #include "registration/printed_registration.h"
 
-// Not built yet: the command does nothing.
-int PrintRegistration(WindowHandle) { return 0; }
+#include "customer/address_lines.h"
+#include "customer/customer_fields.h"
+#include "customer/form_checks.h"
+#include "customer/saved_profile.h"
+#include "platform/strings.h"
+#include "printing/page_layout.h"
+#include "resources/texts.h"
+#include "text/bounded.h"
+
+namespace {
+
+constexpr int kTextCapacity = 256;
+
+enum class RowText { String, Field, NameLine, CityLine };
+
+// One row of the page. A row on a line of its own only when its field is
+// filled (the second street line) moves every later row down one line when
+// it is printed: the line counter of the address block.
+struct Row {
+  RowText source;
+  int id;  // the string id, or the CustomerField
+  RowPlace place;
+  bool ownLineWhenFilled;
+};
+
+constexpr PageX kVendorIndent = AtColumn(8);
+constexpr PageX kCaptionEdge = AtColumn(20);  // captions end here
+constexpr PageX kValueColumn = AtColumn(21);  // values start here
+
+constexpr Row Line(int textId, TextAlignment alignment, PageX x, int line) {
+  return {RowText::String, textId, {alignment, x, line}, false};
+}
+constexpr Row Caption(int textId, int line) {
+  return {RowText::String, textId, {kAlignRight, kCaptionEdge, line}, false};
+}
+constexpr Row Value(CustomerField field, int line) {
+  return {RowText::Field, static_cast<int>(field), {kAlignLeft, kValueColumn, line}, false};
+}
+constexpr Row Composed(RowText source, int line) {
+  return {source, 0, {kAlignLeft, kValueColumn, line}, false};
+}
+constexpr Row OptionalValue(CustomerField field, int line) {
+  return {RowText::Field, static_cast<int>(field), {kAlignLeft, kValueColumn, line}, true};
+}
+
+// Lines below the second street line are given as they stand without it.
+const Row kRows[] = {
+    Line(TEXT_REG_FORM_TITLE, kAlignCentre, kPageCentre, 3),
+    Line(TEXT_MAIL_TO, kAlignLeft, kLeftMargin, 5),
+    Line(TEXT_VENDOR_COMPANY, kAlignLeft, kVendorIndent, 6),
+    Line(TEXT_VENDOR_DEPARTMENT, kAlignLeft, kVendorIndent, 7),
+    Line(TEXT_VENDOR_STREET, kAlignLeft, kVendorIndent, 8),
+    Line(TEXT_VENDOR_CITY, kAlignLeft, kVendorIndent, 9),
+    Line(TEXT_VENDOR_FAX, kAlignLeft, kLeftMargin, 10),
+    Caption(TEXT_PRODUCT_NAME, 12),
+    Value(CustomerField::ProductName, 12),
+    Caption(TEXT_SERIAL_NUMBER, 13),
+    Value(CustomerField::SerialNumber, 13),
+    Caption(TEXT_DATE_REGISTERED, 14),
+    Value(CustomerField::RegistrationDate, 14),
+    Caption(TEXT_YOUR_NAME, 15),
+    Composed(RowText::NameLine, 15),
+    Caption(TEXT_YOUR_ADDRESS, 16),
+    Value(CustomerField::Street1, 16),
+    OptionalValue(CustomerField::Street2, 17),
+    Composed(RowText::CityLine, 17),
+    Caption(TEXT_EMAIL, 18),
+    Value(CustomerField::Email, 18),
+    Caption(TEXT_PHONE, 19),
+    Value(CustomerField::Phone, 19),
+    Caption(TEXT_FAX, 20),
+    Value(CustomerField::Fax, 20),
+    Line(TEXT_WHERE_BOUGHT, kAlignLeft, kLeftMargin, 21),
+    Value(CustomerField::WhereBought, 22),
+};
+
+void TextOfRow(const Row &row, const CustomerRecord &record, char *text) {
+  switch (row.source) {
+    case RowText::String: LoadText(row.id, text, kTextCapacity); break;
+    case RowText::Field:
+      CopyText(text, kTextCapacity, FieldText(record, static_cast<CustomerField>(row.id)));
+      break;
+    case RowText::NameLine: FormatNameLine(record, text, kTextCapacity); break;
+    case RowText::CityLine: FormatCityLine(record, text, kTextCapacity); break;
+  }
+}
+
+}  // namespace
+
+int PrintRegistrationForm(WindowHandle owner, const CustomerRecord &record) {
+  PrintJob job;
+  if (!BeginPrintJob(owner, job)) return 0;
+  int linesAdded = 0;
+  char text[kTextCapacity];
+  for (const Row &row : kRows) {
+    TextOfRow(row, record, text);
+    if (row.ownLineWhenFilled && text[0] == '\0') continue;
+    RowPlace place = row.place;
+    place.line += linesAdded;
+    PrintRow(job, place, text);
+    if (row.ownLineWhenFilled) ++linesAdded;
+  }
+  EndPrintJob(job);
+  return 1;
+}
+
+int PrintRegistration(WindowHandle owner) {
+  CustomerRecord record = {};
+  if (!CollectRegistration(record)) return 0;
+  // The details are kept whether or not a printer could be had.
+  PrintRegistrationForm(owner, record);
+  return SaveProfile(record);
+}

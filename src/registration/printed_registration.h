@@ -1,5 +1,13 @@
 #pragma once
+#include "customer/customer_record.h"
 #include "platform/window_handle.h"
 
-// Command 3045: prints the registration form to mail or fax.
+// Command 3045: reads and checks the registration form, prints it as a
+// one-page form to mail or fax and saves the profile, also when no printer
+// could be had. Returns 0 when the form is incomplete (the warning was
+// shown), else SaveProfile's result.
 int PrintRegistration(WindowHandle owner);
+
+// Prints the registration page of the record. Returns 1 when it was
+// printed, 0 when no printer context could be had.
+int PrintRegistrationForm(WindowHandle owner, const CustomerRecord &record);

@@ -1,0 +1,185 @@
+#include <string>
+#include <vector>
+
+#include "customer_fixture.h"
+#include "fake_printer.h"
+#include "printing/print_setup.h"
+#include "registration/printed_registration.h"
+
+namespace {
+
+WindowHandle Backdrop() { return reinterpret_cast<WindowHandle>(0x1234); }
+
+// The page of the fake's default printer: 4800 wide, line unit 126 (a
+// sample 101 high), column unit 50 (a sample 600 wide).
+constexpr int kCentre = 2400;     // half the page width
+constexpr int kMargin = 126;      // one line unit
+constexpr int kVendor = 8 * 50;   // the vendor's address block
+constexpr int kCaptions = 20 * 50;  // captions end here
+constexpr int kValues = 21 * 50;    // values start here
+constexpr unsigned kLeft = 0, kRight = 2, kCentred = 6;
+
+struct Row {
+  std::string text;
+  unsigned alignment;
+  int x;
+  int line;
+};
+
+// The rows every page starts with, down to the first street line.
+std::vector<Row> PageHead(const std::string &name, const std::string &street1) {
+  return {
+      {"Software Registration And Upgrade Form", kCentred, kCentre, 3},
+      {"Please mail this form to:", kLeft, kMargin, 5},
+      {"Velmora Software, Inc.", kLeft, kVendor, 6},
+      {"Customer Service Department", kLeft, kVendor, 7},
+      {"2150 Alder Ridge Road, Suite 300", kLeft, kVendor, 8},
+      {"Portland, OR 97205", kLeft, kVendor, 9},
+      {"Or fax it to us at (503) 555-0148.", kLeft, kMargin, 10},
+      {"Product Name:", kRight, kCaptions, 12},
+      {"Corvinel Professional 4.0", kLeft, kValues, 12},
+      {"Serial Number:", kRight, kCaptions, 13},
+      {"CP40-7731-0042", kLeft, kValues, 13},
+      {"Date Registered:", kRight, kCaptions, 14},
+      {"12-7-2026", kLeft, kValues, 14},
+      {"Your Name:", kRight, kCaptions, 15},
+      {name, kLeft, kValues, 15},
+      {"Your Address:", kRight, kCaptions, 16},
+      {street1, kLeft, kValues, 16},
+  };
+}
+
+class PrintedRegistrationTest : public CustomerTest {
+ protected:
+  void SetUp() override {
+    CustomerTest::SetUp();
+    ResetFakePrinting();
+    RunPrintSettings = {};
+  }
+
+  void OpenForm(const std::map<std::string, std::string> &changes) {
+    std::map<std::string, std::string> texts = {
+        {"reg_product", "Corvinel Professional 4.0"},
+        {"reg_serial", "CP40-7731-0042"},
+        {"reg_date", "12-7-2026"},
+        {"reg_first_name", "  Ann "},  // printed as trimmed by the check
+        {"reg_last_name", "Lee"},
+        {"reg_street1", "1 Main St"},
+        {"reg_street2", "Suite 5"},
+        {"reg_city", "Austin"},
+        {"reg_state", "TX"},
+        {"reg_zip", "78701"},
+        {"reg_country", "USA"},
+        {"reg_email", "ann@example.com"},
+        {"reg_phone", "555-0100"},
+        {"reg_fax", "555-0199"},
+        {"reg_where_bought", "Computer World"}};
+    for (const auto &change : changes) texts.at(change.first) = change.second;
+    OpenRegistrationForm(texts);
+  }
+
+  static void ExpectPage(const std::vector<Row> &expected) {
+    const std::vector<PrintedText> &printed = Printing().printed;
+    ASSERT_EQ(expected.size(), printed.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+      SCOPED_TRACE("row " + std::to_string(i + 1) + " \"" + expected[i].text + "\"");
+      EXPECT_EQ(expected[i].text, printed[i].text);
+      EXPECT_EQ(expected[i].alignment, printed[i].alignment);
+      EXPECT_EQ(expected[i].x, printed[i].x);
+      EXPECT_EQ(expected[i].line * 126, printed[i].y);
+      EXPECT_FALSE(printed[i].tabbed);
+      EXPECT_TRUE(printed[i].onPage);
+      EXPECT_TRUE(printed[i].inPrintFont);
+    }
+    EXPECT_EQ(std::vector<std::string>{"Print Document"}, Printing().documentNames);
+    EXPECT_TRUE(Printing().faults.empty());
+    EXPECT_EQ(0, LiveDrawingContexts());
+  }
+};
+
+TEST_F(PrintedRegistrationTest, PageWithASecondStreetLinePrintsTheAddressBlockOneLineLower) {
+  OpenForm({});
+  EXPECT_EQ(1, PrintRegistration(Backdrop()));
+  std::vector<Row> page = PageHead("Lee, Ann", "1 Main St");
+  const std::vector<Row> lower = {
+      {"Suite 5", kLeft, kValues, 17},
+      {"Austin, TX 78701 USA", kLeft, kValues, 18},
+      {"E-Mail:", kRight, kCaptions, 19},
+      {"ann@example.com", kLeft, kValues, 19},
+      {"Tel.Number:", kRight, kCaptions, 20},
+      {"555-0100", kLeft, kValues, 20},
+      {"Fax:", kRight, kCaptions, 21},
+      {"555-0199", kLeft, kValues, 21},
+      {"Where did you purchase your product?", kLeft, kMargin, 22},
+      {"Computer World", kLeft, kValues, 23},
+  };
+  page.insert(page.end(), lower.begin(), lower.end());
+  ExpectPage(page);
+
+  // Then the details are kept as printed.
+  EXPECT_NE(std::string::npos, WindowsProfile().find("FirstName=Ann\r\n"));
+  EXPECT_NE(std::string::npos, WindowsProfile().find("StreetAddr2=Suite 5\r\n"));
+  EXPECT_TRUE(Fake().messageBoxes.empty());
+}
+
+TEST_F(PrintedRegistrationTest, WithoutASecondStreetLineTheCityMovesUpAndEmptyValuesPrintNothing) {
+  OpenForm({{"reg_street2", "   "}, {"reg_email", ""}, {"reg_phone", ""}, {"reg_fax", ""},
+            {"reg_where_bought", ""}, {"reg_serial", ""}});
+  EXPECT_EQ(1, PrintRegistration(Backdrop()));
+  std::vector<Row> page = PageHead("Lee, Ann", "1 Main St");
+  page[10].text = "";  // the serial number
+  const std::vector<Row> lower = {
+      {"Austin, TX 78701 USA", kLeft, kValues, 17},
+      {"E-Mail:", kRight, kCaptions, 18},
+      {"", kLeft, kValues, 18},
+      {"Tel.Number:", kRight, kCaptions, 19},
+      {"", kLeft, kValues, 19},
+      {"Fax:", kRight, kCaptions, 20},
+      {"", kLeft, kValues, 20},
+      {"Where did you purchase your product?", kLeft, kMargin, 21},
+      {"", kLeft, kValues, 22},
+  };
+  page.insert(page.end(), lower.begin(), lower.end());
+  ExpectPage(page);
+  EXPECT_NE(std::string::npos, WindowsProfile().find("FAX=\r\n"));
+}
+
+TEST_F(PrintedRegistrationTest, NameAndCityLinesLongerThanTheirBufferAreCut) {
+  CustomerRecord record = {};
+  CopyText(record.lastName, sizeof record.lastName, std::string(63, 'L').c_str());
+  CopyText(record.firstName, sizeof record.firstName, "Ann");
+  CopyText(record.city, sizeof record.city, std::string(63, 'c').c_str());
+  CopyText(record.state, sizeof record.state, "SSSSSSS");
+  CopyText(record.zip, sizeof record.zip, "ZZZZZZZ");
+  CopyText(record.country, sizeof record.country, std::string(255, 'n').c_str());
+  EXPECT_EQ(1, PrintRegistrationForm(Backdrop(), record));
+  const std::vector<PrintedText> &printed = Printing().printed;
+  ASSERT_EQ(26u, printed.size());
+  EXPECT_EQ(std::string(63, 'L') + ", Ann", printed[14].text);
+  const std::string city = std::string(63, 'c') + ", SSSSSSS ZZZZZZZ " + std::string(255, 'n');
+  EXPECT_EQ(city.substr(0, 255), printed[17].text);
+  EXPECT_EQ(17 * 126, printed[17].y);
+}
+
+TEST_F(PrintedRegistrationTest, IncompleteFormWarnsAndNeitherPrintsNorSaves) {
+  OpenForm({{"reg_city", " "}});
+  EXPECT_EQ(0, PrintRegistration(Backdrop()));
+  ASSERT_EQ(1u, Fake().messageBoxes.size());
+  EXPECT_EQ("Install & Register", Fake().messageBoxes[0].caption);
+  EXPECT_TRUE(Printing().calls.empty());
+  EXPECT_FALSE(WindowsProfileExists());
+}
+
+TEST_F(PrintedRegistrationTest, WithoutAPrinterNothingIsPrintedOrShownButTheProfileIsSaved) {
+  Printing().defaultPrinter = -1;
+  OpenForm({});
+  EXPECT_EQ(1, PrintRegistration(Backdrop()));
+  EXPECT_TRUE(Printing().printed.empty());
+  EXPECT_TRUE(Printing().documentNames.empty());
+  EXPECT_TRUE(Fake().messageBoxes.empty());
+  EXPECT_NE(std::string::npos, WindowsProfile().find("CITY=Austin\r\n"));
+
+  EXPECT_EQ(0, PrintRegistrationForm(Backdrop(), CustomerRecord{}));
+}
+
+}  // namespace
