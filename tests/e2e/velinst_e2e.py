@@ -42,7 +42,7 @@ TYPING_LANGUAGE = "C.UTF-8"
 # with the session's server stopped afterwards so the registry reaches disk.
 # Each is a function(prefix: Prefix). Raise PREFIX_SETUP_VERSION when a step
 # is added or changed: prefixes made with an older version are set up again.
-PREFIX_SETUP_VERSION = 1
+PREFIX_SETUP_VERSION = 2
 PREFIX_SETUP_STEPS = []
 
 
@@ -245,6 +245,23 @@ def caption_glyph_font(prefix):
     fonts = prefix.drive_c / "windows" / "Fonts"
     fonts.mkdir(parents=True, exist_ok=True)
     shutil.copyfile(MARLETT, fonts / MARLETT.name)
+
+
+def printer_output(build):
+    """Where the test printer writes each job, as PostScript (the last job
+    replaces the one before)."""
+    return Path(build) / "e2e" / "printer" / "printed.ps"
+
+
+def install_test_printer(prefix):
+    """The default printer of the prefix: PostScript to printer_output(),
+    no print daemon needed. Installing again starts it afresh."""
+    output = printer_output(prefix.build)
+    output.parent.mkdir(parents=True, exist_ok=True)
+    prefix.wine([prefix.build / "tests" / "e2e" / "test_printer.exe", "install", output])
+
+
+prefix_setup_step(install_test_printer)
 
 
 def display_free(number):

@@ -1,0 +1,291 @@
+"""The printed registration form as a customer gets it: pressed on the
+registration screen, printed on the test prefix's default printer, which
+writes PostScript to a file (no print daemon). The page is read back with
+ps2pdf and pdftotext -bbox and every row's place is checked in the printer's
+device units, from the line and column units the launcher derives from its
+layout sample on this screen.
+
+Positions are compared by the edges that an alignment fixes (the left edge
+of left-aligned text, the right edge of captions, the centre of the title),
+never by widths: the host's fonts stand in for Arial."""
+import html
+import re
+import tempfile
+import time
+from pathlib import Path
+
+from test_registration import (BACKDROP, PRODUCT, PROFILE_NAME, RegistrationScenario,
+                               today_texts)
+from velinst_e2e import env_path, ini_values, printer_output, run_bounded, wait_until
+
+# The test printer: Wine's generic PostScript printer, A4 at 300 dpi, whose
+# printable area starts 75 device units into the paper on both axes.
+DOTS_PER_INCH = 300
+PAGE_WIDTH = 2329
+LANDSCAPE_WIDTH = 3358
+MARGIN_OFFSET = 75
+# Edges come out within a few device units of where they were placed.
+TOLERANCE = 5
+
+PRINT_SETUP_TITLE = "Print Setup"
+PORTRAIT_BUTTON, LANDSCAPE_BUTTON = 1056, 1057
+BM_CLICK = 0xF5
+
+TYPED = {
+    "reg_serial": "CP40-7731-0042",
+    "reg_first_name": " J\u00fcrgen",
+    "reg_last_name": "O'Neill-Smith",
+    "reg_street1": "12 Main St. #4",
+    "reg_street2": "Suite 5",
+    "reg_city": "New York",
+    "reg_state": "NY",
+    "reg_zip": "10001",
+    "reg_country": "USA",
+    "reg_email": "j.mueller@example.com",
+    "reg_phone": "+1 (212) 555-0100",
+    "reg_fax": "212-555-0199",
+    "reg_where_bought": "Smith & Sons",
+}
+# Only what the form requires, where the page's content does not matter.
+REQUIRED = {name: TYPED[name] for name in ("reg_first_name", "reg_last_name", "reg_street1",
+                                           "reg_city", "reg_state", "reg_zip")}
+
+
+def device_units(points):
+    return points * DOTS_PER_INCH / 72 - MARGIN_OFFSET
+
+
+class Word:
+    def __init__(self, text, left, top, right):
+        self.text, self.left, self.top, self.right = text, left, top, right
+
+
+class PrintedPage:
+    """The words of one printed job, in device units of the printable area."""
+
+    def __init__(self, postscript):
+        self.postscript = postscript.read_text(encoding="latin-1")
+        with tempfile.TemporaryDirectory() as folder:
+            pdf = Path(folder) / "page.pdf"
+            run_bounded(["ps2pdf", postscript, pdf], None, 60)
+            self.bbox = run_bounded(["pdftotext", "-bbox", pdf, "-"], None, 60).stdout
+        self.bbox = self.bbox.encode("latin-1").decode("utf-8")
+        self.pages = self.bbox.count("<page ")
+        pattern = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '
+                             r'yMax="[\d.]+">([^<]*)</word>')
+        # The driver prints "-" as the soft hyphen.
+        self.words = [Word(html.unescape(text).replace("\u00ad", "-"),
+                           device_units(float(x0)), device_units(float(y0)),
+                           device_units(float(x1)))
+                      for x0, y0, x1, text in pattern.findall(self.bbox)]
+
+    def find(self, text):
+        """The row printed as `text`: (left, top, right) of the run of words
+        on one line that spells it, or None."""
+        wanted = text.split()
+        for start, first in enumerate(self.words):
+            run = self.words[start:start + len(wanted)]
+            if [w.text for w in run] == wanted and all(
+                    abs(w.top - first.top) < 1 for w in run):
+                return first.left, first.top, run[-1].right
+        return None
+
+    def tops(self):
+        return sorted({round(w.top, 1) for w in self.words})
+
+
+class PrintingScenario(RegistrationScenario):
+    def setUp(self):
+        super().setUp()
+        self.output = printer_output(self.session.build)
+        self.output.unlink(missing_ok=True)
+        self.addCleanup(self.output.unlink, missing_ok=True)
+        self.units = self.layout_units()
+
+    def printer_tool(self, *args):
+        return self.session.run(env_path("VELINST_TEST_PRINTER"), args, timeout=60)
+
+    def layout_units(self):
+        """(line unit, column unit) the launcher finds on this screen: its
+        sample measured in its print font, scaled from 600 dpi to the
+        printer's 300."""
+        sizes = dict(part.split("=") for part in self.printer_tool("sample").stdout.split())
+        line_unit = int(int(sizes["height"]) * 1.25) * DOTS_PER_INCH // 600
+        column_unit = int(sizes["width"]) // 12 * DOTS_PER_INCH // 600
+        return line_unit, column_unit
+
+    def print_form(self, registration):
+        """Presses Print Form and returns the printed page."""
+        self.output.unlink(missing_ok=True)
+        self.session.click(registration["hwnd"], "print_form")
+        done = wait_until(lambda: self.output.exists()
+                          and self.output.read_bytes().rstrip().endswith(b"%%EOF"), 20)
+        self.assertTrue(done, "nothing was printed")
+        return PrintedPage(self.output)
+
+    def assert_printed_nothing(self):
+        time.sleep(1)
+        self.assertFalse(self.output.exists(), "a page was printed")
+
+    def registration_screen(self, name):
+        start = self.start_launcher(name)
+        registration = self.open_registration(start)
+        self.assert_fields(registration, {"reg_product": PRODUCT})
+        return registration
+
+    def saved_profile(self):
+        return ini_values(self.session.prefix.drive_c / "windows" / PROFILE_NAME)[
+            "registration info"]
+
+
+class PrintedFormTests(PrintingScenario):
+    def test_printed_page_places_every_row_and_the_profile_is_saved(self):
+        registration = self.registration_screen("print-form")
+
+        with self.subTest("an incomplete form is not printed"):
+            self.session.click(registration["hwnd"], "print_form")
+            box = self.session.message_box(timeout=10)
+            self.assertIsNotNone(box, "no warning")
+            self.assertEqual(box["caption"], "Install & Register")
+            self.assertTrue(self.session.close_message_box())
+            self.assert_printed_nothing()
+            self.assert_no_profile()
+
+        self.type_into(registration, TYPED)
+        page = self.print_form(registration)
+        with self.subTest("with a second street line"):
+            self.check_page(page, street2=True)
+        profile = self.saved_profile()
+        self.assertEqual((profile["firstname"], profile["streetaddr2"], profile["fax"]),
+                         ("J\u00fcrgen", "Suite 5", "212-555-0199"))
+
+        self.type_into(registration, {"reg_street2": "", "reg_email": "", "reg_phone": "",
+                                      "reg_fax": ""})
+        page = self.print_form(registration)
+        with self.subTest("without a second street line, e-mail, telephone or fax"):
+            self.check_page(page, street2=False)
+        self.assertEqual(self.saved_profile()["fax"], "")
+        self.assertTrue(self.program.running())
+
+    def check_page(self, page, street2):
+        line_unit, column_unit = self.units
+        self.assertEqual(page.pages, 1)
+        self.assertIn("%%Title: Print Document", page.postscript)
+        self.assertIn("<title>Print Document</title>", page.bbox)
+
+        title = page.find("Software Registration And Upgrade Form")
+        self.assertIsNotNone(title, page.bbox)
+        self.assertAlmostEqual((title[0] + title[2]) / 2, PAGE_WIDTH // 2, delta=TOLERANCE)
+        # Every top lies the font's internal leading below its line; the
+        # title's gives it.
+        leading = title[1] - 3 * line_unit
+        self.assertTrue(0 <= leading < line_unit / 4, leading)
+
+        shift = 1 if street2 else 0
+        rows = [  # text, edge ("left" or "right"), x, line
+            ("Please mail this form to:", "left", line_unit, 5),
+            ("Velmora Software, Inc.", "left", 8 * column_unit, 6),
+            ("Customer Service Department", "left", 8 * column_unit, 7),
+            ("2150 Alder Ridge Road, Suite 300", "left", 8 * column_unit, 8),
+            ("Portland, OR 97205", "left", 8 * column_unit, 9),
+            ("Or fax it to us at (503) 555-0148.", "left", line_unit, 10),
+            ("Product Name:", "right", 20 * column_unit, 12),
+            (PRODUCT, "left", 21 * column_unit, 12),
+            ("Serial Number:", "right", 20 * column_unit, 13),
+            ("CP40-7731-0042", "left", 21 * column_unit, 13),
+            ("Date Registered:", "right", 20 * column_unit, 14),
+            ("Your Name:", "right", 20 * column_unit, 15),
+            ("O'Neill-Smith, J\u00fcrgen", "left", 21 * column_unit, 15),
+            ("Your Address:", "right", 20 * column_unit, 16),
+            ("12 Main St. #4", "left", 21 * column_unit, 16),
+            ("New York, NY 10001 USA", "left", 21 * column_unit, 17 + shift),
+            ("E-Mail:", "right", 20 * column_unit, 18 + shift),
+            ("Tel.Number:", "right", 20 * column_unit, 19 + shift),
+            ("Fax:", "right", 20 * column_unit, 20 + shift),
+            ("Where did you purchase your product?", "left", line_unit, 21 + shift),
+            ("Smith & Sons", "left", 21 * column_unit, 22 + shift),
+        ]
+        if street2:
+            rows += [("Suite 5", "left", 21 * column_unit, 17),
+                     ("j.mueller@example.com", "left", 21 * column_unit, 19),
+                     ("+1 (212) 555-0100", "left", 21 * column_unit, 20),
+                     ("212-555-0199", "left", 21 * column_unit, 21)]
+        lines = {3}
+        for text, edge, x, line in rows:
+            found = page.find(text)
+            self.assertIsNotNone(found, f"{text!r} not printed")
+            left, top, right = found
+            self.assertAlmostEqual(left if edge == "left" else right, x, delta=TOLERANCE,
+                                   msg=f"{edge} edge of {text!r}")
+            self.assertAlmostEqual(top - leading, line * line_unit, delta=TOLERANCE,
+                                   msg=f"line of {text!r}")
+            lines.add(line)
+        date = next(filter(None, map(page.find, today_texts())), None)
+        self.assertIsNotNone(date, "no date printed")
+        self.assertAlmostEqual(date[0], 21 * column_unit, delta=TOLERANCE)
+        # Nothing else: every word (today's date too, beside its caption)
+        # stands on one of these lines; none on 4 or 11.
+        for word in page.words:
+            line = round((word.top - leading) / line_unit)
+            self.assertIn(line, lines, word.text)
+            self.assertAlmostEqual(word.top - leading, line * line_unit, delta=TOLERANCE,
+                                   msg=word.text)
+
+
+class NoPrinterTests(PrintingScenario):
+    def test_without_a_printer_nothing_is_printed_or_shown_and_the_profile_is_saved(self):
+        self.printer_tool("remove")
+        self.addCleanup(self.printer_tool, "install", str(self.output))
+        registration = self.registration_screen("no-printer")
+        self.type_into(registration, REQUIRED)
+        self.session.click(registration["hwnd"], "print_form")
+        self.assertTrue(wait_until(lambda: (self.session.prefix.drive_c / "windows" /
+                                            PROFILE_NAME).exists(), 10), "no profile saved")
+        self.assertIsNone(self.session.message_box(timeout=1))
+        self.assert_printed_nothing()
+        self.assertEqual(self.saved_profile()["city"], "New York")
+        self.assertTrue(self.program.running())
+
+
+class PrintSetupTests(PrintingScenario):
+    def setup_dialog(self):
+        dialog = self.session.wait_window("#32770", 10, PRINT_SETUP_TITLE)
+        self.assertIsNotNone(dialog, "no print set-up dialog")
+        self.assertEqual(dialog["owner"], self.session.windows(BACKDROP)[0]["hwnd"])
+        return dialog
+
+    def press(self, dialog, control_id):
+        control = [c for c in self.session.controls(dialog["hwnd"])
+                   if c["id"] == str(control_id)]
+        self.assertEqual(len(control), 1, control_id)
+        self.session.winctl("post", control[0]["hwnd"], BM_CLICK, 0, 0)
+
+    def choose(self, dialog, orientation, button):
+        self.press(dialog, orientation)
+        self.assertTrue(wait_until(lambda: [c for c in self.session.controls(dialog["hwnd"])
+                                            if c["id"] == str(orientation)][0]["checked"] == "1",
+                                   5))
+        self.press(dialog, button)
+        self.assertTrue(self.session.wait_no_window("#32770", 5), "the dialog stayed")
+
+    def title_centre(self, page):
+        title = page.find("Software Registration And Upgrade Form")
+        self.assertIsNotNone(title, page.bbox)
+        return (title[0] + title[2]) / 2
+
+    def test_set_up_from_either_command_holds_for_the_run_and_a_cancel_keeps_it(self):
+        registration = self.registration_screen("print-setup")
+        self.type_into(registration, REQUIRED)
+
+        self.session.click(registration["hwnd"], "printer_setup")  # command 3046
+        self.choose(self.setup_dialog(), LANDSCAPE_BUTTON, 1)
+        page = self.print_form(registration)
+        self.assertIn("%%Orientation: Landscape", page.postscript)
+        self.assertAlmostEqual(self.title_centre(page), LANDSCAPE_WIDTH // 2, delta=TOLERANCE)
+
+        self.session.post_command(BACKDROP, 3095)  # the order form's set-up
+        self.choose(self.setup_dialog(), PORTRAIT_BUTTON, 2)
+        page = self.print_form(registration)
+        self.assertIn("%%Orientation: Landscape", page.postscript)
+        self.assertAlmostEqual(self.title_centre(page), LANDSCAPE_WIDTH // 2, delta=TOLERANCE)
+        self.assertEqual(page.pages, 1)
