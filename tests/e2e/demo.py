@@ -1,7 +1,8 @@
 """Runs VelInst.exe from an assembled disc under wine64 for tools/demo.
 
 On the display named by DISPLAY it waits for the program to end after the
-screenshot; without DISPLAY it starts a private X server, takes the
+screenshot, and turns every page the program prints (on the prefix's file
+printer) into a PDF; without DISPLAY it starts a private X server, takes the
 screenshot and ends the program. Exit codes: 0 screenshot taken, 3 the
 program showed no start screen, 1 a failure of the machinery.
 """
@@ -12,7 +13,7 @@ import time
 from pathlib import Path
 
 from velinst_e2e import (WINE, WINESERVER, HarnessError, Prefix, Program, is_xvfb,
-                         run_bounded, start_xvfb)
+                         printer_output, run_bounded, start_xvfb)
 
 START_SCREEN_CLASS = "Template Window Class"
 START_TIMEOUT = 30
@@ -30,6 +31,23 @@ def start_screen_shown(env, winctl, program):
         if result.returncode == 0:
             return True
     return False
+
+
+def printed_pages_as_pdf(program, printed, pdf):
+    """Until the program ends: each page printed to the PostScript file
+    (each job replaces it) is made into the PDF."""
+    converted = None
+    deadline = time.monotonic() + ON_DISPLAY_LIMIT
+    while program.wait(1) is None and time.monotonic() < deadline:
+        try:
+            stamp = printed.stat().st_mtime_ns
+            complete = printed.read_bytes().rstrip().endswith(b"%%EOF")
+        except FileNotFoundError:
+            continue
+        if complete and stamp != converted:
+            run_bounded(["ps2pdf", printed, pdf], None, 60)
+            converted = stamp
+            print(f"demo: printed page: {pdf}", flush=True)
 
 
 def main(build, disc, peer_port=None):
@@ -60,6 +78,10 @@ def main(build, disc, peer_port=None):
         env["http_proxy"] = f"http://127.0.0.1:{peer_port}"
         print(f"demo: registrations go to the stand-in peer on 127.0.0.1:{peer_port}; "
               f"what arrives is written to {record}")
+    printed = printer_output(build)
+    pdf = printed.with_suffix(".pdf")
+    for stale in (printed, pdf):
+        stale.unlink(missing_ok=True)
     try:
         run_bounded([WINESERVER, "-p"], env, 30, capture=False)
         program = Program([WINE, disc / "VelInst.exe"], env, disc,
@@ -71,8 +93,9 @@ def main(build, disc, peer_port=None):
         run_bounded(["import", "-display", display, "-window", "root", shot], env, 30)
         print(f"screenshot: {shot}")
         if not own_display:
-            print("demo: close the program to end the demo")
-            program.wait(ON_DISPLAY_LIMIT)
+            print(f"demo: Print Form prints to a file: the page appears as {pdf}")
+            print("demo: close the program to end the demo", flush=True)
+            printed_pages_as_pdf(program, printed, pdf)
         return 0
     finally:
         if program is not None:
