@@ -5,63 +5,42 @@
 #include <wininet.h>
 
 #include "platform/internet.h"
-#include "text/bounded.h"
+#include "platform/win32/system_library_win32.h"
 
 static_assert(kInternetFlagExistingConnect == INTERNET_FLAG_EXISTING_CONNECT,
               "the request flag is the library's existing-connection flag");
 static_assert(kInternetFlagIgnoreRedirectToHttps == INTERNET_FLAG_IGNORE_REDIRECT_TO_HTTPS,
               "the request flag is the library's flag for redirects to https");
 
-namespace {
-
-// The library's function of that name, or null.
-template <typename Function>
-Function Find(InternetLibrary library, const char *name) {
-  if (library == nullptr) return nullptr;
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
-}  // namespace
-
-InternetLibrary LoadInternetClientLibrary() {
-  static const char kFileName[] = "\\wininet.dll";
-  char path[MAX_PATH];
-  UINT length = GetSystemDirectoryA(path, MAX_PATH);
-  if (length == 0 || length + sizeof kFileName > MAX_PATH) return nullptr;
-  AppendText(path, MAX_PATH, kFileName);
-  // The library's own dependencies are looked for beside it, not in the
-  // program's folder.
-  return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
+InternetLibrary LoadInternetClientLibrary() { return LoadSystemLibrary("wininet.dll"); }
 
 bool HasConnectionProbes(InternetLibrary library) {
-  return Find<decltype(&InternetAttemptConnect)>(library, "InternetAttemptConnect") &&
-         Find<decltype(&InternetGetConnectedState)>(library, "InternetGetConnectedState");
+  return FindFunction<decltype(&InternetAttemptConnect)>(library, "InternetAttemptConnect") &&
+         FindFunction<decltype(&InternetGetConnectedState)>(library, "InternetGetConnectedState");
 }
 
 void AttemptInternetConnection(InternetLibrary library) {
   auto attempt =
-      Find<decltype(&InternetAttemptConnect)>(library, "InternetAttemptConnect");
+      FindFunction<decltype(&InternetAttemptConnect)>(library, "InternetAttemptConnect");
   if (attempt != nullptr) attempt(0);
 }
 
 bool IsInternetConnected(InternetLibrary library) {
   auto connected =
-      Find<decltype(&InternetGetConnectedState)>(library, "InternetGetConnectedState");
+      FindFunction<decltype(&InternetGetConnectedState)>(library, "InternetGetConnectedState");
   DWORD flags = 0;
   return connected != nullptr && connected(&flags, 0) != FALSE;
 }
 
 InternetHandle OpenInternetSession(InternetLibrary library, const char *agent) {
-  auto open = Find<decltype(&InternetOpenA)>(library, "InternetOpenA");
+  auto open = FindFunction<decltype(&InternetOpenA)>(library, "InternetOpenA");
   if (open == nullptr) return nullptr;
   return open(agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
 }
 
 InternetHandle ConnectHttp(InternetLibrary library, InternetHandle session,
                            const char *host, int port, unsigned long context) {
-  auto connect = Find<decltype(&InternetConnectA)>(library, "InternetConnectA");
+  auto connect = FindFunction<decltype(&InternetConnectA)>(library, "InternetConnectA");
   if (connect == nullptr) return nullptr;
   return connect(session, host, static_cast<INTERNET_PORT>(port), nullptr, nullptr,
                  INTERNET_SERVICE_HTTP, 0, context);
@@ -71,20 +50,20 @@ InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connectio
                                const char *verb, const char *target,
                                const char *version, unsigned long flags,
                                unsigned long context) {
-  auto open = Find<decltype(&HttpOpenRequestA)>(library, "HttpOpenRequestA");
+  auto open = FindFunction<decltype(&HttpOpenRequestA)>(library, "HttpOpenRequestA");
   if (open == nullptr) return nullptr;
   return open(connection, verb, target, version, nullptr, nullptr, flags, context);
 }
 
 bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
-  auto send = Find<decltype(&HttpSendRequestA)>(library, "HttpSendRequestA");
+  auto send = FindFunction<decltype(&HttpSendRequestA)>(library, "HttpSendRequestA");
   return send != nullptr && send(request, nullptr, 0, nullptr, 0) != FALSE;
 }
 
 bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer,
                    int capacity, int *bytesRead) {
   *bytesRead = 0;
-  auto read = Find<decltype(&InternetReadFile)>(library, "InternetReadFile");
+  auto read = FindFunction<decltype(&InternetReadFile)>(library, "InternetReadFile");
   if (read == nullptr) return false;
   // The library may hand the reply over in pieces; keep reading until the
   // buffer is full or the reply has ended.
@@ -100,6 +79,6 @@ bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer
 }
 
 void CloseInternetHandle(InternetLibrary library, InternetHandle handle) {
-  auto close = Find<decltype(&InternetCloseHandle)>(library, "InternetCloseHandle");
+  auto close = FindFunction<decltype(&InternetCloseHandle)>(library, "InternetCloseHandle");
   if (close != nullptr && handle != nullptr) close(handle);
 }

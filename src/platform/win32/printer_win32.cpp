@@ -2,6 +2,7 @@
 #include <commdlg.h>
 
 #include "platform/printer.h"
+#include "platform/win32/system_library_win32.h"
 
 static_assert(kPrintDialogSetup == PD_PRINTSETUP, "the set-up flag is PD_PRINTSETUP");
 static_assert(kPrintDialogReturnDefault == PD_RETURNDEFAULT,
@@ -20,6 +21,20 @@ static_assert(sizeof(PRINTDLGA) == 66 && sizeof(DOCINFOA) == 20,
               "the 32-bit structures have their documented sizes");
 #endif
 
+namespace {
+
+// The common dialog library is loaded when first needed, from the system
+// directory: imported, it and the libraries it needs would be loaded at
+// start-up, before the program restricts where libraries are looked for,
+// and could come from the disc.
+BOOL RunPrintDialog(PRINTDLGA *dialog) {
+  static const HMODULE library = LoadSystemLibrary("comdlg32.dll");
+  auto printDialog = FindFunction<decltype(&PrintDlgA)>(library, "PrintDlgA");
+  return printDialog != nullptr && printDialog(dialog);
+}
+
+}  // namespace
+
 int ShowPrintDialog(PrintSettings &settings) {
   PRINTDLGA dialog = {};
   dialog.lStructSize = sizeof dialog;
@@ -27,7 +42,7 @@ int ShowPrintDialog(PrintSettings &settings) {
   dialog.hDevMode = settings.deviceMode;
   dialog.hDevNames = settings.deviceNames;
   dialog.Flags = settings.flags;
-  const BOOL result = PrintDlgA(&dialog);
+  const BOOL result = RunPrintDialog(&dialog);
   settings.deviceMode = dialog.hDevMode;
   settings.deviceNames = dialog.hDevNames;
   return result;
