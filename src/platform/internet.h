@@ -17,6 +17,8 @@ constexpr unsigned long kInternetFlagExistingConnect = 0x20000000;
 // Request flag: follow a redirect from http to https (without it the library
 // refuses such a redirect, which many web hosts now answer with).
 constexpr unsigned long kInternetFlagIgnoreRedirectToHttps = 0x00004000;
+// Request flag: the request travels over HTTPS.
+constexpr unsigned long kInternetFlagSecure = 0x00800000;
 
 // Loads the library from the system directory (never from the program's
 // own folder, which is a disc anyone may have written). Null on failure.
@@ -41,14 +43,26 @@ InternetHandle ConnectHttp(InternetLibrary library, InternetHandle session,
                            const char *host, int port, unsigned long context);
 
 // A request of `verb` for `target`, with no referrer and no accept types.
+// Besides `flags`, the library is told not to follow redirections.
 InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connection,
                                const char *verb, const char *target,
                                const char *version, unsigned long flags,
                                unsigned long context);
 
-// Sends the request with no extra headers and no body; redirections are
-// followed. True when a reply arrived.
+// Sets the connect, send and receive time-outs of a session or a request, in
+// milliseconds: a step that takes longer fails like a broken connection.
+void SetInternetTimeouts(InternetLibrary library, InternetHandle handle,
+                         unsigned long milliseconds);
+
+// Sends the request with no extra headers and no body. The library does not
+// follow redirections (see GetRedirection). True when a reply arrived.
 bool SendHttpRequest(InternetLibrary library, InternetHandle request);
+
+// True when the reply of the sent request is a redirection (status 301, 302,
+// 303, 307 or 308 with a Location header). Its location is stored in
+// `location`, or an empty text when it does not fit the capacity.
+bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
+                    int capacity);
 
 // Reads the reply until `capacity` bytes have arrived or the reply has ended.
 // Stores the count read in *bytesRead. False on an error of the connection.

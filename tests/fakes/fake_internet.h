@@ -17,6 +17,10 @@ struct FakeInternet {
   bool hasProbes = true;
   bool connected = true;
   std::string reply;  // bytes of the final page; may hold zero bytes
+  // Locations the replies redirect to, one per request sent, before the
+  // final page; with redirectForever the list starts over each time.
+  std::vector<std::string> redirections;
+  bool redirectForever = false;
 
   // Records.
   int loads = 0;
@@ -32,6 +36,8 @@ struct FakeInternet {
   unsigned long requestContext = 0;
   int readCapacity = 0;
   int requestsSent = 0;
+  // "host:port target" of each request opened, " (https)" added for HTTPS.
+  std::vector<std::string> requests;
   std::set<InternetHandle> openHandles;  // opened and not yet closed
 };
 

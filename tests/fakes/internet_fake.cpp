@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "fake_internet.h"
 #include "platform/internet.h"
+#include "text/bounded.h"
 
 namespace {
 
@@ -75,13 +77,32 @@ InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connectio
   net.version = version;
   net.requestFlags = flags;
   net.requestContext = context;
+  net.requests.push_back(net.host + ":" + std::to_string(net.port) + " " + target +
+                         ((flags & kInternetFlagSecure) != 0 ? " (https)" : ""));
   return Open(kRequest, InternetFailure::OpenRequest);
+}
+
+void SetInternetTimeouts(InternetLibrary library, InternetHandle handle,
+                         unsigned long milliseconds) {
+  const char *name = handle == kSession ? "session" : handle == kRequest ? "request" : "unknown";
+  Record(library, "timeouts " + std::string(name) + " " + std::to_string(milliseconds));
 }
 
 bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
   Record(library, request == kRequest ? "send" : "send (wrong request)");
   if (net.failAt == InternetFailure::Send) return false;
   ++net.requestsSent;
+  return true;
+}
+
+bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
+                    int capacity) {
+  Record(library, request == kRequest ? "redirection" : "redirection (wrong request)");
+  size_t index = static_cast<size_t>(net.requestsSent - 1);
+  if (net.redirectForever && !net.redirections.empty()) index %= net.redirections.size();
+  if (index >= net.redirections.size()) return false;
+  const std::string &next = net.redirections[index];
+  CopyText(location, capacity, static_cast<int>(next.size()) < capacity ? next.c_str() : "");
   return true;
 }
 

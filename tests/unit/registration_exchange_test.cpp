@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -78,9 +79,12 @@ TEST_F(ExchangeTest, ConfirmedRegistrationSendsOneExactRequestAndSavesTheProfile
   EXPECT_NE(std::string::npos,
             net.target.find("&FIRST%20NAME=Ann&LAST%20NAME=Lee&ADDRESS1=1%20Main%20St&"));
   EXPECT_EQ(1, net.requestsSent);
-  EXPECT_EQ((std::vector<std::string>{"load", "session", "probes", "attempt", "connected",
-                                      "connect", "request", "send", "read", "close request",
-                                      "close connection", "close session"}),
+  // A silent host cannot hold the customer: the time-outs are on the session
+  // and again on the request, before it is sent.
+  EXPECT_EQ((std::vector<std::string>{"load", "session", "timeouts session 30000", "probes",
+                                      "attempt", "connected", "connect", "request",
+                                      "timeouts request 30000", "send", "redirection", "read",
+                                      "close request", "close connection", "close session"}),
             net.calls);
   ExpectAllClosed();
 
@@ -154,8 +158,8 @@ TEST_F(ExchangeTest, NoConnectionAsksToConnectAndSendsNothing) {
   FakeNet().connected = false;
   EXPECT_EQ(0, RegisterOnline(Backdrop()));
   EXPECT_EQ(kPleaseConnect, ResultMessage());
-  EXPECT_EQ((std::vector<std::string>{"load", "session", "probes", "attempt", "connected",
-                                      "close session"}),
+  EXPECT_EQ((std::vector<std::string>{"load", "session", "timeouts session 30000", "probes",
+                                      "attempt", "connected", "close session"}),
             FakeNet().calls);
   EXPECT_EQ(kFakeArrowCursor, Fake().shownCursor);
   ExpectNothingSaved();
@@ -165,7 +169,9 @@ TEST_F(ExchangeTest, NoConnectionAsksToConnectAndSendsNothing) {
 TEST_F(ExchangeTest, MissingProbesAskToConnectAndSendNothing) {
   FakeNet().hasProbes = false;
   EXPECT_EQ(kNotConnected, Fetch());
-  EXPECT_EQ((std::vector<std::string>{"session", "probes", "close session"}), FakeNet().calls);
+  EXPECT_EQ((std::vector<std::string>{"session", "timeouts session 30000", "probes",
+                                      "close session"}),
+            FakeNet().calls);
   EXPECT_TRUE(Fake().cursorCalls.empty());
   ExpectAllClosed();
 
@@ -198,6 +204,54 @@ TEST_F(ExchangeTest, EveryInternetFailureEndsSilentlyWithEverythingClosed) {
       EXPECT_EQ("close session", FakeNet().calls.back()) << static_cast<int>(failure);
     }
   }
+}
+
+TEST_F(ExchangeTest, RedirectionsAreFollowedEachOnARequestWithItsOwnTimeOuts) {
+  // A host may insist on HTTPS; a path keeps the host and the scheme.
+  FakeNet().redirections = {"http://www.velmora.com/regthankyou.htm",
+                            "HTTP://Mirror.example:8080/thanks?x=1#top",
+                            "https://www.velmora.com/regthankyou.htm", "/thanks"};
+  EXPECT_EQ(kConfirmed, Fetch());
+  EXPECT_EQ((std::vector<std::string>{"www.velmora.com:80 /t",
+                                      "www.velmora.com:80 /regthankyou.htm",
+                                      "Mirror.example:8080 /thanks?x=1",
+                                      "www.velmora.com:443 /regthankyou.htm (https)",
+                                      "www.velmora.com:443 /thanks (https)"}),
+            FakeNet().requests);
+  EXPECT_EQ(5, std::count(FakeNet().calls.begin(), FakeNet().calls.end(),
+                          "timeouts request 30000"));
+  ExpectAllClosed();
+}
+
+TEST_F(ExchangeTest, RedirectionsThatCannotBeFollowedEndAsInternetFailures) {
+  const struct {
+    std::vector<std::string> locations;
+    bool forever;
+    size_t requests;
+  } cases[] = {
+      {{"http://www.velmora.com/a", "http://www.velmora.com/b"}, true, 11},  // a loop
+      {{"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/10", "/11"}, false, 11},
+      {{"ftp://www.velmora.com/regthankyou.htm"}, false, 1},
+      {{"regthankyou.htm"}, false, 1},
+      {{"/final page"}, false, 1},
+      {{""}, false, 1},  // missing, or too long for the buffer
+      {{"http://user@www.velmora.com/"}, false, 1},
+  };
+  for (const auto &test : cases) {
+    ResetFakeInternet();
+    FakeNet().reply = kConfirmingPage;
+    FakeNet().redirections = test.locations;
+    FakeNet().redirectForever = test.forever;
+    EXPECT_EQ(kInternetError, Fetch()) << test.locations[0];
+    EXPECT_EQ(test.requests, FakeNet().requests.size()) << test.locations[0];
+    ExpectAllClosed();
+  }
+  // Ten redirections are followed.
+  ResetFakeInternet();
+  FakeNet().reply = kConfirmingPage;
+  FakeNet().redirections = {"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/10"};
+  EXPECT_EQ(kConfirmed, Fetch());
+  EXPECT_EQ("www.velmora.com:80 /10", FakeNet().requests.back());
 }
 
 TEST_F(ExchangeTest, ResultCodesOfTheExchange) {

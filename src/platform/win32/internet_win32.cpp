@@ -11,6 +11,7 @@ static_assert(kInternetFlagExistingConnect == INTERNET_FLAG_EXISTING_CONNECT,
               "the request flag is the library's existing-connection flag");
 static_assert(kInternetFlagIgnoreRedirectToHttps == INTERNET_FLAG_IGNORE_REDIRECT_TO_HTTPS,
               "the request flag is the library's flag for redirects to https");
+static_assert(kInternetFlagSecure == INTERNET_FLAG_SECURE, "the library's HTTPS flag");
 
 InternetLibrary LoadInternetClientLibrary() { return LoadSystemLibrary("wininet.dll"); }
 
@@ -52,12 +53,45 @@ InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connectio
                                unsigned long context) {
   auto open = FindFunction<decltype(&HttpOpenRequestA)>(library, "HttpOpenRequestA");
   if (open == nullptr) return nullptr;
-  return open(connection, verb, target, version, nullptr, nullptr, flags, context);
+  // The exchange follows redirections itself, a bounded number of times:
+  // some libraries follow a loop of them for good.
+  return open(connection, verb, target, version, nullptr, nullptr,
+              flags | INTERNET_FLAG_NO_AUTO_REDIRECT, context);
+}
+
+void SetInternetTimeouts(InternetLibrary library, InternetHandle handle,
+                         unsigned long milliseconds) {
+  auto set = Find<decltype(&InternetSetOptionA)>(library, "InternetSetOptionA");
+  if (set == nullptr || handle == nullptr) return;
+  const DWORD options[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                           INTERNET_OPTION_RECEIVE_TIMEOUT};
+  for (DWORD option : options) {
+    DWORD value = milliseconds;
+    set(handle, option, &value, sizeof value);
+  }
 }
 
 bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
   auto send = FindFunction<decltype(&HttpSendRequestA)>(library, "HttpSendRequestA");
   return send != nullptr && send(request, nullptr, 0, nullptr, 0) != FALSE;
+}
+
+bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
+                    int capacity) {
+  auto query = Find<decltype(&HttpQueryInfoA)>(library, "HttpQueryInfoA");
+  if (query == nullptr || capacity <= 0) return false;
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  if (!query(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+             nullptr))
+    return false;
+  if (status != 301 && status != 302 && status != 303 && status != 307 && status != 308)
+    return false;
+  size = static_cast<DWORD>(capacity);
+  if (query(request, HTTP_QUERY_LOCATION, location, &size, nullptr)) return true;
+  location[0] = '\0';
+  // A location too long for the buffer is still a redirection.
+  return GetLastError() == ERROR_INSUFFICIENT_BUFFER;
 }
 
 bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer,
