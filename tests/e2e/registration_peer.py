@@ -5,8 +5,10 @@ The Wine prefix's system proxy points at this peer, so the launcher's request
 arrives in absolute form ("GET http://www.velmora.com:80/cgi-local/FormMail.cgi?...
 HTTP/1.0"). The peer records each request (request line, headers, the query
 parsed by urllib.parse) as JSON and answers like the mail script: a redirect to
-/regthankyou.htm, whose page holds the confirmation phrase. Other modes serve
-a thank-you page that must not confirm the registration.
+/regthankyou.htm, whose page holds the confirmation phrase. Other modes (MODES)
+serve a thank-you page that must not confirm the registration, or misbehave
+as a broken or hostile server would: a reset half-way, a 10 MB page, a
+trickle, a redirect loop, silence.
 
 By hand, for a demonstration (the launcher's prefix must use the proxy
 127.0.0.1:8123, see testing-under-wine.md):
@@ -21,7 +23,9 @@ import argparse
 import http.server
 import json
 import os
+import socket
 import socketserver
+import struct
 import sys
 import threading
 import time
@@ -30,18 +34,34 @@ import urllib.parse
 SCRIPT_PATH = "/cgi-local/FormMail.cgi"
 THANK_YOU_PATH = "/regthankyou.htm"
 THANK_YOU_URL = "http://www.velmora.com" + THANK_YOU_PATH
+SCRIPT_URL = "http://www.velmora.com" + SCRIPT_PATH
 PHRASE = b"Thank You for registering your"
 READ_LIMIT = 10239  # the launcher reads no further than this
+HUGE = 10 * 1024 * 1024
+SILENCE_LIMIT = 120.0  # a silent peer gives up on a client that never leaves
 
-# The thank-you page of each mode. Only "confirm" holds the phrase where the
-# launcher finds it.
+# The thank-you page of each mode that answers like a web server; the
+# launcher counts a registration as arrived only when the phrase is in the
+# first READ_LIMIT bytes, before any zero byte.
 PAGES = {
     "confirm": b"<html><body><h1>" + PHRASE + b" product.</h1></body></html>",
     "no-phrase": b"<html><body><h1>Registration received.</h1></body></html>",
     "lower-case": b"<html><body>" + PHRASE.lower() + b" product.</body></html>",
     "beyond-limit": b"x" * (READ_LIMIT - len(PHRASE) + 1) + PHRASE,
     "after-zero": b"<html><body>\0" + PHRASE + b" product.</body></html>",
+    # A server error whose page still holds the phrase: only the phrase counts.
+    "status-500": b"<html><body>Internal error. " + PHRASE + b" product.</body></html>",
+    # Bytes of every value above 127, the phrase, then zero bytes and more.
+    "high-bytes": bytes(range(128, 256)) + PHRASE + b"\0\0" + bytes(range(256)),
+    "huge-phrase-first": PHRASE + b" product." + b"y" * HUGE,
+    "huge-phrase-last": b"y" * HUGE + PHRASE,
 }
+STATUS = {"status-500": 500}
+# Modes that misbehave on the wire (PeerHandler.MISBEHAVIOUR): a reply cut off
+# by a reset half-way (the phrase in the part that arrives), a reply trickled
+# a few bytes at a time, a script and thank-you page that redirect to each
+# other for good, and a host that accepts the request and never answers.
+MODES = sorted(PAGES) + ["reset", "trickle", "redirect-loop", "silent"]
 
 
 def parse_target(target):
@@ -53,22 +73,34 @@ def parse_target(target):
     return parts, fields
 
 
-class PeerServer(socketserver.TCPServer):
+class PeerServer(socketserver.ThreadingMixIn, socketserver.TCPServer):
     allow_reuse_address = True
+    daemon_threads = True  # a silent connection must not hold up the end
 
     def __init__(self, port, record_path, mode):
         self.record_path = record_path
         self.mode = mode
         self.requests = []
+        self.lock = threading.Lock()
         super().__init__(("127.0.0.1", port), PeerHandler)
 
-    def record(self, entry):
-        self.requests.append(entry)
-        if self.record_path:
-            temporary = self.record_path + ".tmp"
-            with open(temporary, "w", encoding="utf-8") as out:
-                json.dump(self.requests, out, indent=2)
-            os.replace(temporary, self.record_path)
+    def record(self, entry=None):
+        """Adds the entry (None: one already added has changed) and writes
+        the record file."""
+        with self.lock:
+            if entry is not None:
+                self.requests.append(entry)
+            if self.record_path:
+                temporary = self.record_path + ".tmp"
+                with open(temporary, "w", encoding="utf-8") as out:
+                    json.dump(self.requests, out, indent=2)
+                os.replace(temporary, self.record_path)
+
+    def handle_error(self, request, client_address):
+        # A client that leaves before the whole reply is written is one of
+        # the cases under test, not an error of the peer.
+        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError)):
+            super().handle_error(request, client_address)
 
 
 class PeerHandler(http.server.BaseHTTPRequestHandler):
@@ -77,7 +109,7 @@ class PeerHandler(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         parts, fields = parse_target(self.path)
-        self.server.record({
+        entry = {
             "request_line": self.requestline,
             "method": self.command,
             "target": self.path,
@@ -88,23 +120,83 @@ class PeerHandler(http.server.BaseHTTPRequestHandler):
             "path": parts.path,
             "query": parts.query,
             "fields": [[name, value] for name, value in fields],
-        })
-        if parts.path == SCRIPT_PATH:
-            self.reply(302, b"<html>Moved</html>", [("Location", THANK_YOU_URL)])
+        }
+        self.server.record(entry)
+        mode = self.server.mode
+        if mode in self.MISBEHAVIOUR:
+            self.MISBEHAVIOUR[mode](self, parts.path, entry)
+        elif parts.path == SCRIPT_PATH:
+            self.redirect(THANK_YOU_URL)
         elif parts.path == THANK_YOU_PATH:
-            self.reply(200, PAGES[self.server.mode])
+            self.reply(STATUS.get(mode, 200), PAGES[mode])
         else:
             self.reply(404, b"<html>Not found</html>")
 
-    def reply(self, status, body, headers=()):
+    def redirect(self, url):
+        self.reply(302, b"<html>Moved</html>", [("Location", url)])
+
+    def head(self, status, length, headers=()):
         self.send_response(status)
         self.send_header("Content-Type", "text/html")
-        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Content-Length", str(length))
         self.send_header("Connection", "close")
         for name, value in headers:
             self.send_header(name, value)
         self.end_headers()
+
+    def reply(self, status, body, headers=()):
+        self.head(status, len(body), headers)
         self.wfile.write(body)
+
+    def reset_half_way(self, path, entry):
+        if path != THANK_YOU_PATH:
+            return self.redirect(THANK_YOU_URL)
+        body = PAGES["confirm"] + b"x" * 4000
+        self.head(200, len(body))
+        self.wfile.write(body[:len(body) // 2])
+        self.wfile.flush()
+        time.sleep(0.2)
+        # Linger on, time 0: the close sends a reset instead of the end.
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER,
+                                   struct.pack("ii", 1, 0))
+        self.connection.close()
+        self.close_connection = True
+
+    def trickle(self, path, entry):
+        if path != THANK_YOU_PATH:
+            return self.redirect(THANK_YOU_URL)
+        body = PAGES["confirm"]
+        self.head(200, len(body))
+        self.wfile.flush()
+        for start in range(0, len(body), 3):
+            self.wfile.write(body[start:start + 3])
+            self.wfile.flush()
+            time.sleep(0.02)
+
+    def redirect_loop(self, path, entry):
+        self.redirect(THANK_YOU_URL if path == SCRIPT_PATH else SCRIPT_URL)
+
+    def stay_silent(self, path, entry):
+        """Answers nothing; records how long the client waited before it
+        gave up and closed the connection (None: it never did)."""
+        started = time.monotonic()
+        self.connection.settimeout(1.0)
+        entry["silent_for"] = None
+        while time.monotonic() - started < SILENCE_LIMIT:
+            try:
+                if not self.connection.recv(4096):
+                    entry["silent_for"] = round(time.monotonic() - started, 1)
+                    break
+            except socket.timeout:
+                continue
+            except ConnectionError:
+                entry["silent_for"] = round(time.monotonic() - started, 1)
+                break
+        self.server.record()
+        self.close_connection = True
+
+    MISBEHAVIOUR = {"reset": reset_half_way, "trickle": trickle,
+                    "redirect-loop": redirect_loop, "silent": stay_silent}
 
     def log_message(self, format, *args):
         if os.environ.get("REGISTRATION_PEER_VERBOSE"):
@@ -120,7 +212,7 @@ class RegistrationPeer:
     """
 
     def __init__(self, port, record_path=None, mode="confirm", lifetime=60.0):
-        if mode not in PAGES:
+        if mode not in MODES:
             raise ValueError("unknown mode " + mode)
         self.server = PeerServer(port, record_path, mode)
         self.lifetime = lifetime
@@ -158,7 +250,7 @@ def main(argv=None):
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--port", type=int, default=8123)
     parser.add_argument("--record", help="JSON file of the requests received")
-    parser.add_argument("--mode", choices=sorted(PAGES), default="confirm")
+    parser.add_argument("--mode", choices=MODES, default="confirm")
     parser.add_argument("--lifetime", type=float, default=600.0,
                         help="seconds before the peer stops by itself")
     options = parser.parse_args(argv)
