@@ -35,7 +35,8 @@ bool ReadAuthority(const char *authority, size_t length, const Scheme &scheme,
                    WebAddress &address) {
   const char *colon = static_cast<const char *>(memchr(authority, ':', length));
   size_t hostLength = colon != nullptr ? static_cast<size_t>(colon - authority) : length;
-  if (hostLength == 0 || hostLength >= sizeof address.host ||
+  const std::string host(authority, hostLength);
+  if (host.empty() || !FitsIn(kHostCapacity, host.c_str()) ||
       memchr(authority, '@', length) != nullptr)
     return false;
   int port = scheme.port;
@@ -50,8 +51,7 @@ bool ReadAuthority(const char *authority, size_t length, const Scheme &scheme,
     }
     if (port == 0 || port > 65535) return false;
   }
-  memcpy(address.host, authority, hostLength);
-  address.host[hostLength] = '\0';
+  CopyText(address.host, kHostCapacity, host.c_str());
   address.port = port;
   address.secure = scheme.secure;
   return true;
@@ -59,11 +59,10 @@ bool ReadAuthority(const char *authority, size_t length, const Scheme &scheme,
 
 // The path and query (length bytes from "/" or "?", or nothing) as a target.
 bool ReadTarget(const char *text, size_t length, WebAddress &address) {
-  const char *root = (length == 0 || text[0] != '/') ? "/" : "";
-  if (strlen(root) + length >= sizeof address.target) return false;
-  CopyText(address.target, sizeof address.target, root);
-  memcpy(address.target + strlen(root), text, length);
-  address.target[strlen(root) + length] = '\0';
+  std::string target = (length == 0 || text[0] != '/') ? "/" : "";
+  target.append(text, length);
+  if (!FitsIn(kRequestTargetCapacity, target.c_str())) return false;
+  CopyText(address.target, kRequestTargetCapacity, target.c_str());
   return true;
 }
 
