@@ -1,6 +1,7 @@
 // The registration request's target for any record: it never overruns its
 // 4096 bytes, it is refused exactly when it would not fit, and a standard
-// URL decoder gets back the fixed parts and every field value byte for byte.
+// URL decoder, and the vendor's receiver, get back the fixed parts and every
+// field value byte for byte.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "fuzz_record.h"
+#include "query.h"
 #include "registration/request_target.h"
 
 namespace {
@@ -133,5 +135,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   Require(strlen(target) == wanted);
   Require(strncmp(target, kFixedTarget, strlen(kFixedTarget)) == 0);
   Require(ParseQuery(target + strlen(kPath)) == expected);
+
+  // The receiver on the vendor's host reads the same pairs.
+  std::vector<QueryPair> received = DecodeQuery(target + strlen(kPath));
+  Require(received.size() == expected.size());
+  for (size_t i = 0; i < received.size(); ++i)
+    Require(received[i].name == expected[i].first && received[i].value == expected[i].second);
   return 0;
 }
