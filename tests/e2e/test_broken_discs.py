@@ -2,7 +2,8 @@
 is missing, binary junk, oversized or repeated; a start-up template that is
 missing or malformed; a disc that cannot be written; a profile that cannot
 be written; a registration file with a 1 MB product name. The program never
-crashes, ends with exit code 0 where it has nothing to show, and otherwise
+crashes, ends with exit code 0 where it has nothing to show (after the form
+engine's warning about a start-up template it cannot use), and otherwise
 shows what the settings say, cut to its buffers."""
 import os
 import stat
@@ -10,7 +11,7 @@ import stat
 from registration_peer import SCRIPT_PATH
 from test_registration import (BACKDROP, FORM, PRODUCT, TYPED, RegistrationScenario,
                                script_requests)
-from velinst_e2e import read_ini_lines, write_ini_lines
+from velinst_e2e import read_ini_lines, windows_path, write_ini_lines
 
 MEGABYTE = 1024 * 1024
 # The fields a registration needs besides the country, which is prefilled.
@@ -32,7 +33,19 @@ def replace_ini(disc, lines):
 
 class NothingToShowTests(RegistrationScenario):
     """Without a start-up template there is nothing to show: the program
-    ends at its first tick, with exit code 0 and no message."""
+    ends at its first tick, with exit code 0. A template that the form
+    engine cannot use is first reported in its warning, which names the
+    file and the reason; the run ends once the warning is answered."""
+
+    # How the disc is broken, and the reason the engine's warning gives
+    # (None: no template is named, so no warning).
+    CASES = [
+        ("settings missing", None),
+        ("settings of binary junk", None),
+        ("start-up path too long", None),
+        ("start-up template missing", "the file does not exist"),
+        ("start-up template malformed", "line 3: "),
+    ]
 
     def break_disc(self, disc, how):
         ini = disc / "VelInst.ini"
@@ -49,13 +62,19 @@ class NothingToShowTests(RegistrationScenario):
         elif how == "start-up template malformed":
             (disc / "screens" / "start.vrm").write_bytes(b"[template]\nname = Start\n\xff\0junk")
 
-    def test_each_broken_start_ends_quietly_with_exit_code_0(self):
-        for how in ("settings missing", "settings of binary junk", "start-up path too long",
-                    "start-up template missing", "start-up template malformed"):
+    def test_each_broken_start_ends_with_exit_code_0(self):
+        for how, reason in self.CASES:
             with self.subTest(how=how):
                 disc = self.session.assemble_disc("nothing-" + how.replace(" ", "-"))
                 self.break_disc(disc, how)
                 program = self.session.start(disc / "VelInst.exe")
+                if reason is not None:
+                    box = self.session.message_box(timeout=20)
+                    self.assertIsNotNone(box, "no warning about the start screen")
+                    start = windows_path(disc / "screens" / "start.vrm")
+                    self.assertTrue(box["text"].startswith(
+                        f"This screen cannot be shown:\n{start}\n\n{reason}"), box["text"])
+                    self.assertTrue(self.session.close_message_box())
                 self.assertEqual(program.wait(20), 0, program.output())
                 self.assertEqual(self.session.windows(FORM), [])
                 self.assertEqual(self.session.windows(BACKDROP), [])
