@@ -79,6 +79,8 @@ int ReadRedirection(const char *location, WebAddress &address) {
   }
   for (const Scheme &scheme : kSchemes) {
     if (!StartsWithIgnoringCase(location, scheme.prefix)) continue;
+    // Once on HTTPS, the exchange does not go back to plain HTTP.
+    if (address.secure && !scheme.secure) return 0;
     const char *authority = location + strlen(scheme.prefix);
     size_t authorityLength = strcspn(authority, "/?#");
     if (!ReadAuthority(authority, authorityLength, scheme, next)) return 0;

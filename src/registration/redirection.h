@@ -21,6 +21,7 @@ struct WebAddress {
 // or "https://..." replaces it (port 80 or 443 unless given), a path from
 // "/" keeps its host, port and scheme. A fragment ("#...") is dropped.
 // Returns 1, or 0 with address unchanged when the location cannot be
-// followed: another scheme or a relative path, a user name, a bad port, a
-// blank or control character, a part too long for its buffer.
+// followed: another scheme or a relative path, plain HTTP after HTTPS, a
+// user name, a bad port, a blank or control character, a part too long for
+// its buffer.
 int ReadRedirection(const char *location, WebAddress &address);

@@ -2,7 +2,7 @@
 // refused with the address untouched, or an address whose request line
 // cannot be bent (no blanks or control characters, a target from "/", a
 // port that exists) and that says what the location said, over HTTPS
-// exactly when it said so.
+// exactly when it said so, and never from HTTPS back to plain HTTP.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -24,10 +24,12 @@ bool Printable(const char *text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   std::string location(reinterpret_cast<const char *>(data), size);
   location = location.substr(0, location.find('\0'));
+  // The redirected request was over HTTPS when the location's first byte is
+  // odd (the byte stays part of the location).
   WebAddress address = {};
   CopyText(address.host, kHostCapacity, "www.velmora.com");
   address.port = 80;
-  address.secure = false;
+  address.secure = !location.empty() && (location[0] & 1) != 0;
   CopyText(address.target, kRequestTargetCapacity, "/cgi-local/FormMail.cgi?a=1");
   const WebAddress before = address;
 
@@ -51,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Require(said == address.target);
   } else {
     Require(address.secure == (said[4] == 's' || said[4] == 'S'));
+    Require(address.secure || !before.secure);  // never back to plain HTTP
     std::string rest = said.substr(said.find("//") + 2);  // after the scheme
     size_t authority = rest.find_first_of("/?");
     std::string path = authority == std::string::npos ? "" : rest.substr(authority);

@@ -232,6 +232,7 @@ TEST_F(ExchangeTest, RedirectionsThatCannotBeFollowedEndAsInternetFailures) {
       {{"http://www.velmora.com/a", "http://www.velmora.com/b"}, true, 11},  // a loop
       {{"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/10", "/11"}, false, 11},
       {{"ftp://www.velmora.com/regthankyou.htm"}, false, 1},
+      {{"https://www.velmora.com/", "http://www.velmora.com/regthankyou.htm"}, false, 2},
       {{"regthankyou.htm"}, false, 1},
       {{"/final page"}, false, 1},
       {{""}, false, 1},  // missing, or too long for the buffer
