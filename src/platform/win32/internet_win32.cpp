@@ -61,7 +61,7 @@ InternetHandle OpenHttpRequest(InternetLibrary library, InternetHandle connectio
 
 void SetInternetTimeouts(InternetLibrary library, InternetHandle handle,
                          unsigned long milliseconds) {
-  auto set = Find<decltype(&InternetSetOptionA)>(library, "InternetSetOptionA");
+  auto set = FindFunction<decltype(&InternetSetOptionA)>(library, "InternetSetOptionA");
   if (set == nullptr || handle == nullptr) return;
   const DWORD options[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
                            INTERNET_OPTION_RECEIVE_TIMEOUT};
@@ -78,7 +78,7 @@ bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
 
 bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
                     int capacity) {
-  auto query = Find<decltype(&HttpQueryInfoA)>(library, "HttpQueryInfoA");
+  auto query = FindFunction<decltype(&HttpQueryInfoA)>(library, "HttpQueryInfoA");
   if (query == nullptr || capacity <= 0) return false;
   DWORD status = 0;
   DWORD size = sizeof status;
