@@ -12,7 +12,7 @@ constexpr VocabularyKey Next(int keyId, ValueKind kind, int fieldCapacity = 0) {
   return {keyId, kValueCapacity, kind, true, fieldCapacity, false};
 }
 
-const VocabularyKey kUnitPrice[] = {
+constexpr VocabularyKey kUnitPrice[] = {
     First(KEY_PRICE_KA, ValueKind::Decimal), Next(KEY_PRICE_KB, ValueKind::Decimal),
     Next(KEY_PRICE_KC, ValueKind::Decimal),  Next(KEY_PRICE_KD, ValueKind::Decimal),
     Next(KEY_PRICE_KE, ValueKind::Decimal),  Next(KEY_PRICE_KF, ValueKind::Decimal),
@@ -21,7 +21,7 @@ const VocabularyKey kUnitPrice[] = {
 };
 
 constexpr ValueKind kField = ValueKind::FieldName;
-const VocabularyKey kOrderForm[] = {
+constexpr VocabularyKey kOrderForm[] = {
     First(KEY_QTY_KA, kField, kQuantityTextCapacity),
     Next(KEY_QTY_KB, kField, kQuantityTextCapacity),
     Next(KEY_QTY_KC, kField, kQuantityTextCapacity),
@@ -48,7 +48,7 @@ const VocabularyKey kOrderForm[] = {
     Next(KEY_TOTAL_FIELD, kField),
 };
 
-const VocabularyKey kShippingPrice[] = {
+constexpr VocabularyKey kShippingPrice[] = {
     First(KEY_SHIP_USA_BASE, ValueKind::Decimal),    Next(KEY_SHIP_USA_UNIT, ValueKind::Decimal),
     First(KEY_SHIP_CANADA_BASE, ValueKind::Decimal), Next(KEY_SHIP_CANADA_UNIT, ValueKind::Decimal),
     First(KEY_SHIP_OTHER_BASE, ValueKind::Decimal),  Next(KEY_SHIP_OTHER_UNIT, ValueKind::Decimal),
@@ -64,7 +64,7 @@ const VocabularyKey kPaymentString[] = {First(KEY_PAYMENT_CHECK, ValueKind::Text
 // The labels share the working text of the page's string-table texts, the
 // card and expiration captions the one of the [payment string] value: each
 // label read repeats the text before it when it is absent.
-const VocabularyKey kOrderLabel[] = {
+constexpr VocabularyKey kOrderLabel[] = {
     Next(KEY_LABEL_PRODUCT, ValueKind::Text),      Next(KEY_LABEL_UNIT_PRICE, ValueKind::Text),
     Next(KEY_LABEL_QUANTITY, ValueKind::Text),     Next(KEY_LABEL_PRICE, ValueKind::Text),
     Next(KEY_LABEL_KA, ValueKind::Text),           Next(KEY_LABEL_KB, ValueKind::Text),
@@ -77,6 +77,22 @@ const VocabularyKey kOrderLabel[] = {
     Next(KEY_LABEL_PAYMENT_INFO, ValueKind::Text), Next(KEY_LABEL_PAYMENT, ValueKind::Text),
     Next(KEY_LABEL_CARD, ValueKind::Text),         Next(KEY_LABEL_EXPIRATION, ValueKind::Text),
 };
+
+// The rows the launcher's code names by position.
+static_assert(kOrderForm[kQuantityFieldRows + 8].keyId == KEY_QTY_KI, "quantity rows");
+static_assert(kOrderForm[kCardNumberFieldRow].keyId == KEY_CARD_NUMBER_FIELD, "card row");
+static_assert(kOrderForm[kExpirationFieldRow].keyId == KEY_EXPIRATION_FIELD, "expiration row");
+static_assert(kOrderForm[kLinePriceFieldRows].keyId == KEY_LINE_KA, "line-price rows");
+static_assert(kOrderForm[kSumFieldRows + 3].keyId == KEY_TOTAL_FIELD, "sum rows");
+static_assert(kShippingPrice[BaseShippingRow(kShippingCanada)].keyId == KEY_SHIP_CANADA_BASE &&
+                  kShippingPrice[UnitShippingRow(kShippingOther)].keyId == KEY_SHIP_OTHER_UNIT,
+              "shipping rows");
+static_assert(kOrderLabel[kProductLabelRows].keyId == KEY_LABEL_KA &&
+                  kOrderLabel[kSumLabelRows].keyId == KEY_LABEL_SUBTOTAL &&
+                  kOrderLabel[kBillingLabelRow].keyId == KEY_LABEL_BILLING_INFO &&
+                  kOrderLabel[kPaymentInfoLabelRow].keyId == KEY_LABEL_PAYMENT_INFO &&
+                  kOrderLabel[kExpirationLabelRow].keyId == KEY_LABEL_EXPIRATION,
+              "label rows");
 
 }  // namespace
 
