@@ -1,5 +1,14 @@
 #pragma once
+// The printed purchase form: the order on one page, to mail or fax.
+#include "customer/customer_record.h"
+#include "order/order_record.h"
 #include "platform/window_handle.h"
 
-// Command 3094: prices the order afresh and prints the purchase form.
+// Command 3094: prices the open order form afresh for the buyer record and
+// checks its payment; when that passes, prints the purchase form. The form
+// on screen is not changed. Returns 1.
 int PrintPurchase(WindowHandle owner);
+
+// Prints the priced order and the buyer's billing details as one page.
+// Returns 1, or 0 when no printer could be had (nothing printed or shown).
+int PrintPurchaseForm(WindowHandle owner, const Order &order, const CustomerRecord &buyer);

@@ -5,6 +5,7 @@
 #include "customer/form_checks.h"
 #include "customer/saved_profile.h"
 #include "platform/strings.h"
+#include "printing/page_head.h"
 #include "printing/page_layout.h"
 #include "resources/texts.h"
 #include "text/bounded.h"
@@ -25,7 +26,6 @@ struct Row {
   bool ownLineWhenFilled;
 };
 
-constexpr PageX kVendorIndent = AtColumn(8);
 constexpr PageX kCaptionEdge = AtColumn(20);  // captions end here
 constexpr PageX kValueColumn = AtColumn(21);  // values start here
 
@@ -46,14 +46,8 @@ constexpr Row OptionalValue(CustomerField field, int line) {
 }
 
 // Lines below the second street line are given as they stand without it.
+// Below the page head: the title, the mailing address and the fax line.
 const Row kRows[] = {
-    Line(TEXT_REG_FORM_TITLE, kAlignCentre, kPageCentre, 3),
-    Line(TEXT_MAIL_TO, kAlignLeft, kLeftMargin, 5),
-    Line(TEXT_VENDOR_COMPANY, kAlignLeft, kVendorIndent, 6),
-    Line(TEXT_VENDOR_DEPARTMENT, kAlignLeft, kVendorIndent, 7),
-    Line(TEXT_VENDOR_STREET, kAlignLeft, kVendorIndent, 8),
-    Line(TEXT_VENDOR_CITY, kAlignLeft, kVendorIndent, 9),
-    Line(TEXT_VENDOR_FAX, kAlignLeft, kLeftMargin, 10),
     Caption(TEXT_PRODUCT_NAME, 12),
     Value(CustomerField::ProductName, 12),
     Caption(TEXT_SERIAL_NUMBER, 13),
@@ -92,8 +86,9 @@ void TextOfRow(const Row &row, const CustomerRecord &record, char *text) {
 int PrintRegistrationForm(WindowHandle owner, const CustomerRecord &record) {
   PrintJob job;
   if (!BeginPrintJob(owner, job)) return 0;
-  int linesAdded = 0;
   char text[kTextCapacity];
+  PrintPageHead(job, TEXT_REG_FORM_TITLE, text, kTextCapacity);
+  int linesAdded = 0;
   for (const Row &row : kRows) {
     TextOfRow(row, record, text);
     if (row.ownLineWhenFilled && text[0] == '\0') continue;
