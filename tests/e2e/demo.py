@@ -93,7 +93,8 @@ def main(build, disc, peer_port=None):
         run_bounded(["import", "-display", display, "-window", "root", shot], env, 30)
         print(f"screenshot: {shot}")
         if not own_display:
-            print(f"demo: Print Form prints to a file: the page appears as {pdf}")
+            print("demo: Print Form and Print Order Form print to a file: the page appears as "
+                  f"{pdf}")
             print("demo: close the program to end the demo", flush=True)
             printed_pages_as_pdf(program, printed, pdf)
         return 0

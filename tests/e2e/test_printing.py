@@ -87,6 +87,15 @@ class PrintedPage:
                 return first.left, first.top, run[-1].right
         return None
 
+    def row(self, text):
+        """The words of the line that starts with `text`, left to right, or
+        None."""
+        found = self.find(text)
+        if found is None:
+            return None
+        return sorted((w for w in self.words if abs(w.top - found[1]) < 1),
+                      key=lambda w: w.left)
+
     def tops(self):
         return sorted({round(w.top, 1) for w in self.words})
 
@@ -111,10 +120,10 @@ class PrintingScenario(RegistrationScenario):
         column_unit = int(sizes["width"]) // 12 * DOTS_PER_INCH // 600
         return line_unit, column_unit
 
-    def print_form(self, registration):
-        """Presses Print Form and returns the printed page."""
+    def print_form(self, form, button="print_form"):
+        """Presses the form's print button and returns the printed page."""
         self.output.unlink(missing_ok=True)
-        self.session.click(registration["hwnd"], "print_form")
+        self.session.click(form["hwnd"], button)
         done = wait_until(lambda: self.output.exists()
                           and self.output.read_bytes().rstrip().endswith(b"%%EOF"), 20)
         self.assertTrue(done, "nothing was printed")
@@ -133,6 +142,51 @@ class PrintingScenario(RegistrationScenario):
     def saved_profile(self):
         return ini_values(self.session.prefix.drive_c / "windows" / PROFILE_NAME).get(
             "registration info", {})
+
+    def title_leading(self, page, title_text, width):
+        """Checks the page is one page, "Print Document", with its title
+        centred on line 3; returns the leading: every top lies the font's
+        internal leading below its line, and the title's gives it."""
+        line_unit = self.units[0]
+        self.assertEqual(page.pages, 1)
+        self.assertIn("%%Title: Print Document", page.postscript)
+        self.assertIn("<title>Print Document</title>", page.bbox)
+        title = page.find(title_text)
+        self.assertIsNotNone(title, page.bbox)
+        self.assertAlmostEqual((title[0] + title[2]) / 2, width // 2, delta=TOLERANCE)
+        leading = title[1] - 3 * line_unit
+        self.assertTrue(0 <= leading < line_unit / 4, leading)
+        return leading
+
+    def assert_placed(self, page, leading, text, edge, x, line):
+        """The text is printed on the line with its left or right edge at x."""
+        found = page.find(text)
+        self.assertIsNotNone(found, f"{text!r} not printed")
+        left, top, right = found
+        self.assertAlmostEqual(left if edge == "left" else right, x, delta=TOLERANCE,
+                               msg=f"{edge} edge of {text!r}")
+        self.assertAlmostEqual(top - leading, line * self.units[0], delta=TOLERANCE,
+                               msg=f"line of {text!r}")
+
+    def setup_dialog(self):
+        dialog = self.session.wait_window("#32770", 10, PRINT_SETUP_TITLE)
+        self.assertIsNotNone(dialog, "no print set-up dialog")
+        self.assertEqual(dialog["owner"], self.session.windows(BACKDROP)[0]["hwnd"])
+        return dialog
+
+    def press(self, dialog, control_id):
+        control = [c for c in self.session.controls(dialog["hwnd"])
+                   if c["id"] == str(control_id)]
+        self.assertEqual(len(control), 1, control_id)
+        self.session.winctl("post", control[0]["hwnd"], BM_CLICK, 0, 0)
+
+    def choose(self, dialog, orientation, button):
+        self.press(dialog, orientation)
+        self.assertTrue(wait_until(lambda: [c for c in self.session.controls(dialog["hwnd"])
+                                            if c["id"] == str(orientation)][0]["checked"] == "1",
+                                   5))
+        self.press(dialog, button)
+        self.assertTrue(self.session.wait_no_window("#32770", 5), "the dialog stayed")
 
 
 class PrintingTests(PrintingScenario):
@@ -209,26 +263,6 @@ class PrintingTests(PrintingScenario):
             marker.write_text(setup_version)
         return restore
 
-    def setup_dialog(self):
-        dialog = self.session.wait_window("#32770", 10, PRINT_SETUP_TITLE)
-        self.assertIsNotNone(dialog, "no print set-up dialog")
-        self.assertEqual(dialog["owner"], self.session.windows(BACKDROP)[0]["hwnd"])
-        return dialog
-
-    def press(self, dialog, control_id):
-        control = [c for c in self.session.controls(dialog["hwnd"])
-                   if c["id"] == str(control_id)]
-        self.assertEqual(len(control), 1, control_id)
-        self.session.winctl("post", control[0]["hwnd"], BM_CLICK, 0, 0)
-
-    def choose(self, dialog, orientation, button):
-        self.press(dialog, orientation)
-        self.assertTrue(wait_until(lambda: [c for c in self.session.controls(dialog["hwnd"])
-                                            if c["id"] == str(orientation)][0]["checked"] == "1",
-                                   5))
-        self.press(dialog, button)
-        self.assertTrue(self.session.wait_no_window("#32770", 5), "the dialog stayed")
-
     def title_centre(self, page):
         title = page.find("Software Registration And Upgrade Form")
         self.assertIsNotNone(title, page.bbox)
@@ -236,17 +270,7 @@ class PrintingTests(PrintingScenario):
 
     def check_page(self, page, street2):
         line_unit, column_unit = self.units
-        self.assertEqual(page.pages, 1)
-        self.assertIn("%%Title: Print Document", page.postscript)
-        self.assertIn("<title>Print Document</title>", page.bbox)
-
-        title = page.find("Software Registration And Upgrade Form")
-        self.assertIsNotNone(title, page.bbox)
-        self.assertAlmostEqual((title[0] + title[2]) / 2, PAGE_WIDTH // 2, delta=TOLERANCE)
-        # Every top lies the font's internal leading below its line; the
-        # title's gives it.
-        leading = title[1] - 3 * line_unit
-        self.assertTrue(0 <= leading < line_unit / 4, leading)
+        leading = self.title_leading(page, "Software Registration And Upgrade Form", PAGE_WIDTH)
 
         shift = 1 if street2 else 0
         rows = [  # text, edge ("left" or "right"), x, line
@@ -279,13 +303,7 @@ class PrintingTests(PrintingScenario):
                      ("212-555-0199", "left", 21 * column_unit, 21)]
         lines = {3}
         for text, edge, x, line in rows:
-            found = page.find(text)
-            self.assertIsNotNone(found, f"{text!r} not printed")
-            left, top, right = found
-            self.assertAlmostEqual(left if edge == "left" else right, x, delta=TOLERANCE,
-                                   msg=f"{edge} edge of {text!r}")
-            self.assertAlmostEqual(top - leading, line * line_unit, delta=TOLERANCE,
-                                   msg=f"line of {text!r}")
+            self.assert_placed(page, leading, text, edge, x, line)
             lines.add(line)
         date = next(filter(None, map(page.find, today_texts())), None)
         self.assertIsNotNone(date, "no date printed")
