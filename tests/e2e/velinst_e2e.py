@@ -447,8 +447,11 @@ class Session:
             program.kill()
         self.programs = []
         if killed:
+            # On a loaded machine the server may take several seconds.
             for window_class in PROGRAM_WINDOW_CLASSES:
-                self.wait_no_window(window_class, 5)
+                if not self.wait_no_window(window_class, 20):
+                    raise HarnessError(f"windows of class {window_class!r} outlived "
+                                       "their killed program by 20 s")
 
     def restart_server(self, wrapper=()):
         """Ends every program of the session and its wineserver, and starts a
