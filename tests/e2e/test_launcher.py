@@ -28,7 +28,7 @@ class LauncherScenario(ScenarioTestCase):
             self.disc / "VelInst.exe", language=language,
             extra_env={"VELINST_LAUNCH_LOG": windows_path(self.log), **(extra_env or {})})
         if wait_for_form:
-            self.form = self.session.wait_window(FORM, timeout=20)
+            self.form = self.session.wait_form(timeout=20)
             self.assertIsNotNone(self.form, "the start screen did not appear")
             # The start screen opens while the backdrop is being created; the
             # backdrop is shown when its creation ends.

@@ -155,21 +155,17 @@ class RegistrationScenario(ScenarioTestCase):
             before_start(self.disc)
         self.program = self.session.start(self.disc / "VelInst.exe", wrapper=wrapper,
                                           extra_env=extra_env, language=language)
-        self.assertIsNotNone(self.session.wait_window(FORM, timeout=20),
-                             "the start screen did not appear")
-        return self.form("Start")
+        return self.form("Start", timeout=20)
 
     def form(self, template, timeout=10):
-        """The visible form window of the template, once its controls exist."""
-        def showing():
-            found = [w for w in self.session.windows(FORM, visible_only=True)
-                     if w["template"] == template]
-            return found if found and any(c["name"] for c in self.session.controls(
-                found[0]["hwnd"])) else None
-        found = wait_until(showing, timeout, interval=0.1)
-        self.assertTrue(found, f"the form {template} is not showing")
-        self.assertEqual(len(found), 1, found)
-        return found[0]
+        """The shown form window of the template, once the engine has built
+        it; there is exactly one."""
+        found = self.session.wait_form(template, timeout)
+        self.assertIsNotNone(found, f"the form {template} is not showing")
+        shown = [w for w in self.session.windows(FORM, visible_only=True)
+                 if w["template"] == template]
+        self.assertEqual(len(shown), 1, shown)
+        return found
 
     def go(self, window, button, template):
         self.session.click(window["hwnd"], button)

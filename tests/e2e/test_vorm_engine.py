@@ -99,10 +99,10 @@ class EngineTestCase(ScenarioTestCase):
                          ("Screen template", owner, "1", "1:OK"))
         self.assertEqual(box["text"], f"This screen cannot be shown:\n{windows_path(file)}\n\n{reason}")
 
-    def open(self, template, prefill=None, expect_title=None):
+    def open(self, template, prefill=None):
         host = VormHost(self, template, prefill)
         self.assertIsNotNone(host.wait_line("create", 20), "vorm_host did not start")
-        form = self.session.wait_window(FORM, 10, title=expect_title)
+        form = self.session.wait_form(timeout=10)
         self.assertIsNotNone(form, f"no form window for {template}")
         return host, form
 
@@ -258,10 +258,11 @@ class ButtonTests(EngineTestCase):
         self.assertTrue(wait_until(lambda: len(self.session.windows(FORM)) == 1, 5))
         self.assertEqual(host.call("name")[1], "Registration")
         # Back, then on to the buyer form: each target is beside its template.
-        register = self.session.wait_window(FORM, 5)
+        register = self.session.wait_form("Registration", 5)
         self.session.click(register["hwnd"], "back")
         self.assertEqual(host.wait_line("opened", 10, 3)[1], "Start")
-        start = self.session.wait_window(FORM, 5, title="Corvinel Professional 4.0")
+        start = self.session.wait_form("Start", 5)
+        self.assertEqual(start["title"], "Corvinel Professional 4.0")
         self.assertTrue(wait_until(lambda: len(self.session.windows(FORM)) == 1, 5))
         self.session.click(start["hwnd"], "order_products")
         self.assertEqual(host.wait_line("opened", 10, 4)[1], "Buyer")

@@ -469,20 +469,27 @@ class Session:
 
     # winctl ----------------------------------------------------------------
 
-    def winctl(self, *args, timeout=30, language=None):
-        """Runs winctl; returns (exit code, list of field dicts)."""
+    def _winctl_run(self, args, timeout, language):
+        """winctl's exit code, its lines as field dicts and what it said on
+        stderr. A control that did not answer in time (exit code 3) is a
+        harness error."""
         result = self.run(env_path("VELINST_WINCTL"), [str(a) for a in args],
                           timeout=timeout, language=language, check=False)
         if result.returncode not in (0, 1):
             raise HarnessError(f"winctl {' '.join(map(str, args))}: exit code "
                                f"{result.returncode}\n{result.stdout}{result.stderr}")
         lines = [parse_fields(line) for line in result.stdout.splitlines() if line]
-        return result.returncode, lines
+        return result.returncode, lines, result.stderr.strip()
 
-    def _winctl_ok(self, *args, timeout=30):
-        code, lines = self.winctl(*args, timeout=timeout)
+    def winctl(self, *args, timeout=30, language=None):
+        """Runs winctl; returns (exit code, list of field dicts)."""
+        code, lines, _ = self._winctl_run(args, timeout, language)
+        return code, lines
+
+    def _winctl_ok(self, *args, timeout=30, language=None):
+        code, lines, said = self._winctl_run(args, timeout, language)
         if code != 0:
-            raise HarnessError(f"winctl {' '.join(map(str, args))}: not found")
+            raise HarnessError(f"winctl {' '.join(map(str, args))}: {said}")
         return lines
 
     def windows(self, window_class=None, visible_only=False):
@@ -499,6 +506,15 @@ class Session:
         code, lines = self.winctl(*args, timeout=timeout + 30)
         return lines[0] if code == 0 else None
 
+    def wait_form(self, template="*", timeout=20, names=()):
+        """The dict of a shown form window of the template ("*": any) once
+        the engine has finished building it and each of `names` is one of
+        its controls, else None. Every scenario drives a form found so: a
+        form window exists a moment before its controls do."""
+        code, lines = self.winctl("form", template, int(timeout * 1000), *names,
+                                  timeout=timeout + 30)
+        return lines[0] if code == 0 else None
+
     def wait_no_window(self, window_class, timeout=10):
         """True once no window of the class is left."""
         code, _ = self.winctl("gone", window_class, int(timeout * 1000), timeout=timeout + 30)
@@ -511,12 +527,11 @@ class Session:
         return self._winctl_ok("controls", window)
 
     def set_text(self, window, name, text):
-        """Types text into a named control. winctl gets the text in a UTF-8
-        locale: Wine reads a program's arguments in the charset of the Unix
-        locale, and a locale that is not generated keeps 7 bits of each byte."""
-        code, _ = self.winctl("settext", window, name, text, language=TYPING_LANGUAGE)
-        if code != 0:
-            raise HarnessError(f"winctl settext {window} {name}: not found")
+        """Types text into a named control, waiting for it as winctl does.
+        winctl gets the text in a UTF-8 locale: Wine reads a program's
+        arguments in the charset of the Unix locale, and a locale that is
+        not generated keeps 7 bits of each byte."""
+        self._winctl_ok("settext", window, name, text, language=TYPING_LANGUAGE)
 
     def get_text(self, window, name):
         return self._winctl_ok("gettext", window, name)[0]["text"]

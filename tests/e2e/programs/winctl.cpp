@@ -3,7 +3,8 @@
 // per object of tab-separated name=value fields (tabs, newlines and
 // backslashes in texts escaped), so the tests parse it without guessing.
 //
-// Exit codes: 0 done, 1 not found (or not gone in time), 2 bad usage.
+// Exit codes: 0 done, 1 not found (or not gone in time), 2 bad usage,
+// 3 a control that did not answer in time.
 //
 // A WINDOW argument is a handle in hex (0x...) or a window class name: the
 // first visible top-level window of that class, else the first hidden one.
@@ -19,6 +20,11 @@ namespace {
 
 const DWORD kPollMs = 50;
 const UINT kSendTimeoutMs = 5000;
+// How long a command waits for the control it drives: a form being built
+// or a program slowed by a loaded machine is waited for, not reported gone.
+const DWORD kControlWaitMs = 10000;
+const int kNoAnswer = 3;
+const char kFormClass[] = "Template Window Class";
 const int kMessageBoxTextId = 0xFFFF;
 
 std::string Escape(const char *text) {
@@ -149,8 +155,12 @@ HWND FindTopLevel(const char *className, const char *title) {
   return hidden;
 }
 
+bool IsHandleText(const char *target) {
+  return strncmp(target, "0x", 2) == 0 || strncmp(target, "0X", 2) == 0;
+}
+
 HWND ResolveWindow(const char *target) {
-  if (strncmp(target, "0x", 2) == 0 || strncmp(target, "0X", 2) == 0) {
+  if (IsHandleText(target)) {
     HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(strtoull(target, nullptr, 16)));
     return IsWindow(window) ? window : nullptr;
   }
@@ -197,6 +207,31 @@ int Wait(const char *className, DWORD timeoutMs, const char *title) {
   return 0;
 }
 
+// A form window the engine has finished: shown, carrying its template's
+// name (the engine attaches it once every control exists) and, when names
+// are given, a control of each. "*" stands for any template.
+HWND FindFinishedForm(const char *templateName, char **names, int count) {
+  for (HWND window : TopLevelWindows()) {
+    if (ClassOf(window) != kFormClass || !IsWindowVisible(window)) continue;
+    std::string name = AtomProperty(window, "VormTemplate");
+    if (name.empty() || (strcmp(templateName, "*") != 0 &&
+                         lstrcmpiA(name.c_str(), templateName) != 0))
+      continue;
+    bool complete = true;
+    for (int i = 0; i < count && complete; ++i)
+      complete = FindNamedControl(window, names[i]) != nullptr;
+    if (complete) return window;
+  }
+  return nullptr;
+}
+
+int WaitForm(const char *templateName, DWORD timeoutMs, char **names, int count) {
+  HWND window = WaitFor(timeoutMs, [&] { return FindFinishedForm(templateName, names, count); });
+  if (window == nullptr) return NotFound(templateName);
+  PrintTopLevel(window);
+  return 0;
+}
+
 int Gone(const char *className, DWORD timeoutMs) {
   DWORD start = GetTickCount();
   while (FindTopLevel(className, nullptr) != nullptr) {
@@ -234,35 +269,50 @@ int Controls(const char *target) {
   return 0;
 }
 
+// The named control of the form, waited for; nullptr when the form or the
+// control is not there in time (reported).
+HWND WaitForControl(const char *target, const char *name) {
+  // A handle is there or gone for good; a class may still be coming.
+  HWND form = IsHandleText(target) ? ResolveWindow(target)
+                     : WaitFor(kControlWaitMs, [&] { return ResolveWindow(target); });
+  if (form == nullptr) {
+    NotFound(target);
+    return nullptr;
+  }
+  HWND control = WaitFor(kControlWaitMs, [&] { return FindNamedControl(form, name); });
+  if (control == nullptr) NotFound(name);
+  return control;
+}
+
 int SetText(const char *target, const char *name, const char *text) {
-  HWND form = ResolveWindow(target);
-  if (form == nullptr) return NotFound(target);
-  HWND control = FindNamedControl(form, name);
-  if (control == nullptr) return NotFound(name);
+  HWND control = WaitForControl(target, name);
+  if (control == nullptr) return 1;
+  // Sent, as typing does: the edit control then notifies its parent. A
+  // program that is busy for a moment is asked again until the wait ends.
+  DWORD start = GetTickCount();
   DWORD_PTR result = 0;
-  // Sent, as typing does: the edit control then notifies its parent.
-  if (!SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
-                           SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
-    fprintf(stderr, "winctl: %s did not answer\n", name);
-    return 1;
+  while (!SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
+                              SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
+    if (!IsWindow(control)) return NotFound(name);
+    if (GetTickCount() - start >= kControlWaitMs) {
+      fprintf(stderr, "winctl: %s did not answer\n", name);
+      return kNoAnswer;
+    }
+    Sleep(kPollMs);
   }
   return 0;
 }
 
 int GetText(const char *target, const char *name) {
-  HWND form = ResolveWindow(target);
-  if (form == nullptr) return NotFound(target);
-  HWND control = FindNamedControl(form, name);
-  if (control == nullptr) return NotFound(name);
+  HWND control = WaitForControl(target, name);
+  if (control == nullptr) return 1;
   PrintLine({Field("name", Escape(name)), Field("text", Escape(TextOf(control).c_str()))});
   return 0;
 }
 
 int Click(const char *target, const char *name) {
-  HWND form = ResolveWindow(target);
-  if (form == nullptr) return NotFound(target);
-  HWND control = FindNamedControl(form, name);
-  if (control == nullptr) return NotFound(name);
+  HWND control = WaitForControl(target, name);
+  if (control == nullptr) return 1;
   // Posted: the click may open a modal message box in the program, and the
   // test must go on to read it.
   PostMessageA(control, BM_CLICK, 0, 0);
@@ -362,6 +412,7 @@ int Usage() {
           "usage: winctl list\n"
           "       winctl metrics\n"
           "       winctl wait CLASS TIMEOUT_MS [TITLE]\n"
+          "       winctl form TEMPLATE|* TIMEOUT_MS [NAME ...]\n"
           "       winctl gone CLASS TIMEOUT_MS\n"
           "       winctl controls WINDOW\n"
           "       winctl settext WINDOW NAME TEXT\n"
@@ -391,6 +442,8 @@ int main(int argc, char **argv) {
   if (command == "metrics" && count == 0) return Metrics();
   if (command == "wait" && (count == 2 || count == 3))
     return Wait(args[0], ParseMs(args[1]), count == 3 ? args[2] : nullptr);
+  if (command == "form" && count >= 2)
+    return WaitForm(args[0], ParseMs(args[1]), args + 2, count - 2);
   if (command == "gone" && count == 2) return Gone(args[0], ParseMs(args[1]));
   if (command == "controls" && count == 1) return Controls(args[0]);
   if (command == "settext" && count == 3) return SetText(args[0], args[1], args[2]);
