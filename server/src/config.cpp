@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "submission.h"
+
 namespace {
 
 std::string Trimmed(const std::string &text) {
@@ -40,6 +42,9 @@ bool ParseConfig(const std::string &text, ReceiverConfig *config, std::string *e
       config->mailCommand = value;
     else if (key == "mail_from")
       config->mailFrom = value;
+    else if (key == "required") {
+      for (const std::string &name : SplitNames(value)) config->required.push_back(name);
+    }
     else {
       *error = where + "unknown key \"" + key + "\"";
       return false;

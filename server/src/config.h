@@ -16,10 +16,12 @@ struct ReceiverConfig {
   std::vector<std::string> redirectHosts;  // hosts the thank-you page may be on
   std::string mailCommand;                 // run by /bin/sh; empty: no mail
   std::string mailFrom;                    // the mail's From address; empty: none
+  std::vector<std::string> required;       // fields every registration must fill
 };
 
 // Reads "key = value" lines; blank lines and lines starting with "#" are
-// skipped, "recipient" and "redirect_host" may repeat. Returns false with a
+// skipped, "recipient", "redirect_host" and "required" may repeat, and a
+// "required" line may list several names separated by commas. Returns false with a
 // message naming the line on an unknown key, a line without "=", or a file
 // that names no database.
 bool ParseConfig(const std::string &text, ReceiverConfig *config, std::string *error);

@@ -1,11 +1,22 @@
 #include "export.h"
 
-#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-std::string CsvValue(const std::string &value) {
+// A cell a spreadsheet would read as a formula (or that begins with a
+// character some read so) is marked as text.
+std::string SpreadsheetText(const std::string &value) {
+  if (!value.empty() && std::string("=+-@\t\r").find(value[0]) != std::string::npos)
+    return "'" + value;
+  return value;
+}
+
+std::string CsvValue(const std::string &stored) {
+  std::string value = SpreadsheetText(stored);
   if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
   std::string quoted = "\"";
   for (char c : value) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -17,35 +28,59 @@ void WriteCsvRow(const std::vector<std::string> &values, std::ostream &out) {
   out << "\r\n";
 }
 
+std::string Shown(const std::string &text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    unsigned char byte = static_cast<unsigned char>(c);
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (byte < 0x20 || byte == 0x7F) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 void WriteListing(const Registration &registration, std::ostream &out) {
-  out << "Registration " << registration.id << ", received " << registration.received << " from "
-      << registration.client << " for " << registration.recipient << ": "
-      << registration.subject << "\n";
+  out << "Registration " << registration.id << ", received " << Shown(registration.received)
+      << " from " << Shown(registration.client) << " for " << Shown(registration.recipient)
+      << ": " << Shown(registration.subject) << "\n";
   for (const QueryPair &field : registration.fields)
-    out << "  " << field.name << ": " << field.value << "\n";
+    out << "  " << Shown(field.name) << ": " << Shown(field.value) << "\n";
 }
 
 void WriteCsv(const std::vector<Registration> &registrations, std::ostream &out) {
-  std::vector<std::string> names;
+  std::vector<std::string> header = {"id", "received", "client", "recipient", "subject"};
+  std::unordered_map<std::string, size_t> columns;
   for (const Registration &registration : registrations)
     for (const QueryPair &field : registration.fields)
-      if (std::find(names.begin(), names.end(), field.name) == names.end())
-        names.push_back(field.name);
+      if (columns.emplace(field.name, header.size()).second) header.push_back(field.name);
 
-  std::vector<std::string> header = {"id", "received", "client", "recipient", "subject"};
-  header.insert(header.end(), names.begin(), names.end());
   WriteCsvRow(header, out);
+  std::vector<std::string> row;
   for (const Registration &registration : registrations) {
-    std::vector<std::string> row = {std::to_string(registration.id), registration.received,
-                                    registration.client, registration.recipient,
-                                    registration.subject};
-    for (const std::string &name : names) {
-      auto field = std::find_if(registration.fields.begin(), registration.fields.end(),
-                                [&](const QueryPair &pair) { return pair.name == name; });
-      row.push_back(field == registration.fields.end() ? "" : field->value);
-    }
+    row.assign(header.size(), "");
+    row[0] = std::to_string(registration.id);
+    row[1] = registration.received;
+    row[2] = registration.client;
+    row[3] = registration.recipient;
+    row[4] = registration.subject;
+    // A name stored twice in one registration keeps its first value.
+    for (auto field = registration.fields.rbegin(); field != registration.fields.rend(); ++field)
+      row[columns.at(field->name)] = field->value;
     WriteCsvRow(row, out);
   }
 }

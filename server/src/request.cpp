@@ -1,5 +1,8 @@
 #include "request.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "mail.h"
 #include "query.h"
 #include "store.h"
@@ -27,13 +30,34 @@ std::string Page(const std::string &title, const std::string &content) {
          "</title></head>\n<body><h1>" + title + "</h1>\n" + content + "</body></html>\n";
 }
 
+bool ContainsPhrase(const std::string &page) {
+  const std::string phrase = kConfirmationPhrase;
+  return std::search(page.begin(), page.end(), phrase.begin(), phrase.end(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) ==
+                  std::tolower(static_cast<unsigned char>(b));
+         }) != page.end();
+}
+
+bool Confirms(int status) { return status == 200 || status == 302; }
+
 CgiReply Reply(int status, const std::string &title, const std::string &content,
                const std::string &log = "") {
   CgiReply reply;
   reply.status = status;
   reply.body = Page(title, content);
+  // A refusal that shows what the request named (the missing fields) must
+  // never read as a confirmation to the launcher: it shows nothing of it.
+  if (!Confirms(status) && ContainsPhrase(reply.body))
+    reply.body = Page(title, "<p>The registration was not accepted.</p>\n");
   reply.log = log;
   return reply;
+}
+
+bool WithinLimits(const std::vector<QueryPair> &pairs) {
+  return pairs.size() <= kMaxFields &&
+         std::all_of(pairs.begin(), pairs.end(), [](const QueryPair &pair) {
+           return pair.name.size() <= kMaxFieldNameLength;
+         });
 }
 
 CgiReply MissingFieldsReply(const std::vector<std::string> &missing) {
@@ -62,7 +86,12 @@ CgiReply HandleRequest(const CgiRequest &request, const ReceiverConfig &config) 
   if (request.query.size() > kMaxQueryLength)
     return Reply(414, "Request too long", "<p>The registration is too long.</p>\n");
 
-  Submission submission = ReadSubmission(DecodeQuery(request.query));
+  std::vector<QueryPair> pairs = DecodeQuery(request.query);
+  if (!WithinLimits(pairs))
+    return Reply(400, "Request refused",
+                 "<p>The registration has more fields, or longer field names, than a "
+                 "registration can have.</p>\n");
+  Submission submission = ReadSubmission(pairs);
   if (!RecipientAllowed(submission.recipient, config.recipients) ||
       (!submission.redirect.empty() &&
        !RedirectAllowed(submission.redirect, config.redirectHosts)))
@@ -72,7 +101,7 @@ CgiReply HandleRequest(const CgiRequest &request, const ReceiverConfig &config) 
                  "refused a request for recipient \"" + HeaderValue(submission.recipient) +
                      "\", redirect \"" + HeaderValue(submission.redirect) + "\" from " +
                      request.client);
-  std::vector<std::string> missing = MissingFields(submission);
+  std::vector<std::string> missing = MissingFields(submission, config.required);
   if (!missing.empty()) return MissingFieldsReply(missing);
 
   Registration registration;
@@ -93,7 +122,7 @@ CgiReply HandleRequest(const CgiRequest &request, const ReceiverConfig &config) 
     log = "registration " + std::to_string(registration.id) + " stored but not mailed: " + error;
 
   if (submission.redirect.empty())
-    return Reply(200, "Thank You for registering your product", "", log);
+    return Reply(200, std::string(kConfirmationPhrase) + " product", "", log);
   CgiReply reply = Reply(302, "Registration received",
                          "<p><a href=\"" + HtmlEscaped(submission.redirect) +
                              "\">Continue</a></p>\n",

@@ -1,9 +1,15 @@
 #include "store.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -43,8 +49,25 @@ Database Open(const std::string &path, int flags, std::string *error) {
     Failed(db, "cannot open " + path, error);
     return nullptr;
   }
+  // Before anything else reads the file: every later step waits its turn.
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
   return database;
+}
+
+// The customers' names and addresses are for the vendor alone: a database
+// made by the receiver is readable by its owner only, whatever the web
+// server's umask. SQLite gives its -wal and -shm files the database's mode.
+bool CreateOwnerOnly(const std::string &path, std::string *error) {
+  int file = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+  if (file < 0) {
+    if (errno == EEXIST) return true;
+    *error = "cannot open " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  bool made = fchmod(file, S_IRUSR | S_IWUSR) == 0;
+  close(file);
+  if (!made) *error = "cannot restrict " + path;
+  return made;
 }
 
 Statement Prepare(sqlite3 *db, const char *sql) {
@@ -95,19 +118,43 @@ bool InsertRows(sqlite3 *db, const Registration &registration, long long *id, st
   return true;
 }
 
+// Write-ahead logging lets the export read while requests write; the mode
+// is kept in the file, so only the first requests ever change it. Changing
+// it needs the database to itself, and SQLite answers "busy" at once,
+// without the busy time-out, to a connection that asks while others are
+// reading: it is asked again until the time-out has passed.
+bool UseWriteAheadLog(sqlite3 *db, const std::string &database, std::string *error) {
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+  for (;;) {
+    Statement mode = Prepare(db, "PRAGMA journal_mode");
+    if (mode && sqlite3_step(mode.get()) == SQLITE_ROW && ColumnBytes(mode.get(), 0) == "wal")
+      return true;
+    mode = Prepare(db, "PRAGMA journal_mode=WAL");
+    if (mode && sqlite3_step(mode.get()) == SQLITE_ROW && ColumnBytes(mode.get(), 0) == "wal")
+      return true;
+    int status = sqlite3_errcode(db);
+    bool busy = (status & 0xFF) == SQLITE_BUSY || (status & 0xFF) == SQLITE_LOCKED;
+    if (!busy || std::chrono::steady_clock::now() >= deadline)
+      return Failed(db, "cannot use write-ahead logging in " + database, error);
+    mode.reset();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
 }  // namespace
 
 long long StoreRegistration(const std::string &database, const Registration &registration,
                             std::string *error) {
-  Database db = Open(database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
-  if (!db) return 0;
-  // The mode is kept in the file: only the first request ever changes it.
-  Statement wal = Prepare(db.get(), "PRAGMA journal_mode=WAL");
-  if (!wal || sqlite3_step(wal.get()) != SQLITE_ROW || ColumnBytes(wal.get(), 0) != "wal") {
-    Failed(db.get(), "cannot use write-ahead logging in " + database, error);
+  if (!CreateOwnerOnly(database, error)) return 0;
+  Database db = Open(database, SQLITE_OPEN_READWRITE, error);
+  if (!db || !UseWriteAheadLog(db.get(), database, error)) return 0;
+  // A registration the customer was thanked for survives a power loss:
+  // each commit reaches the disk, log included, before the reply goes out.
+  if (sqlite3_exec(db.get(), "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    Failed(db.get(), "cannot store", error);
     return 0;
   }
-  wal.reset();
   // Each request is the only connection of its process: checkpointing on
   // every close would cost three more disk flushes per registration. The
   // log is checkpointed by the commits instead, once it has grown.

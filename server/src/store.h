@@ -1,8 +1,9 @@
 #pragma once
 // The registrations database: an SQLite file, made with its tables on first
-// use, in write-ahead-log mode so that the export can read while requests
-// write, and with a busy time-out so that simultaneous requests wait for
-// each other instead of failing.
+// use and readable by its owner only, in write-ahead-log mode so that the
+// export can read while requests write, with a busy time-out so that
+// simultaneous requests wait for each other instead of failing, and with
+// every commit on the disk before the request is answered.
 //
 //   registration(id, received, client, recipient, subject)
 //   registration_field(registration, position, name, value)

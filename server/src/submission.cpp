@@ -18,19 +18,6 @@ std::string Trimmed(const std::string &text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// "A, B,,C" as {"A", "B", "C"}.
-std::vector<std::string> NameList(const std::string &text) {
-  std::vector<std::string> names;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = std::min(text.find(',', start), text.size());
-    std::string name = Trimmed(text.substr(start, end - start));
-    if (!name.empty()) names.push_back(name);
-    start = end + 1;
-  }
-  return names;
-}
-
 const QueryPair *FindPair(const std::vector<QueryPair> &pairs, const std::string &name) {
   auto found = std::find_if(pairs.begin(), pairs.end(),
                             [&](const QueryPair &pair) { return pair.name == name; });
@@ -58,6 +45,29 @@ bool StartsWithIgnoringCase(const std::string &text, const std::string &prefix) 
 
 }  // namespace
 
+std::vector<std::string> SplitNames(const std::string &text) {
+  std::vector<std::string> names;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = std::min(text.find(',', start), text.size());
+    std::string name = Trimmed(text.substr(start, end - start));
+    if (!name.empty()) names.push_back(name);
+    start = end + 1;
+  }
+  return names;
+}
+
+bool IsBlankValue(const std::string &value) {
+  for (size_t i = 0; i < value.size(); ++i) {
+    unsigned char byte = static_cast<unsigned char>(value[i]);
+    if (byte == 0xC2 && i + 1 < value.size() && static_cast<unsigned char>(value[i + 1]) == 0xA0)
+      ++i;
+    else if (byte != ' ' && byte != '\t' && byte != '\r' && byte != '\n' && byte != 0xA0)
+      return false;
+  }
+  return true;
+}
+
 Submission ReadSubmission(const std::vector<QueryPair> &pairs) {
   Submission submission;
   std::vector<QueryPair> fields;
@@ -70,7 +80,7 @@ Submission ReadSubmission(const std::vector<QueryPair> &pairs) {
     else if (pair.name == "redirect")
       submission.redirect = pair.value;
     else if (pair.name == "required")
-      submission.required = NameList(pair.value);
+      submission.required = SplitNames(pair.value);
     else if (pair.name == "sort")
       sort = pair.value;
     if (!IsControlName(pair.name)) fields.push_back(pair);
@@ -78,7 +88,7 @@ Submission ReadSubmission(const std::vector<QueryPair> &pairs) {
 
   std::vector<std::string> order;
   if (sort.compare(0, sizeof kSortPrefix - 1, kSortPrefix) == 0)
-    order = NameList(sort.substr(sizeof kSortPrefix - 1));
+    order = SplitNames(sort.substr(sizeof kSortPrefix - 1));
   for (const std::string &name : order) {
     const QueryPair *field = FindPair(fields, name);
     if (field && !FindPair(submission.fields, name)) submission.fields.push_back(*field);
@@ -88,11 +98,16 @@ Submission ReadSubmission(const std::vector<QueryPair> &pairs) {
   return submission;
 }
 
-std::vector<std::string> MissingFields(const Submission &submission) {
+std::vector<std::string> MissingFields(const Submission &submission,
+                                       const std::vector<std::string> &vendorRequired) {
+  std::vector<std::string> required = submission.required;
+  for (const std::string &name : vendorRequired)
+    if (std::find(required.begin(), required.end(), name) == required.end())
+      required.push_back(name);
   std::vector<std::string> missing;
-  for (const std::string &name : submission.required) {
+  for (const std::string &name : required) {
     const QueryPair *field = FindPair(submission.fields, name);
-    if (!field || Trimmed(field->value).empty()) missing.push_back(name);
+    if (!field || IsBlankValue(field->value)) missing.push_back(name);
   }
   return missing;
 }

@@ -21,9 +21,20 @@ struct Submission {
 // leaves out e-mail and telephone) is still kept.
 Submission ReadSubmission(const std::vector<QueryPair> &pairs);
 
-// The required names whose field is absent, empty or only blanks, in the
-// order of the required list.
-std::vector<std::string> MissingFields(const Submission &submission);
+// "A, B,,C" as {"A", "B", "C"}: a list of field names as the query's
+// "required" and "sort" and the configuration's "required" give them.
+std::vector<std::string> SplitNames(const std::string &text);
+
+// Whether a value holds nothing a person typed: only blanks, tabs, CR, LF
+// and non-breaking spaces (0xA0 in the Windows code pages, C2 A0 in UTF-8).
+bool IsBlankValue(const std::string &value);
+
+// The required names whose field is absent or blank: those of the
+// request's list in its order, then those the vendor requires
+// (`vendorRequired`) that the request did not name. The vendor's list
+// holds whatever the request says: a request cannot drop a field from it.
+std::vector<std::string> MissingFields(const Submission &submission,
+                                       const std::vector<std::string> &vendorRequired);
 
 // True when the recipient is one of the allowed mailboxes (ASCII letters
 // compared without regard to case). Nothing else is ever mailed to.

@@ -43,6 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   Require(reply.status == 400 || reply.status == 403 || reply.status == 414 ||
           reply.status == 500);
   Require(reply.location.empty());
+  // Whatever the request asks to be shown, a refusal never confirms.
+  Require(reply.body.find(kConfirmationPhrase) == std::string::npos);
 
   // A redirect the receiver accepts may go out as a Location header as it is.
   Submission submission = ReadSubmission(DecodeQuery(request.query));

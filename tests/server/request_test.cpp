@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +24,19 @@ const std::string kQuery =
     "&required=PRODUCT%20NAME,CITY&sort=order:PRODUCT%20NAME,CITY"
     "&PRODUCT%20NAME=Corvinel&CITY=M%FCnchen%20%26%20%3D%25%2B"
     "&EMAIL%20ADDRESS=ann+reg@example.com";
+
+// "&F1=1&F2=1...": fields of names of their own (a repeated name would
+// join the value before it).
+std::string ExtraFields(size_t count) {
+  std::string out;
+  for (size_t i = 1; i <= count; ++i) out += "&F" + std::to_string(i) + "=1";
+  return out;
+}
+
+bool ContainsPhraseInAnyCase(std::string page) {
+  for (char &c : page) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return page.find("thank you for registering your") != std::string::npos;
+}
 
 class RequestTest : public ::testing::Test {
  protected:
@@ -85,15 +102,32 @@ TEST_F(RequestTest, RefusedAndIncompleteRequestsStoreNothingAndNeverConfirm) {
       {"required field missing", "recipient=register@velmora.com&required=CITY", "GET", 400},
       {"posted", kQuery, "POST", 405},
       {"too long", kQuery + "&PAD=" + std::string(kMaxQueryLength, 'x'), "GET", 414},
+      {"too many fields", kQuery + ExtraFields(kMaxFields), "GET", 400},
+      {"too long a name", kQuery + "&" + std::string(kMaxFieldNameLength + 1, 'N') + "=1", "GET",
+       400},
+      {"the phrase as a missing field",
+       "recipient=register@velmora.com&required=Thank%20You%20for%20registering%20your", "GET",
+       400},
+      {"the phrase in capitals",
+       "recipient=register@velmora.com&required=THANK%20YOU%20FOR%20REGISTERING%20YOUR%20x",
+       "GET", 400},
+      {"a field the vendor requires", "recipient=register@velmora.com&CITY=Rome", "GET", 400},
   };
+  config_.required = {"PRODUCT NAME"};
+  config_.mailCommand = "cat > '" + folder_.Path("mail.txt") + "'";
   for (const Case &c : cases) {
     CgiReply reply = Handle(c.query, c.method);
     EXPECT_EQ(c.status, reply.status) << c.name;
     EXPECT_EQ("", reply.location) << c.name;
-    EXPECT_EQ(std::string::npos, reply.body.find(kPhrase)) << c.name;
+    EXPECT_FALSE(ContainsPhraseInAnyCase(reply.body)) << c.name;
   }
   EXPECT_FALSE(folder_.Exists("registrations.sqlite"));
-  EXPECT_EQ(0u, Stored().size());
+  EXPECT_FALSE(folder_.Exists("mail.txt"));
+  // The limits themselves are allowed.
+  std::string largest = kQuery + "&" + std::string(kMaxFieldNameLength, 'N') + "=1";
+  largest += ExtraFields(kMaxFields - DecodeQuery(largest).size());
+  EXPECT_EQ(302, Handle(largest).status);
+  EXPECT_EQ(1u, Stored().size());
 }
 
 TEST_F(RequestTest, TheMissingFieldsPageListsThemEscaped) {
@@ -119,6 +153,44 @@ TEST_F(RequestTest, ADatabaseThatCannotBeWrittenFailsTheRegistration) {
   EXPECT_NE(std::string::npos, reply.log.find("cannot open")) << reply.log;
   EXPECT_EQ(0u, NotConfiguredReply("no file").body.find("<!DOCTYPE html>"));
   EXPECT_EQ(500, NotConfiguredReply("no file").status);
+}
+
+TEST_F(RequestTest, FirstRegistrationsArrivingTogetherAreEachStoredOwnerOnly) {
+  // Processes of their own, as the web server starts them, released at one
+  // moment onto a database that does not exist yet, under an umask that
+  // would let anyone read it.
+  constexpr int kRequests = 150;
+  int gate[2];
+  ASSERT_EQ(0, pipe(gate));
+  mode_t umaskBefore = umask(0);
+  std::vector<pid_t> children;
+  for (int i = 0; i < kRequests; ++i) {
+    pid_t child = fork();
+    if (child == 0) {
+      close(gate[1]);
+      char ignored;
+      (void)!read(gate[0], &ignored, 1);
+      _exit(Handle(kQuery + "&SERIAL=" + std::to_string(i)).status == 302 ? 0 : 1);
+    }
+    children.push_back(child);
+  }
+  umask(umaskBefore);
+  close(gate[0]);
+  close(gate[1]);
+  int stored = 0;
+  for (pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    stored += WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+  EXPECT_EQ(kRequests, stored);
+  EXPECT_EQ(static_cast<size_t>(kRequests), Stored().size());
+  for (const char *suffix : {"", "-wal", "-shm"}) {
+    struct stat info;
+    ASSERT_EQ(0, stat(folder_.Path(std::string("registrations.sqlite") + suffix).c_str(), &info))
+        << suffix;
+    EXPECT_EQ(0600u, info.st_mode & 0777) << suffix;
+  }
 }
 
 TEST_F(RequestTest, TheMailCarriesNoHeaderFromTheRequest) {
@@ -164,7 +236,8 @@ TEST(ConfigTest, KeysCommentsRepeatsAndMistakes) {
   std::string error;
   ASSERT_TRUE(ParseConfig(
       "# comment\n\n database = /var/lib/r.sqlite \nrecipient=a@x.com\r\nrecipient = b@x.com\n"
-      "redirect_host = www.x.com\nmail_command = /usr/sbin/sendmail -t -i\nmail_from = r@x.com\n",
+      "redirect_host = www.x.com\nmail_command = /usr/sbin/sendmail -t -i\nmail_from = r@x.com\n"
+      "required = SERIAL NUMBER, CITY\nrequired=ZIP\n",
       &config, &error))
       << error;
   EXPECT_EQ("/var/lib/r.sqlite", config.database);
@@ -172,6 +245,7 @@ TEST(ConfigTest, KeysCommentsRepeatsAndMistakes) {
   EXPECT_EQ(std::vector<std::string>{"www.x.com"}, config.redirectHosts);
   EXPECT_EQ("/usr/sbin/sendmail -t -i", config.mailCommand);
   EXPECT_EQ("r@x.com", config.mailFrom);
+  EXPECT_EQ((std::vector<std::string>{"SERIAL NUMBER", "CITY", "ZIP"}), config.required);
 
   const std::pair<const char *, const char *> mistakes[] = {
       {"database = d\nrecipients = a@x.com\n", "line 2: unknown key \"recipients\""},
@@ -206,12 +280,37 @@ TEST(ExportTest, CsvHasEveryFieldNameAndQuotesWhatNeedsIt) {
       "2,2026-07-12T10:00:00Z,192.0.2.7,register@velmora.com,User Registration,"
       "M\xFCnchen,,00100\r\n",
       csv.str());
+}
 
+TEST(ExportTest, CellsASpreadsheetWouldComputeAreWrittenAsText) {
+  Registration registration;
+  registration.id = 7;
+  registration.subject = "@SUM(1)";
+  registration.fields = {{"=cmd|' /C calc'!A0", "x"}, {"PHONE", "+1 512 555"}, {"A", "-2+3"},
+                         {"B", "\t=1"}, {"C", "\r=1"}, {"D", "1+1"}, {"E", "Ann"}};
+  std::ostringstream csv;
+  WriteCsv({registration}, csv);
+  EXPECT_EQ(
+      "id,received,client,recipient,subject,'=cmd|' /C calc'!A0,PHONE,A,B,C,D,E\r\n"
+      "7,,,,'@SUM(1),x,'+1 512 555,'-2+3,'\t=1,\"'\r=1\",1+1,Ann\r\n",
+      csv.str());
+}
+
+TEST(ExportTest, TheListingShowsControlCharactersEscapedOneHeadingPerRegistration) {
+  Registration registration;
+  registration.id = 2;
+  registration.received = "2026-07-12T10:00:00Z";
+  registration.client = "192.0.2.7";
+  registration.recipient = "register@velmora.com";
+  registration.subject = "User\r\nRegistration 2, received";
+  registration.fields = {{"ZIP", "00100"}, {"CITY", "M\xFCnchen"},
+                         {"NA\x1B[2JME", "a\\b\tc\x7F\x01"}};
   std::ostringstream listing;
-  WriteListing(second, listing);
+  WriteListing(registration, listing);
   EXPECT_EQ(
       "Registration 2, received 2026-07-12T10:00:00Z from 192.0.2.7 for register@velmora.com: "
-      "User Registration\n  ZIP: 00100\n  CITY: M\xFCnchen\n",
+      "User\\r\\nRegistration 2, received\n  ZIP: 00100\n  CITY: M\xFCnchen\n"
+      "  NA\\x1B[2JME: a\\\\b\\tc\\x7F\\x01\n",
       listing.str());
 }
 

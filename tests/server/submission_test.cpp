@@ -51,17 +51,28 @@ TEST(ReadSubmissionTest, FieldsOutsideTheOrderListKeepTheirOrder) {
         << sort;
 }
 
-TEST(MissingFieldsTest, AbsentEmptyAndBlankFieldsAreMissingInRequiredOrder) {
-  const std::pair<const char *, std::vector<std::string>> cases[] = {
-      {"required=A,B,C&A=1&B=2&C=3", {}},
-      {"required=A,B,C&A=1&C=3", {"B"}},
-      {"required=C,%20A%20,B&A=&B=%20%20&C=x", {"A", "B"}},
-      {"required=A,B&B=%09", {"A", "B"}},
-      {"required=&A=", {}},
-      {"A=", {}},
+TEST(MissingFieldsTest, AbsentAndBlankFieldsAreMissingRequestOrderFirstThenTheVendors) {
+  const std::vector<std::string> none, vendor = {"S", "A"};
+  const struct {
+    const char *query;
+    const std::vector<std::string> &vendorRequired;
+    std::vector<std::string> missing;
+  } cases[] = {
+      {"required=A,B,C&A=1&B=2&C=3", none, {}},
+      {"required=A,B,C&A=1&C=3", none, {"B"}},
+      {"required=C,%20A%20,B&A=&B=%20%20&C=x", none, {"A", "B"}},
+      {"required=A,B&B=%09", none, {"A", "B"}},
+      {"required=A,B,C,D&A=%0D%0A&B=%A0%20&C=%C2%A0&D=%C2", none, {"A", "B", "C"}},
+      {"required=&A=", none, {}},
+      {"A=", none, {}},
+      // The request cannot drop what the vendor requires, nor name it twice.
+      {"required=B,A&A=&B=", vendor, {"B", "A", "S"}},
+      {"required=&A=1", vendor, {"S"}},
+      {"A=1&S=%20x", vendor, {}},
   };
-  for (const auto &[query, missing] : cases)
-    EXPECT_EQ(missing, MissingFields(ReadSubmission(DecodeQuery(query)))) << query;
+  for (const auto &c : cases)
+    EXPECT_EQ(c.missing, MissingFields(ReadSubmission(DecodeQuery(c.query)), c.vendorRequired))
+        << c.query;
 }
 
 TEST(AllowListTest, OnlyListedRecipientsIgnoringLetterCase) {
