@@ -3,6 +3,7 @@
 
 #include "shell/backdrop_events.h"
 #include "shell/backdrop_window_win32.h"
+#include "system_library_win32.h"
 
 namespace {
 
@@ -25,9 +26,8 @@ void RaiseOwnedForms(HWND backdrop) {
 // function, hence the look-up by name; there the program's folder stays
 // searched, but the current directory no longer is.
 void RestrictLibrarySearch() {
-  auto setDefaultDirectories = reinterpret_cast<decltype(&SetDefaultDllDirectories)>(
-      reinterpret_cast<void (*)()>(
-          GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+  auto setDefaultDirectories = FindFunction<decltype(&SetDefaultDllDirectories)>(
+      GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
   if (setDefaultDirectories != nullptr && setDefaultDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
     return;
   SetDllDirectoryA("");

@@ -1,26 +1,10 @@
 // Services that not every supported Windows has (per-monitor DPI came with
 // Windows 8.1 and 10) or that live outside the DLLs the engine imports
 // (theming): each is found at run time, with a fallback when it is missing.
-#include <string>
-
 #include "engine_win32.h"
+#include "system_library_win32.h"
 
 namespace {
-
-template <typename Function>
-Function Find(HMODULE module, const char *name) {
-  if (module == nullptr) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-// A library of the system directory, loaded once; null when it is missing.
-HMODULE SystemLibrary(const char *fileName) {
-  char directory[MAX_PATH];
-  UINT length = GetSystemDirectoryA(directory, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  std::string path = std::string(directory, length) + "\\" + fileName;
-  return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
 
 using GetDpiForMonitorFunction = HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *);
 using AdjustForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
@@ -39,7 +23,7 @@ int SystemDpi() {
 
 int MonitorDpi(HMONITOR monitor) {
   static GetDpiForMonitorFunction getDpi =
-      Find<GetDpiForMonitorFunction>(SystemLibrary("shcore.dll"), "GetDpiForMonitor");
+      FindFunction<GetDpiForMonitorFunction>(LoadSystemLibrary("shcore.dll"), "GetDpiForMonitor");
   UINT x = 0, y = 0;
   if (getDpi != nullptr && monitor != nullptr && SUCCEEDED(getDpi(monitor, kEffectiveDpi, &x, &y)) &&
       y > 0)
@@ -49,7 +33,7 @@ int MonitorDpi(HMONITOR monitor) {
 
 SIZE FrameSize(DWORD style, DWORD exStyle, int dpi) {
   static AdjustForDpiFunction adjust =
-      Find<AdjustForDpiFunction>(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi");
+      FindFunction<AdjustForDpiFunction>(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi");
   RECT frame = {0, 0, 0, 0};
   if (adjust == nullptr || !adjust(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
@@ -58,6 +42,6 @@ SIZE FrameSize(DWORD style, DWORD exStyle, int dpi) {
 
 void DrawWithoutTheme(HWND control) {
   static SetWindowThemeFunction setTheme =
-      Find<SetWindowThemeFunction>(SystemLibrary("uxtheme.dll"), "SetWindowTheme");
+      FindFunction<SetWindowThemeFunction>(LoadSystemLibrary("uxtheme.dll"), "SetWindowTheme");
   if (setTheme != nullptr) setTheme(control, L"", L"");
 }

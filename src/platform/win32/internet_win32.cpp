@@ -5,7 +5,7 @@
 #include <wininet.h>
 
 #include "platform/internet.h"
-#include "platform/win32/system_library_win32.h"
+#include "system_library_win32.h"
 
 static_assert(kInternetFlagExistingConnect == INTERNET_FLAG_EXISTING_CONNECT,
               "the request flag is the library's existing-connection flag");

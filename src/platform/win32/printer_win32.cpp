@@ -2,7 +2,7 @@
 #include <commdlg.h>
 
 #include "platform/printer.h"
-#include "platform/win32/system_library_win32.h"
+#include "system_library_win32.h"
 
 static_assert(kPrintDialogSetup == PD_PRINTSETUP, "the set-up flag is PD_PRINTSETUP");
 static_assert(kPrintDialogReturnDefault == PD_RETURNDEFAULT,

@@ -1,4 +1,4 @@
-#include "platform/win32/system_library_win32.h"
+#include "system_library_win32.h"
 
 #include "text/bounded.h"
 
