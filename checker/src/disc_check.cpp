@@ -1,7 +1,7 @@
 #include "disc_check.h"
 
 #include <algorithm>
-#include <list>
+#include <iterator>
 
 #include "customer/customer_fields.h"
 #include "customer/field_maps.h"
@@ -16,38 +16,54 @@ namespace {
 // A field map as vocabulary: each key names an edit field whose text is
 // read into its record field.
 VocabularySection FieldMapSection(const FieldMap &map) {
-  static std::list<std::vector<VocabularyKey>> keep;  // lives as long as the sections
-  std::vector<VocabularyKey> keys;
+  VocabularySection section = {map.rows[0].key.section, {}};
   CustomerRecord record = {};
-  for (int i = 0; i < map.count; ++i)
-    keys.push_back({map.rows[i].keyId, kValueCapacity, ValueKind::FieldName, false,
-                    FieldOf(record, map.rows[i].field).width, false});
-  keep.push_back(keys);
-  return {map.section, keep.back().data(), static_cast<int>(keep.back().size())};
+  for (int i = 0; i < map.count; ++i) {
+    section.keys.push_back(map.rows[i].key);
+    section.keys.back().fieldCapacity = FieldOf(record, map.rows[i].field).width;
+  }
+  return section;
+}
+
+template <int Capacity, size_t Count>
+VocabularySection SectionOf(const Setting<Capacity> (&rows)[Count]) {
+  return {rows[0].section, std::vector<VocabularyKey>(std::begin(rows), std::end(rows))};
+}
+
+VocabularySection SectionOf(const VocabularyRows &list) {
+  VocabularySection section = {list.rows[0]->section, {}};
+  for (int i = 0; i < list.count; ++i) section.keys.push_back(*list.rows[i]);
+  return section;
 }
 
 }  // namespace
 
 const std::vector<FormFields> &FormFieldSections() {
   static const std::vector<FormFields> forms = {
-      {FieldMapSection(kRegistrationFormMap), KEY_FORM_REGISTRATION},
-      {FieldMapSection(kBuyerFormMap), KEY_FORM_BUYER},
-      {kOrderFormKeys, KEY_FORM_ORDER},
+      {FieldMapSection(kRegistrationFormMap), &kFormNameRegistration},
+      {FieldMapSection(kBuyerFormMap), &kFormNameBuyer},
+      {SectionOf(kOrderFormKeys), &kFormNameOrder},
   };
   return forms;
 }
 
 const std::vector<VocabularySection> &SettingsSections() {
   static const std::vector<VocabularySection> sections = [] {
-    std::vector<VocabularySection> all = {kGeneralKeys, kFormNameKeys};
+    std::vector<VocabularySection> all = {SectionOf(kGeneralRows), SectionOf(kFormNameRows)};
     for (const FormFields &form : FormFieldSections()) all.push_back(form.section);
     for (const VocabularySection &section :
-         {kValidateErrorKeys, kUnitPriceKeys, kShippingPriceKeys, kCountryCodeKeys,
-          kPaymentStringKeys, kOrderLabelKeys})
+         {SectionOf(kValidateErrorRows), SectionOf(kUnitPriceKeys), SectionOf(kShippingPriceKeys),
+          SectionOf(kCountryCodeRows), VocabularySection{kPaymentStringCheck.section, {kPaymentStringCheck}},
+          SectionOf(kOrderLabelKeys)})
       all.push_back(section);
     return all;
   }();
   return sections;
+}
+
+const VocabularySection &RegistrationFileSection() {
+  static const VocabularySection section = {kRegisterProduct.section, {kRegisterProduct}};
+  return section;
 }
 
 std::string KeyLabel(const char *section, int keyId) {

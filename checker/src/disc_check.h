@@ -18,16 +18,24 @@ struct DiscCheck {
   Findings findings;
 };
 
+// A section of the vocabulary, as the checker goes through it.
+struct VocabularySection {
+  const char *name;
+  std::vector<VocabularyKey> keys;
+};
+
 // A form's field section and the [Form Name] key of the template it
 // belongs to. The order form's template is also [General] "Orderform Dtp".
 struct FormFields {
   VocabularySection section;
-  int formNameKeyId;
+  const VocabularyKey *formName;
 };
 
-// The sections of VelInst.ini the launcher reads, and the three forms.
+// The sections of VelInst.ini the launcher reads, the three forms, and
+// [Register] of the registration file.
 const std::vector<VocabularySection> &SettingsSections();
 const std::vector<FormFields> &FormFieldSections();
+const VocabularySection &RegistrationFileSection();
 
 // The keys of the settings file: presence, lengths and values, the files
 // they name, the registration file.

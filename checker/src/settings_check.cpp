@@ -130,15 +130,14 @@ void CheckSection(DiscCheck &check, const VocabularySection &section) {
   const int sectionLine = SectionLine(check.settings, section.name);
   if (sectionLine == 0) {
     std::string keys;
-    for (int i = 0; i < section.count; ++i)
-      keys += std::string(i == 0 ? "" : ", ") + TextOf(section.keys[i].keyId);
+    for (const VocabularyKey &key : section.keys)
+      keys += std::string(keys.empty() ? "" : ", ") + TextOf(key.keyId);
     check.findings.Error(check.settings.path, 1,
                          std::string("section [") + section.name +
                              "] is missing; the launcher reads its keys " + keys);
     return;
   }
-  for (int i = 0; i < section.count; ++i) {
-    const VocabularyKey &key = section.keys[i];
+  for (const VocabularyKey &key : section.keys) {
     const SettingValue value = LookUp(check.settings, section.name, key.keyId);
     if (value.present)
       CheckValue(check, section.name, key, value);
@@ -149,21 +148,21 @@ void CheckSection(DiscCheck &check, const VocabularySection &section) {
 
 // The product's registration file must name the product.
 void CheckRegistrationFile(DiscCheck &check) {
-  const SettingValue name = LookUp(check.settings, kGeneralKeys.name, KEY_REGISTRATION_FILE);
+  const SettingValue name = LookUp(check.settings, kGeneralRegistrationFile);
   const std::string path = FindOnDisc(check.folder, name.text);
   if (!name.present || path.empty()) return;  // reported with [General]
   Findings &findings = check.findings;
   SettingsFile file = LoadSettingsFile(path, findings);
-  const SettingValue product = LookUp(file, kRegisterKeys.name, KEY_PRODUCT);
-  const std::string label = KeyLabel(kRegisterKeys.name, KEY_PRODUCT);
+  const SettingValue product = LookUp(file, kRegisterProduct);
+  const std::string label = KeyLabel(kRegisterProduct.section, kRegisterProduct.keyId);
   if (!product.present || product.text.empty()) {
     findings.Error(path, product.line,
                    label + " is " + (product.present ? "empty" : "absent") +
                        ": the registration form's product name would stay empty");
-  } else if (product.text.size() >= static_cast<size_t>(kRegisterKeys.keys[0].capacity)) {
+  } else if (product.text.size() >= static_cast<size_t>(kRegisterProduct.capacity)) {
     findings.Error(path, product.line,
                    label + " is longer than the launcher's " +
-                       std::to_string(kRegisterKeys.keys[0].capacity - 1) + " characters");
+                       std::to_string(kRegisterProduct.capacity - 1) + " characters");
   }
 }
 

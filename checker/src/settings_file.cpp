@@ -48,6 +48,12 @@ SettingsFile LoadSettingsFile(const std::string &path, Findings &findings) {
   }
   for (size_t i = 0; i < file.lines.size(); ++i) {
     const std::string &line = file.lines[i];
+    std::string section;
+    if (IsProfileSection(line, &section) &&
+        FindProfileSection(file.lines, section.c_str()) != static_cast<int>(i))
+      findings.Warning(path, static_cast<int>(i) + 1,
+                       "section [" + section + "] appears again: the launcher reads only its " +
+                           "first [" + section + "], so no key under this one is ever read");
     if (LooksLikeUtf8(line))
       findings.Warning(path, static_cast<int>(i) + 1,
                        "text in UTF-8: the launcher shows ANSI text, so every letter beyond "
@@ -59,6 +65,10 @@ SettingsFile LoadSettingsFile(const std::string &path, Findings &findings) {
 
 int SectionLine(const SettingsFile &file, const char *section) {
   return FindProfileSection(file.lines, section) + 1;
+}
+
+SettingValue LookUp(const SettingsFile &file, const VocabularyKey &row) {
+  return LookUp(file, row.section, row.keyId);
 }
 
 SettingValue LookUp(const SettingsFile &file, const char *section, int keyId) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "findings.h"
+#include "settings/key_vocabulary.h"
 
 struct SettingsFile {
   std::string path;  // as reported
@@ -20,14 +21,16 @@ struct SettingValue {
 
 // The file at `path`, and the findings about its text: a UTF-8 byte-order
 // mark (an error: the Windows profile service does not skip it, so the
-// first section is never found; the rest is read without it) and lines in
-// UTF-8 (a warning: the launcher shows ANSI text).
+// first section is never found; the rest is read without it), a section
+// header that repeats an earlier one (a warning: its keys are never read)
+// and lines in UTF-8 (a warning: the launcher shows ANSI text).
 SettingsFile LoadSettingsFile(const std::string &path, Findings &findings);
 
 // Line (from 1) of the section's first header, or 0 when it is missing.
 int SectionLine(const SettingsFile &file, const char *section);
 
 SettingValue LookUp(const SettingsFile &file, const char *section, int keyId);
+SettingValue LookUp(const SettingsFile &file, const VocabularyKey &row);
 
 // True when the text holds bytes above 127 that all form UTF-8 sequences of
 // two to four bytes, as text saved in UTF-8 does and ANSI text rarely does.

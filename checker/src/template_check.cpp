@@ -75,8 +75,7 @@ const Screen *FindScreenNamed(const Screens &screens, const std::string &name) {
 // Every key of the form's section names an edit field of the form, which
 // takes no more characters than the launcher keeps.
 void CheckFields(DiscCheck &check, const VocabularySection &section, const Screen &screen) {
-  for (int i = 0; i < section.count; ++i) {
-    const VocabularyKey &key = section.keys[i];
+  for (const VocabularyKey &key : section.keys) {
     const SettingValue name = LookUp(check.settings, section.name, key.keyId);
     if (!name.present || name.text.empty()) continue;  // reported with the settings
     const vorm::Element *field = vorm::FindNamedElement(screen.form, name.text.c_str());
@@ -113,7 +112,7 @@ void CheckPayment(DiscCheck &check, const Screen &order) {
                            "payment option " + Quoted(element.name) + " is longer than the " +
                                std::to_string(limit) + " characters the launcher reads");
   }
-  const SettingValue check_ = LookUp(check.settings, kPaymentStringKeys.name, KEY_PAYMENT_CHECK);
+  const SettingValue check_ = LookUp(check.settings, kPaymentStringCheck);
   if (!anyOption) {
     check.findings.Error(order.path, 1,
                          "the order form has no payment options: radio group 1 names the "
@@ -121,7 +120,7 @@ void CheckPayment(DiscCheck &check, const Screen &order) {
     return;
   }
   if (!check_.present) return;  // reported with the settings
-  const std::string label = KeyLabel(kPaymentStringKeys.name, KEY_PAYMENT_CHECK);
+  const std::string label = KeyLabel(kPaymentStringCheck.section, kPaymentStringCheck.keyId);
   const vorm::Element *option = vorm::FindNamedElement(order.form, check_.text.c_str());
   if (option == nullptr || option->kind != vorm::ElementKind::Radio || option->group != 1)
     check.findings.Error(check.settings.path, check_.line,
@@ -131,12 +130,12 @@ void CheckPayment(DiscCheck &check, const Screen &order) {
 }
 
 // The screen named by a [Form Name] key, which must be one of those reached.
-const Screen *FormScreen(DiscCheck &check, const Screens &screens, int formNameKeyId,
+const Screen *FormScreen(DiscCheck &check, const Screens &screens, const VocabularyKey &formName,
                          const Screen *orderScreen) {
-  const SettingValue name = LookUp(check.settings, kFormNameKeys.name, formNameKeyId);
+  const SettingValue name = LookUp(check.settings, formName);
   if (!name.present || name.text.empty()) return nullptr;  // reported with the settings
-  const std::string label = KeyLabel(kFormNameKeys.name, formNameKeyId);
-  if (formNameKeyId == KEY_FORM_ORDER) {
+  const std::string label = KeyLabel(formName.section, formName.keyId);
+  if (&formName == &kFormNameOrder) {
     if (orderScreen != nullptr && !vorm::NamesEqual(orderScreen->form.name, name.text))
       check.findings.Error(check.settings.path, name.line,
                            label + " is " + Quoted(name.text) + ", but the order form " +
@@ -155,8 +154,8 @@ const Screen *FormScreen(DiscCheck &check, const Screens &screens, int formNameK
 }
 
 // A [General] template the launcher opens itself; nullptr when it cannot.
-const Screen *OpenedScreen(DiscCheck &check, Screens &screens, int keyId) {
-  const SettingValue value = LookUp(check.settings, kGeneralKeys.name, keyId);
+const Screen *OpenedScreen(DiscCheck &check, Screens &screens, const VocabularyKey &row) {
+  const SettingValue value = LookUp(check.settings, row);
   const std::string path = FindOnDisc(check.folder, value.text);
   if (!value.present || path.empty()) return nullptr;  // reported with the settings
   return Visit(check, screens, value.text, path);
@@ -166,10 +165,10 @@ const Screen *OpenedScreen(DiscCheck &check, Screens &screens, int keyId) {
 
 void CheckTemplates(DiscCheck &check) {
   Screens screens;
-  OpenedScreen(check, screens, KEY_STARTUP);
-  const Screen *order = OpenedScreen(check, screens, KEY_ORDER_FORM_TEMPLATE);
+  OpenedScreen(check, screens, kGeneralStartup);
+  const Screen *order = OpenedScreen(check, screens, kGeneralOrderFormTemplate);
   for (const FormFields &form : FormFieldSections()) {
-    const Screen *screen = FormScreen(check, screens, form.formNameKeyId, order);
+    const Screen *screen = FormScreen(check, screens, *form.formName, order);
     if (screen != nullptr) CheckFields(check, form.section, *screen);
   }
   if (order != nullptr) CheckPayment(check, *order);

@@ -2,10 +2,15 @@
 // The field maps: which edit field of a form holds which record field. Each
 // key of the map's section names the edit field.
 #include "customer/customer_fields.h"
+#include "settings/key_vocabulary.h"
+
+struct FormField {
+  Setting<kValueCapacity> key;  // its value is the edit field's name
+  CustomerField field;
+};
 
 struct FieldMap {
-  const char *section;
-  const FieldKey *rows;
+  const FormField *rows;
   int count;
 };
 

@@ -8,15 +8,15 @@
 namespace {
 
 // The name of the row's edit field; empty when the settings file lacks it.
-void ReadFieldName(const FieldMap &map, const FieldKey &row, char *name) {
+void ReadFieldName(const FormField &row, char (&name)[kValueCapacity]) {
   CopyText(name, kValueCapacity, "");
-  ReadKeyString(row.keyId, name, kValueCapacity, SettingsPath, map.section);
+  ReadSetting(row.key, name);
 }
 
 void ReadForm(const FieldMap &map, CustomerRecord &record) {
   for (int i = 0; i < map.count; ++i) {
     char name[kValueCapacity];
-    ReadFieldName(map, map.rows[i], name);
+    ReadFieldName(map.rows[i], name);
     // The engine gets the field's width, so a longer text is cut to fit.
     FieldBuffer field = FieldOf(record, map.rows[i].field);
     VORM_GetEditText(name, field.text, field.width);
@@ -26,7 +26,7 @@ void ReadForm(const FieldMap &map, CustomerRecord &record) {
 void WriteForm(const FieldMap &map, const CustomerRecord &record) {
   for (int i = 0; i < map.count; ++i) {
     char name[kValueCapacity];
-    ReadFieldName(map, map.rows[i], name);
+    ReadFieldName(map.rows[i], name);
     VORM_SetEditText(name, FieldText(record, map.rows[i].field));
   }
 }

@@ -4,14 +4,14 @@
 #include "settings/settings.h"
 #include "text/bounded.h"
 
-int GetRegistrationFilePath(char *path) {
-  BuildDiscPath(KEY_REGISTRATION_FILE, path);
+int GetRegistrationFilePath(char (&path)[kPathCapacity]) {
+  BuildDiscPath(kGeneralRegistrationFile, path);
   return 1;
 }
 
 int ReadProductName(const char *path, char *productName, int capacity) {
   char name[kValueCapacity] = "";
-  ReadKeyString(KEY_PRODUCT, name, kValueCapacity, path, "Register");
+  ReadSetting(kRegisterProduct, name, path);
   if (name[0] == '\0') return 0;
   CopyText(productName, capacity, name);
   return 1;

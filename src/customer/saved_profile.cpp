@@ -12,7 +12,6 @@
 namespace {
 
 const char kSection[] = "registration info";
-constexpr int kCountryCapacity = 64;
 
 // Each key is read with its field's width as the limit.
 const FieldKey kProfileKeys[] = {
@@ -44,7 +43,7 @@ void GetProfileFolder(char *folder) {
 int GetProfilePath(char *path) {
   CopyText(path, kPathCapacity, "");
   char name[kPathCapacity] = "";
-  ReadKeyString(KEY_PROFILE_FILE, name, kPathCapacity, SettingsPath, "General");
+  ReadSetting(kGeneralProfileFile, name);
   if (name[0] == '\0') return 1;
   char folder[kPathCapacity];
   GetProfileFolder(folder);
@@ -77,7 +76,7 @@ int LoadProfile(CustomerRecord &record) {
 }
 
 void ApplyDefaultCountry(CustomerRecord &record) {
-  char country[kCountryCapacity] = "";
-  ReadKeyString(KEY_COUNTRY_USA, country, kCountryCapacity, SettingsPath, "Country Code");
+  char country[kCountryCodeCapacity] = "";
+  ReadSetting(kCountryCodeUsa, country);
   if (record.country[0] == '\0') CopyText(record.country, sizeof record.country, country);
 }

@@ -10,53 +10,52 @@
 
 namespace {
 
-const char kSection[] = "Validate Error";
 constexpr int kCaptionCapacity = 64;
 
 struct RequiredField {
   CustomerField field;
   int code;
-  int textKeyId;  // the field's piece of the warning
+  const Setting<kValueCapacity> &text;  // the field's piece of the warning
 };
 
 const RequiredField kRegistrationNameAndStreet[] = {
-    {CustomerField::FirstName, -1, KEY_MISSING_FIRST_NAME},
-    {CustomerField::LastName, -2, KEY_MISSING_LAST_NAME},
-    {CustomerField::Street1, -3, KEY_MISSING_ADDRESS},
+    {CustomerField::FirstName, -1, kValidateErrorFirstName},
+    {CustomerField::LastName, -2, kValidateErrorLastName},
+    {CustomerField::Street1, -3, kValidateErrorAddress},
 };
 
 const RequiredField kRegistrationPlace[] = {
-    {CustomerField::City, -4, KEY_MISSING_CITY},
-    {CustomerField::State, -5, KEY_MISSING_STATE},
-    {CustomerField::Zip, -6, KEY_MISSING_ZIP},
-    {CustomerField::Country, -7, KEY_MISSING_COUNTRY},
+    {CustomerField::City, -4, kValidateErrorCity},
+    {CustomerField::State, -5, kValidateErrorState},
+    {CustomerField::Zip, -6, kValidateErrorZip},
+    {CustomerField::Country, -7, kValidateErrorCountry},
 };
 
 const RequiredField kBuyerFields[] = {
-    {CustomerField::FirstName, -1, KEY_MISSING_FIRST_NAME},
-    {CustomerField::LastName, -2, KEY_MISSING_LAST_NAME},
-    {CustomerField::Street1, -3, KEY_MISSING_ADDRESS},
-    {CustomerField::City, -4, KEY_MISSING_CITY},
-    {CustomerField::State, -5, KEY_MISSING_STATE},
-    {CustomerField::Zip, -6, KEY_MISSING_ZIP},
-    {CustomerField::Country, -7, KEY_MISSING_COUNTRY},
-    {CustomerField::Phone, -8, KEY_MISSING_PHONE},
+    {CustomerField::FirstName, -1, kValidateErrorFirstName},
+    {CustomerField::LastName, -2, kValidateErrorLastName},
+    {CustomerField::Street1, -3, kValidateErrorAddress},
+    {CustomerField::City, -4, kValidateErrorCity},
+    {CustomerField::State, -5, kValidateErrorState},
+    {CustomerField::Zip, -6, kValidateErrorZip},
+    {CustomerField::Country, -7, kValidateErrorCountry},
+    {CustomerField::Phone, -8, kValidateErrorPhone},
 };
 
-void StartWarning(char *warning) {
+void StartWarning(char (&warning)[kWarningCapacity]) {
   CopyText(warning, kWarningCapacity, "");
-  ReadKeyString(KEY_WARNING_HEAD, warning, kWarningCapacity, SettingsPath, kSection);
+  ReadSetting(kValidateErrorWarning, warning);
 }
 
 // Trims each field; a missing one adds its text to the warning and its code
 // becomes the result.
 template <int Count>
-int Check(CustomerRecord &record, const RequiredField (&fields)[Count], char *warning,
-          int result) {
+int Check(CustomerRecord &record, const RequiredField (&fields)[Count],
+          char (&warning)[kWarningCapacity], int result) {
   for (const RequiredField &required : fields) {
     if (TrimSpaces(FieldOf(record, required.field).text) != 0) continue;
     char text[kValueCapacity] = "";
-    ReadKeyString(required.textKeyId, text, kValueCapacity, SettingsPath, kSection);
+    ReadSetting(required.text, text);
     AppendText(warning, kWarningCapacity, text);
     result = required.code;
   }
@@ -69,7 +68,7 @@ void Trim(CustomerRecord &record, CustomerField field) {
 
 }  // namespace
 
-int ValidateRegistrationRecord(CustomerRecord &record, char *warning) {
+int ValidateRegistrationRecord(CustomerRecord &record, char (&warning)[kWarningCapacity]) {
   StartWarning(warning);
   Trim(record, CustomerField::ProductName);
   Trim(record, CustomerField::SerialNumber);
@@ -81,7 +80,7 @@ int ValidateRegistrationRecord(CustomerRecord &record, char *warning) {
   return result;
 }
 
-int ValidateBuyerRecord(CustomerRecord &record, char *warning) {
+int ValidateBuyerRecord(CustomerRecord &record, char (&warning)[kWarningCapacity]) {
   StartWarning(warning);
   return Check(record, kBuyerFields, warning, 0);
 }

@@ -11,10 +11,10 @@ constexpr int kWarningCapacity = 256;
 
 // Trims the record's texts, checks the registration form's required fields
 // and builds the warning (capacity kWarningCapacity).
-int ValidateRegistrationRecord(CustomerRecord &record, char *warning);
+int ValidateRegistrationRecord(CustomerRecord &record, char (&warning)[kWarningCapacity]);
 
 // The same with the buyer form's rules (the telephone is required too).
-int ValidateBuyerRecord(CustomerRecord &record, char *warning);
+int ValidateBuyerRecord(CustomerRecord &record, char (&warning)[kWarningCapacity]);
 
 // A message box with no owner, the caption "Install & Register" and the
 // warning icon; returns when the customer closes it.

@@ -23,7 +23,7 @@ void WriteAmount(const char *field, double amount) {
 int OpenOrderForm(WindowHandle owner) {
   if (!CheckBuyerForm(BuyerRecord)) return 1;
   char path[kPathCapacity];
-  if (BuildDiscPath(KEY_ORDER_FORM_TEMPLATE, path)) OpenTemplate(owner, path);
+  if (BuildDiscPath(kGeneralOrderFormTemplate, path)) OpenTemplate(owner, path);
   return 1;
 }
 
@@ -41,7 +41,7 @@ void WriteOrderForm(const Order &order) {
   for (int slot = 0; slot < kProductSlots; ++slot) {
     const double line = order.lineTotals[slot];
     if (!(line >= 0.0)) continue;  // negative, or not a number
-    ReadOrderKey(kOrderFormKeys, kLinePriceFieldRows + slot, name, kValueCapacity);
+    ReadSetting(kOrderFormKeys[kLinePriceFieldRows + slot], name);
     if (line == 0.0)
       VORM_SetEditText(name, "");
     else
@@ -49,7 +49,7 @@ void WriteOrderForm(const Order &order) {
   }
   const double sums[] = {order.subtotal, order.tax, order.shipping, order.total};
   for (int i = 0; i < 4; ++i) {
-    ReadOrderKey(kOrderFormKeys, kSumFieldRows + i, name, kValueCapacity);
+    ReadSetting(kOrderFormKeys[kSumFieldRows + i], name);
     WriteAmount(name, sums[i]);
   }
 }

@@ -9,15 +9,15 @@
 
 constexpr int kQuantityTextCapacity = 64;  // a quantity field's text: 63 characters
 constexpr int kPaymentTextCapacity = 32;   // payment method, card number, expiration: 31
-constexpr int kCountryCodeCapacity = 64;   // [Country Code] values: 63
 constexpr int kProductSlots = 9;
 
 // [Unit Price] "KA".."KI": the unit prices of slots 1-9.
-extern const VocabularySection kUnitPriceKeys;
+extern const Setting<kValueCapacity> kUnitPriceKeys[kProductSlots];
 // [Order Form]: quantity fields of slots 1-9, the card-number and expiration
 // fields (read, in that order, through one buffer), then the line-price
 // fields of slots 1-9 and the four sum fields (written, through another).
-extern const VocabularySection kOrderFormKeys;
+constexpr int kOrderFormKeyCount = 24;
+extern const Setting<kValueCapacity> kOrderFormKeys[kOrderFormKeyCount];
 constexpr int kQuantityFieldRows = 0;  // nine rows, slot 1 first
 constexpr int kCardNumberFieldRow = 9;
 constexpr int kExpirationFieldRow = 10;
@@ -25,16 +25,15 @@ constexpr int kLinePriceFieldRows = 11;  // nine rows
 constexpr int kSumFieldRows = 20;        // subtotal, tax, shipping, total
 // [Shipping Price]: base price and price per further unit, for the USA,
 // Canada and other countries, each pair through one buffer.
-extern const VocabularySection kShippingPriceKeys;
+extern const Setting<kValueCapacity> kShippingPriceKeys[6];
 enum ShippingRegion { kShippingUsa = 0, kShippingCanada = 1, kShippingOther = 2 };
 constexpr int BaseShippingRow(ShippingRegion region) { return 2 * region; }
 constexpr int UnitShippingRow(ShippingRegion region) { return 2 * region + 1; }
-// [Country Code] "Usa", "Canada": the countries of the USA and Canada prices.
-extern const VocabularySection kCountryCodeKeys;
 // [payment string] "Check": the payment method that needs no card.
-extern const VocabularySection kPaymentStringKeys;
+extern const Setting<kValueCapacity> kPaymentStringCheck;
 // [Order Label]: the printed purchase form's labels, in the order printed.
-extern const VocabularySection kOrderLabelKeys;
+constexpr int kOrderLabelKeyCount = 22;
+extern const Setting<kValueCapacity> kOrderLabelKeys[kOrderLabelKeyCount];
 constexpr int kHeadingLabelRows = 0;  // "Product", "Unit Price", "Quantity", "Price"
 constexpr int kProductLabelRows = 4;  // nine rows
 constexpr int kSumLabelRows = 13;     // subtotal, tax, shipping, total
@@ -43,6 +42,3 @@ constexpr int kPaymentInfoLabelRow = 18;
 constexpr int kPaymentLabelRow = 19;
 constexpr int kCardLabelRow = 20;
 constexpr int kExpirationLabelRow = 21;
-
-// The key id of a row of a section.
-inline int KeyOfRow(const VocabularySection &section, int row) { return section.keys[row].keyId; }

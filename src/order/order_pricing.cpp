@@ -10,9 +10,7 @@
 
 namespace {
 
-constexpr int kTaxStateCapacity = 8;  // a state code: at most 7 characters
-constexpr int kPaymentGroup = 1;      // the order form's radio group of payment methods
-const char kValidateErrorSection[] = "Validate Error";
+constexpr int kPaymentGroup = 1;  // the order form's radio group of payment methods
 
 void ReadField(const char *name, char *dest, int capacity) {
   CopyText(dest, capacity, "");  // a field the form lacks reads as empty
@@ -22,9 +20,8 @@ void ReadField(const char *name, char *dest, int capacity) {
 ShippingRegion RegionOf(const CustomerRecord &buyer) {
   char usa[kCountryCodeCapacity] = "";
   char canada[kCountryCodeCapacity] = "";
-  ReadKeyString(KEY_COUNTRY_USA, usa, kCountryCodeCapacity, SettingsPath, kCountryCodeKeys.name);
-  ReadKeyString(KEY_COUNTRY_CANADA, canada, kCountryCodeCapacity, SettingsPath,
-                kCountryCodeKeys.name);
+  ReadSetting(kCountryCodeUsa, usa);
+  ReadSetting(kCountryCodeCanada, canada);
   if (EqualsIgnoringCase(buyer.country, usa)) return kShippingUsa;
   if (EqualsIgnoringCase(buyer.country, canada)) return kShippingCanada;
   return kShippingOther;
@@ -32,14 +29,10 @@ ShippingRegion RegionOf(const CustomerRecord &buyer) {
 
 }  // namespace
 
-void ReadOrderKey(const VocabularySection &section, int row, char *dest, int capacity) {
-  ReadKeyString(KeyOfRow(section, row), dest, capacity, SettingsPath, section.name);
-}
-
 void ReadUnitPrices(Order &order) {
   char value[kValueCapacity] = "";
   for (int slot = 0; slot < kProductSlots; ++slot) {
-    ReadOrderKey(kUnitPriceKeys, slot, value, kValueCapacity);
+    ReadSetting(kUnitPriceKeys[slot], value);
     order.unitPrices[slot] = ParseDecimal(value);
   }
 }
@@ -48,15 +41,15 @@ void ReadOrderForm(Order &order) {
   char name[kValueCapacity] = "";
   char text[kQuantityTextCapacity];
   for (int slot = 0; slot < kProductSlots; ++slot) {
-    ReadOrderKey(kOrderFormKeys, kQuantityFieldRows + slot, name, kValueCapacity);
+    ReadSetting(kOrderFormKeys[kQuantityFieldRows + slot], name);
     ReadField(name, text, kQuantityTextCapacity);
     order.quantities[slot] = ParseWholeNumber(text);
   }
   CopyText(order.paymentMethod, kPaymentTextCapacity, "");
   VORM_RadioButton_GetCheck(kPaymentGroup, order.paymentMethod, kPaymentTextCapacity);
-  ReadOrderKey(kOrderFormKeys, kCardNumberFieldRow, name, kValueCapacity);
+  ReadSetting(kOrderFormKeys[kCardNumberFieldRow], name);
   ReadField(name, order.cardNumber, kPaymentTextCapacity);
-  ReadOrderKey(kOrderFormKeys, kExpirationFieldRow, name, kValueCapacity);
+  ReadSetting(kOrderFormKeys[kExpirationFieldRow], name);
   ReadField(name, order.expiration, kPaymentTextCapacity);
 }
 
@@ -70,7 +63,7 @@ void ComputeOrderTotals(Order &order, const CustomerRecord &buyer) {
   order.subtotal = subtotal;
 
   char taxState[kTaxStateCapacity] = "";
-  ReadKeyString(KEY_TAX_STATE, taxState, kTaxStateCapacity, SettingsPath, "General");
+  ReadSetting(kGeneralTaxState, taxState);
   order.tax = EqualsIgnoringCase(buyer.state, taxState) ? order.subtotal * kSalesTaxRate : 0.0;
   const double shipping = ComputeShipping(order, buyer);
   order.total = (shipping + order.subtotal) + order.tax;
@@ -79,9 +72,9 @@ void ComputeOrderTotals(Order &order, const CustomerRecord &buyer) {
 double ComputeShipping(Order &order, const CustomerRecord &buyer) {
   const ShippingRegion region = RegionOf(buyer);
   char value[kValueCapacity] = "";
-  ReadOrderKey(kShippingPriceKeys, BaseShippingRow(region), value, kValueCapacity);
+  ReadSetting(kShippingPriceKeys[BaseShippingRow(region)], value);
   const double base = ParseDecimal(value);
-  ReadOrderKey(kShippingPriceKeys, UnitShippingRow(region), value, kValueCapacity);
+  ReadSetting(kShippingPriceKeys[UnitShippingRow(region)], value);
   const double perUnit = ParseDecimal(value);
   // Counted in 64 bits: nine quantities of up to 2147483647 each would wrap
   // a 32-bit count into a wrong, even negative, charge.
@@ -92,23 +85,21 @@ double ComputeShipping(Order &order, const CustomerRecord &buyer) {
   return order.shipping;
 }
 
-int ValidatePayment(Order &order, char *warning) {
+int ValidatePayment(Order &order, char (&warning)[kWarningCapacity]) {
   CopyText(warning, kWarningCapacity, "");
-  ReadKeyString(KEY_WARNING_HEAD, warning, kWarningCapacity, SettingsPath, kValidateErrorSection);
+  ReadSetting(kValidateErrorWarning, warning);
   char text[kValueCapacity] = "";
-  ReadOrderKey(kPaymentStringKeys, 0, text, kValueCapacity);
+  ReadSetting(kPaymentStringCheck, text);
   if (EqualsIgnoringCase(text, order.paymentMethod)) return 0;
 
   int result = 0;
   if (TrimSpaces(order.cardNumber) == 0) {
-    ReadKeyString(KEY_MISSING_CARD_NUMBER, text, kValueCapacity, SettingsPath,
-                  kValidateErrorSection);
+    ReadSetting(kValidateErrorCardNumber, text);
     AppendText(warning, kWarningCapacity, text);
     result = -1;
   }
   if (TrimSpaces(order.expiration) == 0) {
-    ReadKeyString(KEY_MISSING_EXPIRATION, text, kValueCapacity, SettingsPath,
-                  kValidateErrorSection);
+    ReadSetting(kValidateErrorExpiration, text);
     AppendText(warning, kWarningCapacity, text);
     return -2;
   }

@@ -3,15 +3,11 @@
 // payment details from the open order form, tax and shipping by the buyer's
 // address, and the check of the payment details. Amounts stay unrounded.
 #include "customer/customer_record.h"
+#include "customer/validation.h"
 #include "order/order_record.h"
 
 // The sales tax rate of the taxed state.
 constexpr double kSalesTaxRate = 0.0825;
-
-// Reads a row of the section from the settings file into dest, which keeps
-// its text when the key is absent: each group of reads shares one buffer,
-// and existing discs rely on an absent key repeating the one read before it.
-void ReadOrderKey(const VocabularySection &section, int row, char *dest, int capacity);
 
 // Fills the nine unit prices from [Unit Price].
 void ReadUnitPrices(Order &order);
@@ -32,7 +28,7 @@ double ComputeShipping(Order &order, const CustomerRecord &buyer);
 // card number is missing, -2 when the expiration is (whatever the number).
 // The warning (capacity kWarningCapacity) gets the head and the texts of
 // what is missing. Trims the card details it examines.
-int ValidatePayment(Order &order, char *warning);
+int ValidatePayment(Order &order, char (&warning)[kWarningCapacity]);
 
 // Prices the order from the form and checks its payment. Returns 1, or 0
 // after showing the warning when card details are missing.

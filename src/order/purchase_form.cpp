@@ -10,6 +10,7 @@
 #include "platform/strings.h"
 #include "printing/page_head.h"
 #include "printing/page_layout.h"
+#include "settings/settings.h"
 #include "resources/texts.h"
 #include "text/bounded.h"
 
@@ -141,7 +142,7 @@ const Row kLandscapePayment[] = {
     Text(RowText::Expiration, 0, kAlignLeft, kSumsValues, kFaxLine - 4),
 };
 
-void ReadLabel(int row, char *text) { ReadOrderKey(kOrderLabelKeys, row, text, kTextCapacity); }
+void ReadLabel(int row, char (&text)[kTextCapacity]) { ReadSetting(kOrderLabelKeys[row], text); }
 
 // The headings joined by tabs into the line text, and the dash row: a dash
 // under every character of a heading, a tab where the headings have theirs.
@@ -209,7 +210,7 @@ const char *TextOfRow(const Row &row, const Order &order, const CustomerRecord &
     case RowText::PaymentMethod: return order.paymentMethod;
     case RowText::EndIfCheck: return nullptr;
     case RowText::CardLabel:
-      ReadOrderKey(kOrderLabelKeys, row.id, texts.payment, kTextCapacity);
+      ReadSetting(kOrderLabelKeys[row.id], texts.payment);
       return texts.payment;
     case RowText::CardNumber: return order.cardNumber;
     case RowText::Expiration: return order.expiration;
@@ -227,7 +228,7 @@ bool PrintRows(const PrintJob &job, const Row (&rows)[Count], const Order &order
                const CustomerRecord &buyer, WorkingTexts &texts, int &linesAdded) {
   for (const Row &row : rows) {
     if (row.source == RowText::EndIfCheck) {
-      ReadOrderKey(kPaymentStringKeys, 0, texts.payment, kTextCapacity);
+      ReadSetting(kPaymentStringCheck, texts.payment);
       if (EqualsIgnoringCase(texts.payment, order.paymentMethod)) return false;
       continue;
     }

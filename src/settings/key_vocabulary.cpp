@@ -1,60 +1,105 @@
 #include "settings/key_vocabulary.h"
 
 #include "resources/texts.h"
-#include "settings/settings.h"
 
 namespace {
 
-constexpr int kStateCapacity = 8;  // a state code: at most 7 characters
+const char kGeneral[] = "General";
+const char kFormName[] = "Form Name";
+const char kValidateError[] = "Validate Error";
 
-const VocabularyKey kGeneral[] = {
-    {KEY_INSTALLER, kPathCapacity, ValueKind::DiscFile, false, 0, true},
-    {KEY_STARTUP, kPathCapacity, ValueKind::TemplateFile, false, 0, false},
-    {KEY_PRODUCT_PAGE, kPathCapacity, ValueKind::WebAddress, false, 0, false},
-    {KEY_REGISTRATION_FILE, kPathCapacity, ValueKind::DiscFile, false, 0, false},
-    {KEY_VENDOR_SITE, kPathCapacity, ValueKind::WebAddress, false, 0, false},
-    {KEY_ORDER_ONLINE, kPathCapacity, ValueKind::WebAddress, false, 0, false},
-    {KEY_TAX_STATE, kStateCapacity, ValueKind::Text, false, 0, false},
-    {KEY_ORDER_FORM_TEMPLATE, kPathCapacity, ValueKind::TemplateFile, false, 0, false},
-    {KEY_PROFILE_FILE, kPathCapacity, ValueKind::ProfileName, false, 0, false},
-    {KEY_ENGLISH_ONLY, 0, ValueKind::Flag, false, 0, true},
-};
+template <int Capacity>
+constexpr Setting<Capacity> General(int keyId, ValueKind kind, int traits = kPlainKey) {
+  return MakeSetting<Capacity>(kGeneral, keyId, kind, traits);
+}
 
-const VocabularyKey kFormName[] = {
-    {KEY_FORM_REGISTRATION, kValueCapacity, ValueKind::TemplateName, false, 0, false},
-    {KEY_FORM_ORDER, kValueCapacity, ValueKind::TemplateName, false, 0, false},
-    {KEY_FORM_BUYER, kValueCapacity, ValueKind::TemplateName, false, 0, false},
-};
+constexpr Setting<kValueCapacity> FormName(int keyId) {
+  return MakeSetting<kValueCapacity>(kFormName, keyId, ValueKind::TemplateName);
+}
 
 // The head and each missing field's text go through buffers of their own;
 // the payment texts share the buffer of the [payment string] value.
-const VocabularyKey kValidateError[] = {
-    {KEY_WARNING_HEAD, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_FIRST_NAME, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_LAST_NAME, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_ADDRESS, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_CITY, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_STATE, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_ZIP, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_COUNTRY, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_PHONE, kValueCapacity, ValueKind::Text, false, 0, false},
-    {KEY_MISSING_CARD_NUMBER, kValueCapacity, ValueKind::Text, true, 0, false},
-    {KEY_MISSING_EXPIRATION, kValueCapacity, ValueKind::Text, true, 0, false},
-};
-
-const VocabularyKey kRegister[] = {
-    {KEY_PRODUCT, kValueCapacity, ValueKind::Text, false, 0, false},
-};
+constexpr Setting<kValueCapacity> ValidateError(int keyId, int traits = kPlainKey) {
+  return MakeSetting<kValueCapacity>(kValidateError, keyId, ValueKind::Text, traits);
+}
 
 }  // namespace
 
-const VocabularySection kGeneralKeys = MakeSection("General", kGeneral);
-const VocabularySection kFormNameKeys = MakeSection("Form Name", kFormName);
-const VocabularySection kValidateErrorKeys = MakeSection("Validate Error", kValidateError);
-const VocabularySection kRegisterKeys = MakeSection("Register", kRegister);
+const Setting<kPathCapacity> kGeneralInstaller =
+    General<kPathCapacity>(KEY_INSTALLER, ValueKind::DiscFile, kMayBeAbsent);
+const Setting<kPathCapacity> kGeneralStartup =
+    General<kPathCapacity>(KEY_STARTUP, ValueKind::TemplateFile);
+const Setting<kPathCapacity> kGeneralProductPage =
+    General<kPathCapacity>(KEY_PRODUCT_PAGE, ValueKind::WebAddress);
+const Setting<kPathCapacity> kGeneralRegistrationFile =
+    General<kPathCapacity>(KEY_REGISTRATION_FILE, ValueKind::DiscFile);
+const Setting<kPathCapacity> kGeneralVendorSite =
+    General<kPathCapacity>(KEY_VENDOR_SITE, ValueKind::WebAddress);
+const Setting<kPathCapacity> kGeneralOrderOnline =
+    General<kPathCapacity>(KEY_ORDER_ONLINE, ValueKind::WebAddress);
+const Setting<kTaxStateCapacity> kGeneralTaxState =
+    General<kTaxStateCapacity>(KEY_TAX_STATE, ValueKind::Text);
+const Setting<kPathCapacity> kGeneralOrderFormTemplate =
+    General<kPathCapacity>(KEY_ORDER_FORM_TEMPLATE, ValueKind::TemplateFile);
+const Setting<kPathCapacity> kGeneralProfileFile =
+    General<kPathCapacity>(KEY_PROFILE_FILE, ValueKind::ProfileName);
+// Read with the section's name in lower case, which names the same section.
+const Setting<kWholeNumber> kGeneralEnglishOnly =
+    MakeSetting<kWholeNumber>("general", KEY_ENGLISH_ONLY, ValueKind::Flag, kMayBeAbsent);
 
-const VocabularyKey *FindVocabularyKey(const VocabularySection &section, int keyId) {
-  for (int i = 0; i < section.count; ++i)
-    if (section.keys[i].keyId == keyId) return &section.keys[i];
-  return nullptr;
+const Setting<kValueCapacity> kFormNameRegistration = FormName(KEY_FORM_REGISTRATION);
+const Setting<kValueCapacity> kFormNameOrder = FormName(KEY_FORM_ORDER);
+const Setting<kValueCapacity> kFormNameBuyer = FormName(KEY_FORM_BUYER);
+
+const Setting<kValueCapacity> kValidateErrorWarning = ValidateError(KEY_WARNING_HEAD);
+const Setting<kValueCapacity> kValidateErrorFirstName = ValidateError(KEY_MISSING_FIRST_NAME);
+const Setting<kValueCapacity> kValidateErrorLastName = ValidateError(KEY_MISSING_LAST_NAME);
+const Setting<kValueCapacity> kValidateErrorAddress = ValidateError(KEY_MISSING_ADDRESS);
+const Setting<kValueCapacity> kValidateErrorCity = ValidateError(KEY_MISSING_CITY);
+const Setting<kValueCapacity> kValidateErrorState = ValidateError(KEY_MISSING_STATE);
+const Setting<kValueCapacity> kValidateErrorZip = ValidateError(KEY_MISSING_ZIP);
+const Setting<kValueCapacity> kValidateErrorCountry = ValidateError(KEY_MISSING_COUNTRY);
+const Setting<kValueCapacity> kValidateErrorPhone = ValidateError(KEY_MISSING_PHONE);
+const Setting<kValueCapacity> kValidateErrorCardNumber =
+    ValidateError(KEY_MISSING_CARD_NUMBER, kRepeatsPrevious);
+const Setting<kValueCapacity> kValidateErrorExpiration =
+    ValidateError(KEY_MISSING_EXPIRATION, kRepeatsPrevious);
+
+const Setting<kCountryCodeCapacity> kCountryCodeUsa =
+    MakeSetting<kCountryCodeCapacity>("Country Code", KEY_COUNTRY_USA, ValueKind::Text);
+const Setting<kCountryCodeCapacity> kCountryCodeCanada =
+    MakeSetting<kCountryCodeCapacity>("Country Code", KEY_COUNTRY_CANADA, ValueKind::Text);
+
+const Setting<kValueCapacity> kRegisterProduct =
+    MakeSetting<kValueCapacity>("Register", KEY_PRODUCT, ValueKind::Text);
+
+namespace {
+
+const VocabularyKey *const kGeneralList[] = {
+    &kGeneralInstaller,  &kGeneralStartup,           &kGeneralProductPage,
+    &kGeneralRegistrationFile, &kGeneralVendorSite,  &kGeneralOrderOnline,
+    &kGeneralTaxState,   &kGeneralOrderFormTemplate, &kGeneralProfileFile,
+    &kGeneralEnglishOnly,
+};
+const VocabularyKey *const kFormNameList[] = {&kFormNameRegistration, &kFormNameOrder,
+                                              &kFormNameBuyer};
+const VocabularyKey *const kValidateErrorList[] = {
+    &kValidateErrorWarning, &kValidateErrorFirstName,  &kValidateErrorLastName,
+    &kValidateErrorAddress, &kValidateErrorCity,       &kValidateErrorState,
+    &kValidateErrorZip,     &kValidateErrorCountry,    &kValidateErrorPhone,
+    &kValidateErrorCardNumber, &kValidateErrorExpiration,
+};
+
+const VocabularyKey *const kCountryCodeList[] = {&kCountryCodeUsa, &kCountryCodeCanada};
+
+template <int Count>
+constexpr VocabularyRows Rows(const VocabularyKey *const (&rows)[Count]) {
+  return {rows, Count};
 }
+
+}  // namespace
+
+const VocabularyRows kGeneralRows = Rows(kGeneralList);
+const VocabularyRows kFormNameRows = Rows(kFormNameList);
+const VocabularyRows kValidateErrorRows = Rows(kValidateErrorList);
+const VocabularyRows kCountryCodeRows = Rows(kCountryCodeList);

@@ -1,10 +1,17 @@
 #pragma once
 // The vocabulary of a disc's settings: every key the launcher reads from the
-// disc's files, in which section, into a buffer of what size, and what its
-// value is. Each reader's tables stand beside its code (the field maps in
+// disc's files, as one row each: its section, its key id (whose string-table
+// text is the key's name), the buffer its value is read into and what the
+// value is. The launcher reads a key only through its row (ReadSetting,
+// settings/settings.h), so each read's section and capacity stand in one
+// place. Each reader's rows stand beside its code (the field maps in
 // customer/, the ordering keys in order/); the general ones stand here. The
 // disc checker (velinst-check) checks a disc against all of them, and
 // docs/settings.md describes them.
+
+constexpr int kPathCapacity = 260;   // paths and web addresses
+constexpr int kValueCapacity = 256;  // most values and display texts
+constexpr int kWholeNumber = 0;      // the capacity of a key read as a whole number
 
 enum class ValueKind {
   Text,          // shown, printed or compared as it stands
@@ -19,6 +26,7 @@ enum class ValueKind {
 };
 
 struct VocabularyKey {
+  const char *section;
   int keyId;
   int capacity;  // bytes of the buffer the value is read into, terminator included
   ValueKind kind;
@@ -33,23 +41,69 @@ struct VocabularyKey {
   bool mayBeAbsent;
 };
 
-struct VocabularySection {
-  const char *name;
-  const VocabularyKey *keys;
-  int count;
-};
+// A row whose capacity is part of its type: a read into a buffer of another
+// size does not compile.
+template <int Capacity>
+struct Setting : VocabularyKey {};
 
-template <int Count>
-constexpr VocabularySection MakeSection(const char *name, const VocabularyKey (&keys)[Count]) {
-  return {name, keys, Count};
+enum KeyTraits { kPlainKey = 0, kRepeatsPrevious = 1, kMayBeAbsent = 2 };
+
+template <int Capacity>
+constexpr Setting<Capacity> MakeSetting(const char *section, int keyId, ValueKind kind,
+                                        int traits = kPlainKey, int fieldCapacity = 0) {
+  return {{section, keyId, Capacity, kind, (traits & kRepeatsPrevious) != 0, fieldCapacity,
+           (traits & kMayBeAbsent) != 0}};
 }
 
-// Sections of VelInst.ini: [General], [Form Name], [Validate Error].
-extern const VocabularySection kGeneralKeys;
-extern const VocabularySection kFormNameKeys;
-extern const VocabularySection kValidateErrorKeys;
-// Section [Register] of the product's registration file.
-extern const VocabularySection kRegisterKeys;
+// Section [General] of VelInst.ini.
+extern const Setting<kPathCapacity> kGeneralInstaller;
+extern const Setting<kPathCapacity> kGeneralStartup;
+extern const Setting<kPathCapacity> kGeneralProductPage;
+extern const Setting<kPathCapacity> kGeneralRegistrationFile;
+extern const Setting<kPathCapacity> kGeneralVendorSite;
+extern const Setting<kPathCapacity> kGeneralOrderOnline;
+constexpr int kTaxStateCapacity = 8;  // a state code: at most 7 characters
+extern const Setting<kTaxStateCapacity> kGeneralTaxState;
+extern const Setting<kPathCapacity> kGeneralOrderFormTemplate;
+extern const Setting<kPathCapacity> kGeneralProfileFile;
+extern const Setting<kWholeNumber> kGeneralEnglishOnly;
 
-// The row of keyId in the section, or nullptr.
-const VocabularyKey *FindVocabularyKey(const VocabularySection &section, int keyId);
+// Section [Form Name]: the names of the templates the launcher tells apart.
+extern const Setting<kValueCapacity> kFormNameRegistration;
+extern const Setting<kValueCapacity> kFormNameOrder;
+extern const Setting<kValueCapacity> kFormNameBuyer;
+
+// Section [Validate Error]: the warning's head and the text of each missing
+// field or payment detail.
+extern const Setting<kValueCapacity> kValidateErrorWarning;
+extern const Setting<kValueCapacity> kValidateErrorFirstName;
+extern const Setting<kValueCapacity> kValidateErrorLastName;
+extern const Setting<kValueCapacity> kValidateErrorAddress;
+extern const Setting<kValueCapacity> kValidateErrorCity;
+extern const Setting<kValueCapacity> kValidateErrorState;
+extern const Setting<kValueCapacity> kValidateErrorZip;
+extern const Setting<kValueCapacity> kValidateErrorCountry;
+extern const Setting<kValueCapacity> kValidateErrorPhone;
+extern const Setting<kValueCapacity> kValidateErrorCardNumber;
+extern const Setting<kValueCapacity> kValidateErrorExpiration;
+
+// Section [Country Code]: the countries of the USA and Canada shipping
+// prices; the first is also the buyer's country when the profile has none.
+constexpr int kCountryCodeCapacity = 64;
+extern const Setting<kCountryCodeCapacity> kCountryCodeUsa;
+extern const Setting<kCountryCodeCapacity> kCountryCodeCanada;
+
+// Section [Register] of the product's registration file.
+extern const Setting<kValueCapacity> kRegisterProduct;
+
+// The rows of a section that are named one by one, in the order the disc
+// checker reports them. A row missing here is missing from the checker's
+// and the reference's view of its section (tests/unit compares them).
+struct VocabularyRows {
+  const VocabularyKey *const *rows;
+  int count;
+};
+extern const VocabularyRows kGeneralRows;
+extern const VocabularyRows kFormNameRows;
+extern const VocabularyRows kValidateErrorRows;
+extern const VocabularyRows kCountryCodeRows;

@@ -1,7 +1,5 @@
 #include "settings/profile_text.h"
 
-#include <fstream>
-
 #include "text/bounded.h"
 
 namespace {
@@ -15,13 +13,17 @@ std::string Trimmed(const std::string &text) {
 
 }  // namespace
 
-std::vector<std::string> ReadProfileLines(const char *path) {
+std::vector<std::string> SplitProfileLines(const std::string &text) {
   std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
   return lines;
 }
@@ -50,6 +52,31 @@ std::string ProfileValueText(const std::string &value) {
   return value;
 }
 
+unsigned ProfileNumber(const std::string &value, unsigned absent) {
+  const std::string text = value.substr(0, 29);  // the service reads it into 30 characters
+  if (text.empty()) return absent;
+  size_t at = 0;
+  while (at < text.size() && static_cast<unsigned char>(text[at]) <= ' ') ++at;
+  const bool negative = at < text.size() && text[at] == '-';
+  if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+  unsigned base = 10;
+  if (text.compare(at, 2, "0x") == 0) base = 16;
+  if (text.compare(at, 2, "0o") == 0) base = 8;
+  if (text.compare(at, 2, "0b") == 0) base = 2;
+  if (base != 10) at += 2;
+  unsigned number = 0;
+  for (; at < text.size(); ++at) {
+    const char c = text[at];
+    unsigned digit = 36;
+    if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
+    if (c >= 'a' && c <= 'z') digit = static_cast<unsigned>(c - 'a') + 10;
+    if (c >= 'A' && c <= 'Z') digit = static_cast<unsigned>(c - 'A') + 10;
+    if (digit >= base) break;
+    number = number * base + digit;
+  }
+  return negative ? 0u - number : number;
+}
+
 int FindProfileSection(const std::vector<std::string> &lines, const char *section) {
   std::string name;
   for (size_t i = 0; i < lines.size(); ++i)
@@ -66,6 +93,9 @@ int FindProfileKey(const std::vector<std::string> &lines, const char *section, c
     std::string name;
     std::string text;
     if (IsProfileSection(lines[i], &name)) {
+      // The section ends at the next header: a later one of the same name
+      // is not looked into.
+      if (*sectionEnd >= 0) return -1;
       inSection = EqualsIgnoringCase(name.c_str(), section);
       if (inSection) *sectionEnd = static_cast<int>(i) + 1;
     } else if (inSection && IsProfileKey(lines[i], &name, &text)) {

@@ -7,6 +7,7 @@
 #include "platform/profile.h"
 #include "platform/strings.h"
 #include "resources/texts.h"
+#include "settings/profile_text.h"
 #include "text/bounded.h"
 
 char SettingsPath[kPathCapacity] = "";
@@ -47,6 +48,65 @@ int ReadKeyString(int keyId, char *dest, int capacity, const char *filePath,
   const std::string defaultText(dest, strnlen(dest, static_cast<size_t>(capacity)));
   return ProfileReadString(filePath, section, keyName, defaultText.c_str(), dest,
                            capacity);
+}
+
+int ReadSnapshotString(const ProfileSnapshot &snapshot, int keyId, char *dest, int capacity,
+                       const char *section) {
+  if (dest == nullptr || capacity <= 0) return 0;
+  char keyName[kKeyNameCapacity];
+  LoadText(keyId, keyName, kKeyNameCapacity);
+  const std::string *value =
+      keyName[0] != '\0' ? FindSnapshotValue(snapshot, section, keyName) : nullptr;
+  return value != nullptr ? CopyText(dest, capacity, value->c_str()) : KeepDefault(dest, capacity);
+}
+
+unsigned ReadSnapshotInt(const ProfileSnapshot &snapshot, int keyId, unsigned defaultValue,
+                         const char *section) {
+  char keyName[kKeyNameCapacity];
+  LoadText(keyId, keyName, kKeyNameCapacity);
+  const std::string *value =
+      keyName[0] != '\0' ? FindSnapshotValue(snapshot, section, keyName) : nullptr;
+  return value != nullptr ? ProfileNumber(*value, defaultValue) : defaultValue;
+}
+
+namespace {
+
+ProfileSnapshot settingsSnapshot;
+int openOperations = 0;
+// Counts the operations begun; the snapshot was last compared with the file
+// at the start of operation `checkedAt`.
+unsigned operationCount = 0;
+unsigned checkedAt = 0;
+
+// The snapshot of SettingsPath, compared with the file at the first read of
+// each operation, and at every read outside one.
+const ProfileSnapshot &SettingsSnapshot() {
+  if (openOperations == 0 || checkedAt != operationCount || settingsSnapshot.path != SettingsPath) {
+    RefreshProfileSnapshot(settingsSnapshot, SettingsPath);
+    checkedAt = operationCount;
+  }
+  return settingsSnapshot;
+}
+
+}  // namespace
+
+SettingsOperation::SettingsOperation() {
+  ++openOperations;
+  ++operationCount;
+}
+
+SettingsOperation::~SettingsOperation() { --openOperations; }
+
+int ReadSettingText(const VocabularyKey &row, char *dest) {
+  // Without a settings path every key is absent, and nothing is looked for
+  // in the Windows directory or the current one.
+  if (SettingsPath[0] == '\0') return KeepDefault(dest, row.capacity);
+  return ReadSnapshotString(SettingsSnapshot(), row.keyId, dest, row.capacity, row.section);
+}
+
+unsigned ReadSettingInt(const Setting<kWholeNumber> &row, unsigned defaultValue) {
+  if (SettingsPath[0] == '\0') return defaultValue;
+  return ReadSnapshotInt(SettingsSnapshot(), row.keyId, defaultValue, row.section);
 }
 
 // The profile service drops one pair of matching quotes around a value when
@@ -90,9 +150,9 @@ int GetProgramDirectory(char *dest, int capacity) {
   return CopyText(dest, capacity, path);
 }
 
-int BuildDiscPath(int keyId, char *dest) {
+int BuildDiscPath(const Setting<kPathCapacity> &row, char (&dest)[kPathCapacity]) {
   char value[kPathCapacity] = "";
-  ReadKeyString(keyId, value, kPathCapacity, SettingsPath, "General");
+  ReadSetting(row, value);
   char path[kPathCapacity];
   int directoryLength = GetProgramDirectory(path, kPathCapacity);
   dest[0] = '\0';

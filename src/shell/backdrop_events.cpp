@@ -16,9 +16,9 @@ bool RecalcPending = false;
 
 // True when the name equals the [Form Name] value of keyId, without regard
 // to the case of A-Z. An absent value matches no name that is not empty.
-static bool IsFormNamed(const char *name, int keyId) {
+static bool IsFormNamed(const char *name, const Setting<kValueCapacity> &row) {
   char formName[kValueCapacity] = "";
-  ReadKeyString(keyId, formName, kValueCapacity, SettingsPath, "Form Name");
+  ReadSetting(row, formName);
   return EqualsIgnoringCase(name, formName);
 }
 
@@ -26,22 +26,25 @@ int IsOrderFormCurrent() {
   if (!TopLevelWindowExists(kTemplateWindowClass)) return 0;
   const char *name = VORM_GetCurrentTemplateName();
   if (name == nullptr || name[0] == '\0') return 0;
-  return IsFormNamed(name, KEY_FORM_ORDER) ? 1 : 0;
+  return IsFormNamed(name, kFormNameOrder) ? 1 : 0;
 }
 
 void OnTemplateOpened(const char *templateName) {
   if (templateName == nullptr) return;
-  if (IsFormNamed(templateName, KEY_FORM_REGISTRATION))
+  SettingsOperation operation;
+  if (IsFormNamed(templateName, kFormNameRegistration))
     PrefillRegistrationForm();
-  else if (IsFormNamed(templateName, KEY_FORM_BUYER))
+  else if (IsFormNamed(templateName, kFormNameBuyer))
     PrefillBuyerForm();
 }
 
 void OnFieldChanged() {
+  SettingsOperation operation;
   if (IsOrderFormCurrent()) RecalcPending = true;
 }
 
 bool OnTimerTick() {
+  SettingsOperation operation;
   if (IsOrderFormCurrent()) {
     if (RecalcPending) RecalculateOrderForm(BuyerRecord);
     RecalcPending = false;
@@ -57,6 +60,7 @@ bool OnBackdropCommand(WindowHandle window, unsigned command) {
   static bool carryingOut = false;
   if (carryingOut) return false;
   carryingOut = true;
+  SettingsOperation operation;
   switch (command & 0xFFFF) {
     case kCommandQuit: PostQuitRequest(); break;
     case kCommandNothing: break;
@@ -67,8 +71,9 @@ bool OnBackdropCommand(WindowHandle window, unsigned command) {
 }
 
 void OpenStartupTemplate(WindowHandle backdrop) {
+  SettingsOperation operation;
   char path[kPathCapacity];
   // A missing value or a path too long to build opens nothing; the first
   // tick then finds no form window and ends the run.
-  if (BuildDiscPath(KEY_STARTUP, path)) OpenTemplate(backdrop, path);
+  if (BuildDiscPath(kGeneralStartup, path)) OpenTemplate(backdrop, path);
 }

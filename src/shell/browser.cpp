@@ -13,9 +13,9 @@ namespace {
 constexpr int kRegistryTextCapacity = 512;
 }
 
-int OpenSettingsUrl(int keyId) {
+int OpenSettingsUrl(const Setting<kPathCapacity> &row) {
   char address[kPathCapacity] = "";
-  ReadKeyString(keyId, address, kPathCapacity, SettingsPath, "General");
+  ReadSetting(row, address);
   return OpenInBrowser(address);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Opening web pages in the program the system has registered for ".htm".
+#include "settings/key_vocabulary.h"
 
-// Opens the [General] address of keyId. Returns OpenInBrowser's result.
-int OpenSettingsUrl(int keyId);
+// Opens the row's [General] address. Returns OpenInBrowser's result.
+int OpenSettingsUrl(const Setting<kPathCapacity> &row);
 
 // Starts the ".htm" program with the address. Nonzero when it was started.
 int OpenInBrowser(const char *address);

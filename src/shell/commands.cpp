@@ -15,12 +15,12 @@ long long DispatchCommand(WindowHandle window, unsigned command) {
   if (row == nullptr) return 0;
   switch (row->operation) {
     case CommandOperation::Install: return LaunchInstaller(window);
-    case CommandOperation::OpenProductPage: return OpenSettingsUrl(KEY_PRODUCT_PAGE);
+    case CommandOperation::OpenProductPage: return OpenSettingsUrl(kGeneralProductPage);
     case CommandOperation::RegisterOnline: return RegisterOnline(window);
     case CommandOperation::PrintRegistration: return PrintRegistration(window);
     case CommandOperation::PrintSetup: return ShowPrintSetup(RunPrintSettings, window);
-    case CommandOperation::OpenVendorSite: return OpenSettingsUrl(KEY_VENDOR_SITE);
-    case CommandOperation::OpenOrderOnline: return OpenSettingsUrl(KEY_ORDER_ONLINE);
+    case CommandOperation::OpenVendorSite: return OpenSettingsUrl(kGeneralVendorSite);
+    case CommandOperation::OpenOrderOnline: return OpenSettingsUrl(kGeneralOrderOnline);
     case CommandOperation::OpenOrderForm: return OpenOrderForm(window);
     case CommandOperation::PrintPurchase: return PrintPurchase(window);
     case CommandOperation::EndRun: PostQuitRequest(); return 0;

@@ -6,6 +6,6 @@
 
 long long LaunchInstaller(WindowHandle owner) {
   char path[kPathCapacity];
-  if (!BuildDiscPath(KEY_INSTALLER, path)) return 0;
+  if (!BuildDiscPath(kGeneralInstaller, path)) return 0;
   return ShellOpen(owner, path);
 }

@@ -13,7 +13,8 @@ int IsEnglishSystemLanguage() {
 }
 
 int PassLanguageGate() {
-  if (ReadKeyInt(KEY_ENGLISH_ONLY, 1, SettingsPath, "general") != 0 &&
+  SettingsOperation operation;
+  if (ReadSettingInt(kGeneralEnglishOnly, 1) != 0 &&
       !IsEnglishSystemLanguage()) {
     LaunchInstaller(nullptr);
     return 0;

@@ -11,7 +11,7 @@ import time
 
 from test_printing import LANDSCAPE_BUTTON, LANDSCAPE_WIDTH, PAGE_WIDTH, TOLERANCE, PrintingScenario
 from test_registration import ORDER_BUTTON
-from velinst_e2e import ini_values
+from velinst_e2e import edit_ini, ini_values, read_ini_lines, write_ini_lines
 
 BUYER = {
     "buyer_first_name": "Ann", "buyer_last_name": "O'Neill", "buyer_street1": "12 Main St.",
@@ -91,6 +91,12 @@ class OrderingTests(PrintingScenario):
             page = self.print_form(order, "print_order")
             self.assertIn("%%Orientation: Landscape", page.postscript)
             self.check_page(page, LANDSCAPE_WIDTH, landscape=True)
+
+        with self.subTest("an edited settings file counts from the next recalculation"):
+            ini = self.disc / "VelInst.ini"
+            write_ini_lines(ini, edit_ini(read_ini_lines(ini), {"Unit Price": {"KA": "150.00"}}))
+            self.type_into(order, {"qty_1": "2"})
+            self.assert_fields(order, {"line_1": "300.00", "total": "482.37"})
         self.assertTrue(self.program.running())
 
     # The forms -------------------------------------------------------------

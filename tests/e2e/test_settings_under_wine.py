@@ -1,6 +1,7 @@
 """The launcher's settings access (ReadKeyString, ReadKeyInt) on the Windows
 profile services under wine64, checked against the settings file itself:
 read_settings.exe carries the launcher's string table and settings code."""
+import shutil
 import unittest
 
 from velinst_e2e import (ScenarioTestCase, edit_ini, env_path, ini_values, read_ini_lines,
@@ -109,6 +110,20 @@ class WholeNumberTests(ReadSettings):
         ini = self.edited_copy("int", {"General": {"IsEnglishOnly": None}})
         self.assertEqual(self.read(windows_path(ini), "General", ids=[162], whole_number=1)[162]["value"], "1")
         self.assertEqual(self.read("", "General", ids=[162], whole_number=9)[162]["value"], "9")
+
+
+class SnapshotAgreementTests(ReadSettings):
+    def test_the_snapshot_reads_every_file_as_the_profile_service(self):
+        folder = self.session.build / "e2e" / "settings" / "agreement"
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir(parents=True)
+        result = self.session.run(env_path("VELINST_PROFILE_AGREEMENT"), [windows_path(folder)],
+                                  timeout=60)
+        lines = [parse_fields(line, escaped=False) for line in result.stdout.splitlines()]
+        summary = lines.pop()
+        self.assertEqual(lines, [])
+        self.assertEqual(summary["differences"], "0")
+        self.assertGreater(int(summary["compared"]), 800)
 
 
 if __name__ == "__main__":

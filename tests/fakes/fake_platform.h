@@ -71,6 +71,7 @@ struct FakePlatform {
   int quitRequests = 0;
   int profileReads = 0;
   std::vector<ProfileRead> profileReadLog;
+  std::set<int> textsLoaded;  // ids of the string table, key names included
   CursorHandle shownCursor = kFakeStartCursor;
   std::vector<std::string> cursorCalls;  // "wait", "arrow", "restore"
 };

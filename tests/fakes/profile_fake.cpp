@@ -1,6 +1,5 @@
 // A private-profile service over real files, by the rules of the Windows one
 // that the program relies on (settings/profile_text.h).
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -48,7 +47,7 @@ unsigned ProfileReadInt(const char *file, const char *section, const char *key,
   Fake().profileReadLog.push_back({file, section, key, 0});
   int sectionEnd = -1;
   std::string value;
-  if (FindProfileKey(ReadProfileLines(file), section, key, &sectionEnd, &value) < 0 || value.empty())
+  if (FindProfileKey(ReadProfileLines(file), section, key, &sectionEnd, &value) < 0)
     return defaultValue;
-  return static_cast<unsigned>(strtol(value.c_str(), nullptr, 10));
+  return ProfileNumber(ProfileValueText(value), defaultValue);
 }

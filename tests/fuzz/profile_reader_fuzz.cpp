@@ -1,8 +1,9 @@
 // The native private-profile service of the tests, whose rules the
 // launcher's settings code is tested against, on any file: reads stay in
 // their buffers and cut values the same way at every capacity, the absent
-// case keeps the default, a written value reads back, and a write changes
-// no other key.
+// case keeps the default, the launcher's snapshot of the file reads what the
+// service reads, a written value reads back, and a write changes no other
+// key.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -14,6 +15,8 @@
 
 #include "fuzz_support.h"
 #include "platform/profile.h"
+#include "settings/profile_snapshot.h"
+#include "settings/profile_text.h"
 #include "text/bounded.h"
 
 namespace {
@@ -102,7 +105,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
     Require(whole == trimmed);
   }
-  ProfileReadInt(file.c_str(), section.c_str(), key.c_str(), 7);
+  ProfileSnapshot snapshot;
+  RefreshProfileSnapshot(snapshot, file.c_str());
+  const std::string *kept = FindSnapshotValue(snapshot, section.c_str(), key.c_str());
+  const std::string read = Read(file, section, key, "(absent)", kWide);
+  const unsigned number = ProfileReadInt(file.c_str(), section.c_str(), key.c_str(), 7);
+  if (kept != nullptr) {
+    std::vector<char> copy(kWide, '\0');
+    CopyText(copy.data(), kWide, kept->c_str());
+    Require(copy.data() == read && ProfileNumber(*kept, 7) == number);
+  } else {
+    Require(read == "(absent)" && number == 7);
+  }
 
   if (!IsPlainSection(section) || !IsPlainKey(key) || !IsPlainValue(value)) return 0;
   auto probes = NamesIn(content);

@@ -119,13 +119,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Trim(expected, CustomerField::WhereBought);
   }
 
-  char actualWarning[kWarningCapacity + 1];
-  actualWarning[kWarningCapacity] = '\x7F';  // a guard byte just past the warning
-  int actual = buyer ? ValidateBuyerRecord(record, actualWarning)
-                     : ValidateRegistrationRecord(record, actualWarning);
-  Require(actualWarning[kWarningCapacity] == '\x7F');
-  Require(actual == result);
-  Require(actualWarning == warning.substr(0, kWarningCapacity - 1));
+  struct {
+    char warning[kWarningCapacity];
+    char guard;  // the byte just past the warning
+  } actual = {{}, '\x7F'};
+  int code = buyer ? ValidateBuyerRecord(record, actual.warning)
+                   : ValidateRegistrationRecord(record, actual.warning);
+  Require(actual.guard == '\x7F');
+  Require(code == result);
+  Require(actual.warning == warning.substr(0, kWarningCapacity - 1));
   Require(Texts(record) == expected);
   return 0;
 }

@@ -165,7 +165,7 @@ TEST_F(LaunchTest, NoAssociationOrFailedStartOpensNothing) {
 TEST_F(LaunchTest, EmptyAddressStillStartsTheBrowser) {
   UseSettings("[General]\r\n");
   RegisterBrowser("VIEW.EXE");
-  EXPECT_EQ(1, OpenSettingsUrl(KEY_PRODUCT_PAGE));
+  EXPECT_EQ(1, OpenSettingsUrl(kGeneralProductPage));
   EXPECT_EQ("\"VIEW.EXE\" ", Fake().programStarts[0].commandLine);
   EXPECT_EQ("VIEW.EXE", Fake().programStarts[0].directory);
 }

@@ -47,14 +47,14 @@ std::map<std::string, KeyNames> DocumentedKeys() {
 
 KeyNames NamesOf(const VocabularySection &section) {
   KeyNames names;
-  for (int i = 0; i < section.count; ++i) names.insert(TextOf(section.keys[i].keyId));
+  for (const VocabularyKey &key : section.keys) names.insert(TextOf(key.keyId));
   return names;
 }
 
 TEST(SettingsReference, ListsEveryKeyOfEverySection) {
   std::map<std::string, KeyNames> documented = DocumentedKeys();
   std::vector<VocabularySection> sections = SettingsSections();
-  sections.push_back(kRegisterKeys);
+  sections.push_back(RegistrationFileSection());
   for (const VocabularySection &section : sections)
     EXPECT_EQ(NamesOf(section), documented[section.name]) << "[" << section.name << "]";
 

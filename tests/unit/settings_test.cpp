@@ -124,7 +124,7 @@ TEST_F(SettingsTest, UnknownProgramDirectoryBuildsNoRelativePaths) {
     EXPECT_STREQ("", SettingsPath);
     CopyText(SettingsPath, kPathCapacity, file.c_str());
     char path[kPathCapacity] = "stale";
-    EXPECT_EQ(0, BuildDiscPath(KEY_INSTALLER, path)) << program;
+    EXPECT_EQ(0, BuildDiscPath(kGeneralInstaller, path)) << program;
     EXPECT_STREQ("", path);
   }
 }
@@ -164,12 +164,12 @@ TEST_F(SettingsTest, DiscPathIsTheProgramDirectoryAndTheValue) {
   CopyText(SettingsPath, kPathCapacity, file.c_str());
   Fake().programFilePath = "D:\\VelInst.exe";
   char path[kPathCapacity];
-  EXPECT_EQ(1, BuildDiscPath(KEY_INSTALLER, path));
+  EXPECT_EQ(1, BuildDiscPath(kGeneralInstaller, path));
   EXPECT_STREQ("D:\\setup\\setup.exe", path);
-  EXPECT_EQ(0, BuildDiscPath(KEY_STARTUP, path));  // absent value: nothing built
+  EXPECT_EQ(0, BuildDiscPath(kGeneralStartup, path));  // absent value: nothing built
   EXPECT_STREQ("", path);
   folder.Write("VelInst.ini", "[General]\r\nInstaller=" + std::string(257, 'x') + "\r\n");
-  EXPECT_EQ(0, BuildDiscPath(KEY_INSTALLER, path));  // would not fit in 260
+  EXPECT_EQ(0, BuildDiscPath(kGeneralInstaller, path));  // would not fit in 260
   EXPECT_STREQ("", path);
 }
 

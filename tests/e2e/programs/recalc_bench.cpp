@@ -70,7 +70,7 @@ int main(int argc, char **argv) {
   char path[kPathCapacity];
   HWND owner = MakeOwner();
   if (owner == nullptr || !VORM_Init(nullptr) || !BuildSettingsPath() ||
-      !BuildDiscPath(KEY_ORDER_FORM_TEMPLATE, path) || !OpenTemplate(owner, path)) {
+      !BuildDiscPath(kGeneralOrderFormTemplate, path) || !OpenTemplate(owner, path)) {
     fprintf(stderr, "recalc_bench: the order form did not open\n");
     return 1;
   }
@@ -103,7 +103,7 @@ int main(int argc, char **argv) {
     writing.push_back(Microseconds(between, after, frequency));
     char value[kValueCapacity] = "";
     QueryPerformanceCounter(&before);
-    ReadOrderKey(kUnitPriceKeys, 0, value, kValueCapacity);
+    ReadSetting(kUnitPriceKeys[0], value);
     QueryPerformanceCounter(&between);
     VORM_SetEditText("line_2", run % 2 == 0 ? "  1.00" : "");
     QueryPerformanceCounter(&after);

@@ -1,0 +1,87 @@
+// The snapshot the launcher reads its settings file through, against the
+// profile service on the same files, and how it follows a file that changes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake_platform.h"
+#include "profile_cases.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "temp_folder.h"
+#include "text/bounded.h"
+
+namespace {
+
+class ProfileSnapshotTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetFakePlatform(); }
+  TempFolder folder;
+};
+
+TEST_F(ProfileSnapshotTest, ReadsEveryFileAsTheProfileServiceDoes) {
+  for (const ProfileCase &file : kProfileCases) {
+    SCOPED_TRACE(file.name);
+    const std::string path =
+        file.text != nullptr ? folder.Write("case.ini", file.text) : folder.Path("none.ini");
+    ProfileSnapshot snapshot;
+    RefreshProfileSnapshot(snapshot, path.c_str());
+    ForEachProfileRead([&](const char *section, int key, int capacity) {
+      char service[256] = "DEF  ";
+      char read[256] = "DEF  ";
+      const int count = ReadKeyString(key, service, capacity, path.c_str(), section);
+      EXPECT_EQ(count, ReadSnapshotString(snapshot, key, read, capacity, section));
+      EXPECT_STREQ(service, read) << section << " " << key << " " << capacity;
+    });
+    char startup[256] = "DEF";
+    ReadSnapshotString(snapshot, KEY_STARTUP, startup, sizeof startup, "General");
+    EXPECT_STREQ(file.startup != nullptr ? file.startup : "DEF", startup);
+  }
+  for (const NumberCase &number : kNumberCases) {
+    SCOPED_TRACE(number.value != nullptr ? number.value : "(absent)");
+    const std::string path = folder.Write("number.ini", NumberFileText(number));
+    ProfileSnapshot snapshot;
+    RefreshProfileSnapshot(snapshot, path.c_str());
+    EXPECT_EQ(number.number, ReadKeyInt(KEY_ENGLISH_ONLY, 77, path.c_str(), "general"));
+    EXPECT_EQ(number.number, ReadSnapshotInt(snapshot, KEY_ENGLISH_ONLY, 77, "general"));
+  }
+}
+
+// The settings file is looked at once per operation, and at every read
+// outside one: a change shows at the next operation, never in the middle of one.
+TEST_F(ProfileSnapshotTest, AChangedSettingsFileIsReadAgainAtTheNextOperation) {
+  const std::string path = folder.Write("VelInst.ini", "[General]\r\nStartup=one.vrm\r\n");
+  CopyText(SettingsPath, kPathCapacity, path.c_str());
+  auto startup = [] {
+    char value[kPathCapacity] = "";
+    ReadSetting(kGeneralStartup, value);
+    return std::string(value);
+  };
+  EXPECT_EQ("one.vrm", startup());
+  {
+    SettingsOperation operation;
+    EXPECT_EQ("one.vrm", startup());
+    folder.Write("VelInst.ini", "[General]\r\nStartup=second.vrm\r\n");
+    EXPECT_EQ("one.vrm", startup());
+    {
+      SettingsOperation nested;
+      EXPECT_EQ("second.vrm", startup());
+    }
+    folder.Write("VelInst.ini", "[General]\r\nStartup=third one.vrm\r\n");
+    EXPECT_EQ("second.vrm", startup());
+  }
+  EXPECT_EQ("third one.vrm", startup());
+  std::filesystem::remove(path);
+  EXPECT_EQ("", startup());
+  folder.Write("VelInst.ini", "[General]\r\nStartup=back.vrm\r\n");
+  EXPECT_EQ("back.vrm", startup());
+  // Another settings path is another file, even inside an operation.
+  SettingsOperation operation;
+  startup();
+  CopyText(SettingsPath, kPathCapacity,
+           folder.Write("other.ini", "[General]\r\nStartup=other.vrm\r\n").c_str());
+  EXPECT_EQ("other.vrm", startup());
+  EXPECT_EQ(0, Fake().profileReads);  // none of it through the profile service
+}
+
+}  // namespace
