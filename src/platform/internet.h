@@ -2,7 +2,9 @@
 // The system's internet client library, loaded at run time: none of its
 // functions is imported by the program, each is looked up in the loaded
 // library by name. A function missing from the library fails like the
-// service it stands for.
+// service it stands for. Everything but the proxy's password dialog may be
+// called on a worker thread.
+#include "platform/window_handle.h"
 
 // The loaded library, opaque to the portable code; the same type as the
 // Win32 HMODULE.
@@ -63,6 +65,16 @@ bool SendHttpRequest(InternetLibrary library, InternetHandle request);
 // `location`, or an empty text when it does not fit the capacity.
 bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
                     int capacity);
+
+// True when the reply of the sent request is the proxy asking for a user name
+// and password (status 407).
+bool ProxyWantsPassword(InternetLibrary library, InternetHandle request);
+
+// Shows the system's dialog that asks for the proxy's user name and password
+// of a request the proxy refused (see ProxyWantsPassword), owned by `owner`,
+// and keeps what the customer typed on the request. True when the request is
+// to be sent again with it; false when the customer cancelled.
+bool AskForProxyPassword(InternetLibrary library, WindowHandle owner, InternetHandle request);
 
 // Reads the reply until `capacity` bytes have arrived or the reply has ended.
 // Stores the count read in *bytesRead. False on an error of the connection.

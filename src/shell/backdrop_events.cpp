@@ -5,6 +5,7 @@
 #include "forms/form_engine.h"
 #include "order/order_form.h"
 #include "platform/quit.h"
+#include "platform/window_enabling.h"
 #include "platform/window_search.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
@@ -64,7 +65,17 @@ bool OnBackdropCommand(WindowHandle window, unsigned command) {
   switch (command & 0xFFFF) {
     case kCommandQuit: PostQuitRequest(); break;
     case kCommandNothing: break;
-    default: DispatchCommand(window, command & 0xFFFF); break;
+    default: {
+      // The form windows take no clicks while the command's message boxes,
+      // dialogs or its wait for the vendor's server are up: a form clicked
+      // would come above the box and hide it, and with commands dropped every
+      // button would seem dead. They are enabled again before the window
+      // procedure gives the focus back.
+      const DisabledWindows forms = DisableThreadWindows(kTemplateWindowClass);
+      DispatchCommand(window, command & 0xFFFF);
+      EnableWindowsAgain(forms);
+      break;
+    }
   }
   carryingOut = false;
   return true;

@@ -16,7 +16,8 @@ import time
 import urllib.parse
 from pathlib import Path
 
-from registration_peer import SCRIPT_PATH, THANK_YOU_PATH, RegistrationPeer
+from registration_peer import (PROXY_CREDENTIALS, PROXY_PASSWORD, PROXY_USER, SCRIPT_PATH,
+                               THANK_YOU_PATH, RegistrationPeer)
 from velinst_e2e import (TYPING_LANGUAGE, ScenarioTestCase, accepts_connections, env_path,
                          free_port, ini_values, kill_group, run_bounded, source_dir,
                          string_table, wait_until, windows_path)
@@ -29,6 +30,9 @@ PROFILE_NAME = "VelmoraReg.ini"
 PRODUCT = "Corvinel Professional 4.0"
 DEFAULT_COUNTRY = "USA"
 ORDER_BUTTON = "order_products"  # the start screen's way to the buyer form
+WS_DISABLED = 0x08000000
+ES_PASSWORD = 0x20
+BM_CLICK = 0xF5
 
 FIXED_QUERY = (
     "recipient=register@velmora.com&subject=User%20Registration"
@@ -217,6 +221,12 @@ class RegistrationScenario(ScenarioTestCase):
         self.assertTrue(self.session.close_message_box())
         self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
 
+    def form_disabled(self, window):
+        """Whether the form window takes no clicks (WS_DISABLED)."""
+        listed = [w for w in self.session.windows(FORM) if w["hwnd"] == window["hwnd"]]
+        self.assertEqual(len(listed), 1, "the form window has gone")
+        return int(listed[0]["style"], 16) & WS_DISABLED != 0
+
     def boxes_left(self):
         """What is left of message boxes, for the failure's message."""
         return [(w["hwnd"], w["title"], w["visible"], self.session.controls(w["hwnd"]))
@@ -370,20 +380,89 @@ class OneCommandAtATimeTests(RegistrationScenario):
         # is handled inside the result box and must do nothing.
         self.session.click(registration["hwnd"], "register_online")
         self.session.click(registration["hwnd"], "register_online")
+        # While a box is up the form takes no clicks that could hide it.
+        self.assertIsNotNone(self.session.message_box(timeout=20), "no result box")
+        self.assertTrue(self.form_disabled(registration))
         self.assert_result_box(40)
         self.assertIsNone(self.session.message_box(timeout=1.5), "a second result box")
         self.assertEqual(len(script_requests(peer.requests)), 1, peer.requests)
         self.assert_keyboard_on(registration, "register_online")
+        self.assertFalse(self.form_disabled(registration))
 
         # The validation warning has no owner; the keyboard comes back too.
         self.type_into(registration, {"reg_city": ""})
         self.session.click(registration["hwnd"], "register_online")
         box = self.session.message_box(timeout=10)
         self.assertEqual((box or {}).get("owner"), "0x0", box)
+        self.assertTrue(self.form_disabled(registration))
         self.assertTrue(self.session.close_message_box())
         self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
         self.assert_keyboard_on(registration, "register_online")
+        self.assertFalse(self.form_disabled(registration))
         self.assertEqual(len(script_requests(peer.requests)), 1)
+
+
+class ProxyPasswordTests(RegistrationScenario):
+    """The customer's proxy asks for a password (407, Basic): the system's
+    dialog for it, owned by the backdrop, and the request sent once more with
+    what was typed."""
+
+    def password_dialog(self):
+        """The dialog (and its user name and password fields' ids), once it
+        shows with its controls."""
+        def shown():
+            for window in self.session.windows("#32770", visible_only=True):
+                edits = [c for c in self.session.controls(window["hwnd"])
+                         if c["class"] == "Edit" and c["visible"] == "1"]
+                if len(edits) >= 2:
+                    return window, edits
+            return None
+        found = wait_until(shown, 20, interval=0.2)
+        self.assertTrue(found, self.boxes_left())
+        window, edits = found
+        self.assertEqual(window["owner"], self.backdrop()["hwnd"])
+        password = [c["id"] for c in edits if int(c["style"], 16) & ES_PASSWORD]
+        user = [c["id"] for c in edits if not int(c["style"], 16) & ES_PASSWORD]
+        self.assertEqual((len(user), len(password)), (1, 1), edits)
+        return window, user[0], password[0]
+
+    def press(self, dialog, control_id):
+        control = [c for c in self.session.controls(dialog["hwnd"]) if c["id"] == str(control_id)]
+        self.assertEqual(len(control), 1, control_id)
+        self.session.winctl("post", control[0]["hwnd"], BM_CLICK, 0, 0)
+
+    def test_the_proxys_password_dialog_and_the_request_once_more(self):
+        peer = self.start_peer("proxy-password")
+        registration = self.fill_and_send(self.start_launcher("proxy-password"))
+
+        with self.subTest("cancelled: the proxy's refusal stands, the registration failed"):
+            dialog, _, _ = self.password_dialog()
+            self.assertTrue(self.form_disabled(registration))
+            self.press(dialog, 2)
+            self.assert_result_box(42)
+            self.assertEqual([dict(r["headers"]).get("Proxy-Authorization") for r in peer.requests],
+                             [None])
+            self.assert_no_profile()
+
+        with self.subTest("the password typed: the request goes again with it"):
+            peer.server.requests.clear()
+            self.session.click(registration["hwnd"], "register_online")
+            dialog, user, password = self.password_dialog()
+            self.session.set_text(dialog["hwnd"], f"#{user}", PROXY_USER)
+            self.session.set_text(dialog["hwnd"], f"#{password}", PROXY_PASSWORD)
+            self.press(dialog, 1)
+            self.assert_result_box(40)
+            sent = [(r["path"], dict(r["headers"]).get("Proxy-Authorization"))
+                    for r in peer.requests]
+            # The library may send each request without the password first
+            # and add it when the proxy refuses (Wine's does); the customer
+            # is asked once.
+            self.assertEqual(sent[0], (SCRIPT_PATH, None), sent)
+            self.assertIn((SCRIPT_PATH, PROXY_CREDENTIALS), sent)
+            self.assertEqual(sent[-1], (THANK_YOU_PATH, PROXY_CREDENTIALS), sent)
+            self.assertTrue(wait_until(lambda: any(p.exists() for p in self.profile_candidates()),
+                                       5), "no profile")
+        self.assertFalse(self.form_disabled(registration))
 
 
 class ProfileUnderAnyUserNameTests(CompleteRegistrationTests):

@@ -559,6 +559,13 @@ class Session:
     def post_command(self, window, number):
         self._winctl_ok("command", window, number)
 
+    def responds(self, window, timeout=2):
+        """True when the window's thread handles a message within the time
+        (SendMessageTimeout, SMTO_ABORTIFHUNG), as Windows asks before it
+        greys a program as not responding."""
+        code, _ = self.winctl("responds", window, int(timeout * 1000), timeout=timeout + 30)
+        return code == 0
+
     def post_close(self, window):
         self._winctl_ok("close", window)
 

@@ -21,6 +21,12 @@ struct FakeInternet {
   // final page; with redirectForever the list starts over each time.
   std::vector<std::string> redirections;
   bool redirectForever = false;
+  // The sends (counted from 1) the proxy refuses, asking for a password, and
+  // whether the customer then types one and presses OK.
+  std::set<int> refusedSends;
+  bool passwordGiven = true;
+  // The worker's time runs out while this send (counted from 1) is under way.
+  int deadlineAtSend = 0;
 
   // Records.
   int loads = 0;
@@ -36,6 +42,9 @@ struct FakeInternet {
   unsigned long requestContext = 0;
   int readCapacity = 0;
   int requestsSent = 0;
+  int repliesServed = 0;  // sends the proxy let through
+  bool lastRefused = false;
+  std::vector<WindowHandle> passwordDialogOwners;
   // "host:port target" of each request opened, " (https)" added for HTTPS.
   std::vector<std::string> requests;
   std::set<InternetHandle> openHandles;  // opened and not yet closed

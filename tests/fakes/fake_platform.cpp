@@ -11,6 +11,7 @@
 #include "platform/quit.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/window_enabling.h"
 #include "platform/window_search.h"
 #include "text/bounded.h"
 
@@ -83,3 +84,18 @@ bool TopLevelWindowExists(const char *className) {
 }
 
 void PostQuitRequest() { ++fake.quitRequests; }
+
+DisabledWindows DisableThreadWindows(const char *windowClass) {
+  DisabledWindows disabled = {};
+  for (const auto &window : fake.threadWindows) {
+    if (window.second != windowClass || fake.disabledWindows.count(window.first) != 0) continue;
+    if (disabled.count == kMostDisabledWindows) break;
+    fake.disabledWindows.insert(window.first);
+    disabled.windows[disabled.count++] = window.first;
+  }
+  return disabled;
+}
+
+void EnableWindowsAgain(const DisabledWindows &disabled) {
+  for (int i = 0; i < disabled.count; ++i) fake.disabledWindows.erase(disabled.windows[i]);
+}

@@ -60,9 +60,14 @@ struct FakePlatform {
   // form, empty where the volume keeps none.
   std::map<std::string, std::string> pathsOutsideCodePage;
   CalendarDate today = {2026, 12, 7};
-  // Runs while a message box is up or the shell starts a program, as the
-  // messages the customer queued meanwhile would be handled then.
+  // Runs while a message box is up, the shell starts a program or a worker
+  // runs, as the messages the customer queued meanwhile would be handled then.
   std::function<void()> whileWaiting;
+  // The program's own top-level windows: handle -> class.
+  std::map<WindowHandle, std::string> threadWindows;
+  // How long each run of a worker takes, in milliseconds (0 when not given);
+  // a run that takes all the time left is given up on when it ends.
+  std::vector<unsigned long> workerRunTimes;
 
   // Records.
   std::vector<ShownMessageBox> messageBoxes;
@@ -74,8 +79,15 @@ struct FakePlatform {
   std::set<int> textsLoaded;  // ids of the string table, key names included
   CursorHandle shownCursor = kFakeStartCursor;
   std::vector<std::string> cursorCalls;  // "wait", "arrow", "restore"
+  std::set<WindowHandle> disabledWindows;
+  std::vector<unsigned long> workerWaits;  // the time each worker run was given
+  int workersGivenUp = 0;
 };
 
 // The one instance the fakes use; ResetFakePlatform() restores the defaults.
 FakePlatform &Fake();
 void ResetFakePlatform();
+
+// The time of the worker that is running runs out now: the window thread
+// gives up on it, and the worker goes on to its end.
+void PassWorkerDeadline();

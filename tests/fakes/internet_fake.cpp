@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fake_internet.h"
+#include "fake_platform.h"
 #include "platform/internet.h"
 #include "text/bounded.h"
 
@@ -16,6 +17,7 @@ InternetHandle FakeHandle(std::uintptr_t id) { return reinterpret_cast<InternetH
 const InternetHandle kSession = FakeHandle(0x100);
 const InternetHandle kConnection = FakeHandle(0x200);
 const InternetHandle kRequest = FakeHandle(0x300);
+const std::string kProxyRefusalPage = "<html>Proxy Authentication Required</html>";
 
 // Records the call; a call on any other library than the loaded one is a
 // fault the tests see in the record.
@@ -90,15 +92,30 @@ void SetInternetTimeouts(InternetLibrary library, InternetHandle handle,
 
 bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
   Record(library, request == kRequest ? "send" : "send (wrong request)");
+  if (net.requestsSent + 1 == net.deadlineAtSend) PassWorkerDeadline();
   if (net.failAt == InternetFailure::Send) return false;
   ++net.requestsSent;
+  net.lastRefused = net.refusedSends.count(net.requestsSent) != 0;
+  if (!net.lastRefused) ++net.repliesServed;
   return true;
+}
+
+bool ProxyWantsPassword(InternetLibrary library, InternetHandle request) {
+  Record(library, request == kRequest ? "proxy status" : "proxy status (wrong request)");
+  return net.lastRefused;
+}
+
+bool AskForProxyPassword(InternetLibrary library, WindowHandle owner, InternetHandle request) {
+  Record(library, request == kRequest ? "password dialog" : "password dialog (wrong request)");
+  net.passwordDialogOwners.push_back(owner);
+  return net.passwordGiven;
 }
 
 bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
                     int capacity) {
   Record(library, request == kRequest ? "redirection" : "redirection (wrong request)");
-  size_t index = static_cast<size_t>(net.requestsSent - 1);
+  if (net.lastRefused) return false;
+  size_t index = static_cast<size_t>(net.repliesServed - 1);
   if (net.redirectForever && !net.redirections.empty()) index %= net.redirections.size();
   if (index >= net.redirections.size()) return false;
   const std::string &next = net.redirections[index];
@@ -112,8 +129,9 @@ bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer
   net.readCapacity = capacity;
   *bytesRead = 0;
   if (net.failAt == InternetFailure::Read) return false;
-  size_t count = std::min(net.reply.size(), static_cast<size_t>(capacity));
-  memcpy(buffer, net.reply.data(), count);
+  const std::string &page = net.lastRefused ? kProxyRefusalPage : net.reply;
+  size_t count = std::min(page.size(), static_cast<size_t>(capacity));
+  memcpy(buffer, page.data(), count);
   *bytesRead = static_cast<int>(count);
   return true;
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,10 +84,13 @@ TEST_F(ExchangeTest, ConfirmedRegistrationSendsOneExactRequestAndSavesTheProfile
   // and again on the request, before it is sent.
   EXPECT_EQ((std::vector<std::string>{"load", "session", "timeouts session 30000", "probes",
                                       "attempt", "connected", "connect", "request",
-                                      "timeouts request 30000", "send", "redirection", "read",
-                                      "close request", "close connection", "close session"}),
+                                      "timeouts request 30000", "send", "proxy status",
+                                      "redirection", "read", "close request",
+                                      "close connection", "close session"}),
             net.calls);
   ExpectAllClosed();
+  // One run of a worker, given the whole exchange's 60 s.
+  EXPECT_EQ(std::vector<unsigned long>{60000}, Fake().workerWaits);
 
   // The wait cursor showed while loading and while exchanging, and the
   // cursor from before the exchange is back.
@@ -107,14 +111,15 @@ TEST_F(ExchangeTest, CommandsArrivingWhileOneIsCarriedOutAreIgnored) {
         carriedOut.push_back(OnBackdropCommand(Backdrop(), command));
     --depth;
   };
-  // A double click on Register Online: one request, one result box.
+  // A double click on Register Online, while the exchange runs and while its
+  // result is shown: one request, one result box.
   EXPECT_TRUE(OnBackdropCommand(Backdrop(), kCommandRegisterOnline));
   EXPECT_EQ(kRegistered, ResultMessage());
   EXPECT_EQ(1, FakeNet().requestsSent);
   // Install twice while the shell starts the first: one installer.
   EXPECT_TRUE(OnBackdropCommand(Backdrop(), kCommandInstall));
   EXPECT_EQ(1u, Fake().shellLaunches.size());
-  EXPECT_EQ(std::vector<bool>(6, false), carriedOut);
+  EXPECT_EQ(std::vector<bool>(9, false), carriedOut);
   EXPECT_EQ(0, Fake().quitRequests);
 
   // Once the first is done, the next command is carried out again.
@@ -172,7 +177,7 @@ TEST_F(ExchangeTest, MissingProbesAskToConnectAndSendNothing) {
   EXPECT_EQ((std::vector<std::string>{"session", "timeouts session 30000", "probes",
                                       "close session"}),
             FakeNet().calls);
-  EXPECT_TRUE(Fake().cursorCalls.empty());
+  EXPECT_EQ((std::vector<std::string>{"wait", "restore"}), Fake().cursorCalls);
   ExpectAllClosed();
 
   ResetFakeInternet();
@@ -335,6 +340,101 @@ TEST_F(ExchangeTest, SendRegistrationMapsEachResultToItsMessage) {
     }
   }
   ExpectNothingSaved();  // only RegisterOnline saves
+}
+
+TEST_F(ExchangeTest, FormWindowsTakeNoClicksWhileACommandWaits) {
+  const WindowHandle form = reinterpret_cast<WindowHandle>(0x51);
+  const WindowHandle disabledBefore = reinterpret_cast<WindowHandle>(0x52);
+  const WindowHandle other = reinterpret_cast<WindowHandle>(0x53);
+  Fake().threadWindows = {{form, kTemplateWindowClass},
+                          {disabledBefore, kTemplateWindowClass},
+                          {other, "#32770"}};
+  const struct {
+    unsigned command;
+    size_t waits;
+  } commands[] = {
+      {kCommandRegisterOnline, 2},  // the exchange, then its result
+      {kCommandInstall, 1},         // the shell starting the installer
+  };
+  using Disabled = std::set<WindowHandle>;
+  for (const auto &command : commands) {
+    Fake().disabledWindows = {disabledBefore};
+    std::vector<Disabled> seen;
+    Fake().whileWaiting = [&] { seen.push_back(Fake().disabledWindows); };
+    EXPECT_TRUE(OnBackdropCommand(Backdrop(), command.command));
+    EXPECT_EQ(std::vector<Disabled>(command.waits, Disabled{form, disabledBefore}), seen)
+        << command.command;
+    // Enabled again afterwards, all but the one that was disabled before.
+    EXPECT_EQ(Disabled{disabledBefore}, Fake().disabledWindows) << command.command;
+  }
+}
+
+TEST_F(ExchangeTest, TheWholeExchangeIsGivenUpAfterSixtySeconds) {
+  const struct {
+    int deadlineAtSend;
+    std::vector<unsigned long> runTimes;
+    int requestsSent;
+  } cases[] = {
+      {1, {}, 1},
+      {2, {}, 2},       // while redirected: the next request never goes out
+      {0, {60000}, 3},  // the confirming page came, but too late
+  };
+  InternetLibraryHandle = FakeInternetLibrary();
+  for (const auto &test : cases) {
+    ResetFakeInternet();
+    FakeNet().reply = kConfirmingPage;
+    FakeNet().redirections = {"/thanks", "/final"};
+    Fake().workerWaits.clear();
+    FakeNet().deadlineAtSend = test.deadlineAtSend;
+    Fake().workerRunTimes = test.runTimes;
+    Fake().messageBoxes.clear();
+    Fake().shownCursor = kFakeStartCursor;
+    EXPECT_EQ(0, RegisterOnline(Backdrop()));
+    EXPECT_EQ(1, Fake().workersGivenUp) << test.deadlineAtSend;
+    Fake().workersGivenUp = 0;
+    EXPECT_TRUE(Fake().messageBoxes.empty());
+    EXPECT_EQ(test.requestsSent, FakeNet().requestsSent) << test.deadlineAtSend;
+    EXPECT_EQ(kFakeStartCursor, Fake().shownCursor);
+    ExpectAllClosed();
+  }
+  ExpectNothingSaved();
+}
+
+TEST_F(ExchangeTest, AProxyAskingForAPasswordGetsTheDialogAndEachRequestOnceMore) {
+  const struct {
+    std::set<int> refusedSends;
+    bool passwordGiven;
+    std::vector<std::string> redirections;
+    const char *message;
+    int requestsSent;
+    size_t dialogs;
+  } cases[] = {
+      {{1}, true, {}, kRegistered, 2, 1},
+      {{1}, false, {}, kFailed, 1, 1},   // cancelled: the refusal is the reply
+      {{1, 2}, true, {}, kFailed, 2, 1}, // refused again: no second dialog
+      {{1, 3}, true, {"/thanks"}, kRegistered, 4, 2},
+  };
+  // The customer's time in the dialog does not count against the exchange.
+  const std::vector<unsigned long> waits = {60000, 40000, 25000};
+  for (const auto &test : cases) {
+    ResetFakeInternet();
+    FakeNet().reply = kConfirmingPage;
+    FakeNet().refusedSends = test.refusedSends;
+    FakeNet().passwordGiven = test.passwordGiven;
+    FakeNet().redirections = test.redirections;
+    Fake().workerRunTimes = {20000, 15000};
+    Fake().workerWaits.clear();
+    Fake().messageBoxes.clear();
+    InternetLibraryHandle = FakeInternetLibrary();
+    RegisterOnline(Backdrop());
+    EXPECT_EQ(test.message, ResultMessage()) << test.dialogs << test.passwordGiven;
+    EXPECT_EQ(test.requestsSent, FakeNet().requestsSent) << test.dialogs << test.passwordGiven;
+    EXPECT_EQ(std::vector<WindowHandle>(test.dialogs, Backdrop()),
+              FakeNet().passwordDialogOwners);
+    EXPECT_EQ(std::vector<unsigned long>(waits.begin(), waits.begin() + test.dialogs + 1),
+              Fake().workerWaits);
+    ExpectAllClosed();
+  }
 }
 
 }  // namespace

@@ -13,6 +13,8 @@ static_assert(kInternetFlagIgnoreRedirectToHttps == INTERNET_FLAG_IGNORE_REDIREC
               "the request flag is the library's flag for redirects to https");
 static_assert(kInternetFlagSecure == INTERNET_FLAG_SECURE, "the library's HTTPS flag");
 
+using HttpQuery = decltype(&HttpQueryInfoA);
+
 InternetLibrary LoadInternetClientLibrary() { return LoadSystemLibrary("wininet.dll"); }
 
 bool HasConnectionProbes(InternetLibrary library) {
@@ -76,22 +78,47 @@ bool SendHttpRequest(InternetLibrary library, InternetHandle request) {
   return send != nullptr && send(request, nullptr, 0, nullptr, 0) != FALSE;
 }
 
-bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
-                    int capacity) {
-  auto query = FindFunction<decltype(&HttpQueryInfoA)>(library, "HttpQueryInfoA");
-  if (query == nullptr || capacity <= 0) return false;
+namespace {
+
+// The reply's status code; 0 when it cannot be read.
+DWORD ReplyStatus(HttpQuery query, InternetHandle request) {
   DWORD status = 0;
   DWORD size = sizeof status;
-  if (!query(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
-             nullptr))
-    return false;
+  if (query == nullptr ||
+      !query(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
+    return 0;
+  return status;
+}
+
+}  // namespace
+
+bool GetRedirection(InternetLibrary library, InternetHandle request, char *location,
+                    int capacity) {
+  auto query = FindFunction<HttpQuery>(library, "HttpQueryInfoA");
+  if (capacity <= 0) return false;
+  const DWORD status = ReplyStatus(query, request);
   if (status != 301 && status != 302 && status != 303 && status != 307 && status != 308)
     return false;
-  size = static_cast<DWORD>(capacity);
+  DWORD size = static_cast<DWORD>(capacity);
   if (query(request, HTTP_QUERY_LOCATION, location, &size, nullptr)) return true;
   location[0] = '\0';
   // A location too long for the buffer is still a redirection.
   return GetLastError() == ERROR_INSUFFICIENT_BUFFER;
+}
+
+bool ProxyWantsPassword(InternetLibrary library, InternetHandle request) {
+  return ReplyStatus(FindFunction<HttpQuery>(library, "HttpQueryInfoA"), request) ==
+         HTTP_STATUS_PROXY_AUTH_REQ;
+}
+
+bool AskForProxyPassword(InternetLibrary library, WindowHandle owner, InternetHandle request) {
+  auto dialog = FindFunction<decltype(&InternetErrorDlg)>(library, "InternetErrorDlg");
+  if (dialog == nullptr) return false;
+  // The dialog reads the refusal from the reply's headers, and on OK stores
+  // the user name and password on the request for the next send.
+  const DWORD flags = FLAGS_ERROR_UI_FILTER_FOR_ERRORS | FLAGS_ERROR_UI_FLAGS_GENERATE_DATA |
+                      FLAGS_ERROR_UI_FLAGS_CHANGE_OPTIONS;
+  return dialog(owner, request, ERROR_SUCCESS, flags, nullptr) == ERROR_INTERNET_FORCE_RETRY;
 }
 
 bool ReadHttpReply(InternetLibrary library, InternetHandle request, char *buffer,

@@ -169,8 +169,9 @@ HWND ResolveWindow(const char *target) {
 
 // A control of the form window by the name the form engine gave it. Global
 // atoms ignore case (an atom keeps the case it was first added with), so the
-// names do too.
+// names do too. "#ID" names a dialog's control by its id.
 HWND FindNamedControl(HWND form, const char *name) {
+  if (name[0] == '#') return GetDlgItem(form, atoi(name + 1));
   for (HWND child : ChildWindows(form))
     if (lstrcmpiA(AtomProperty(child, "VormName").c_str(), name) == 0) return child;
   return nullptr;
@@ -391,6 +392,18 @@ int Focus(const char *target) {
   return 0;
 }
 
+// Whether the window's thread handles a message within the time, as Windows
+// asks before it calls a program "Not Responding".
+int Responds(const char *target, UINT timeoutMs) {
+  HWND window = ResolveWindow(target);
+  if (window == nullptr) return NotFound(target);
+  DWORD_PTR ignored = 0;
+  if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &ignored))
+    return 0;
+  fprintf(stderr, "winctl: %s did not answer\n", target);
+  return 1;
+}
+
 int Language() {
   printf("system_language=0x%04x\tuser_language=0x%04x\n", GetSystemDefaultLangID(),
          GetUserDefaultLangID());
@@ -424,6 +437,7 @@ int Usage() {
           "       winctl close WINDOW\n"
           "       winctl focus WINDOW\n"
           "       winctl post WINDOW MESSAGE WPARAM LPARAM\n"
+          "       winctl responds WINDOW TIMEOUT_MS\n"
           "       winctl language\n");
   return 2;
 }
@@ -459,5 +473,6 @@ int main(int argc, char **argv) {
   if (command == "post" && count == 4)
     return Post(args[0], static_cast<UINT>(Number(args[1])),
                 static_cast<WPARAM>(Number(args[2])), static_cast<LPARAM>(Number(args[3])));
+  if (command == "responds" && count == 2) return Responds(args[0], ParseMs(args[1]));
   return Usage();
 }

@@ -1,0 +1,42 @@
+#include <windows.h>
+
+#include <cstring>
+
+#include "platform/window_enabling.h"
+
+namespace {
+
+struct Search {
+  const char *windowClass;
+  DisabledWindows *found;
+};
+
+BOOL CALLBACK DisableIfOfClass(HWND window, LPARAM parameter) {
+  Search &search = *reinterpret_cast<Search *>(parameter);
+  char name[256] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (strcmp(name, search.windowClass) != 0 || !IsWindowEnabled(window)) return TRUE;
+  if (search.found->count == kMostDisabledWindows) return FALSE;
+  EnableWindow(window, FALSE);
+  search.found->windows[search.found->count++] = window;
+  return TRUE;
+}
+
+}  // namespace
+
+DisabledWindows DisableThreadWindows(const char *windowClass) {
+  DisabledWindows disabled = {};
+  Search search = {windowClass, &disabled};
+  EnumThreadWindows(GetCurrentThreadId(), DisableIfOfClass, reinterpret_cast<LPARAM>(&search));
+  return disabled;
+}
+
+void EnableWindowsAgain(const DisabledWindows &disabled) {
+  // A command may have closed a form (and a new window may since have its
+  // handle, if it is not the thread's): only the thread's windows are enabled.
+  for (int i = 0; i < disabled.count; ++i) {
+    HWND window = disabled.windows[i];
+    if (IsWindow(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+      EnableWindow(window, TRUE);
+  }
+}
