@@ -16,7 +16,15 @@ using PrintBlock = void *;
 // Print dialog flags, with the values of the Win32 PD_ flags.
 enum PrintDialogFlag : unsigned long {
   kPrintDialogSetup = 0x40,           // the print set-up form
+  kPrintDialogNoWarning = 0x80,       // no system box when there is no default printer
   kPrintDialogReturnDefault = 0x400,  // describe the default printer, show nothing
+};
+
+// Why a print dialog call failed, with the values of the Win32 PDERR_ codes.
+enum PrintDialogError : unsigned long {
+  kPrintDialogCancelled = 0,               // no error: the customer cancelled
+  kPrintErrorNamesModeMismatch = 0x1009,   // the two blocks describe different printers
+  kPrintErrorPrinterNotFound = 0x100B,     // the printer the blocks name is not installed
 };
 
 // What the print dialog reads and writes. The dialog stores the chosen
@@ -26,19 +34,26 @@ struct PrintSettings {
   PrintBlock deviceMode;
   PrintBlock deviceNames;
   unsigned long flags;
+  unsigned long error;  // why the last dialog call failed (a PrintDialogError)
 };
 
 // Shows the print dialog (or, with kPrintDialogReturnDefault, only looks up
 // the default printer) on the settings. Non-zero when the customer
-// confirmed, or when the default printer was described.
+// confirmed, or when the default printer was described; else 0 with the
+// reason in settings.error.
 int ShowPrintDialog(PrintSettings &settings);
 
 // Frees a block the print dialog allocated; a null block is ignored.
 void ReleasePrintBlock(PrintBlock block);
 
+// Takes from a device-names block the mark that its printer is the system's
+// default: a choice so marked is refused by the dialog once the system's
+// default printer changes. A null block is ignored.
+void ClearDefaultPrinterMark(PrintBlock deviceNames);
+
 // A drawing context of the printer named by the device-names block, with
 // the device mode (may be null: the printer's own defaults). Null when the
-// printer cannot be opened.
+// printer cannot be opened. The names may lie outside the ANSI code page.
 DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMode);
 void DeletePrinterContext(DrawingContext printer);
 
@@ -89,7 +104,10 @@ struct TextSize {
 TextSize MeasureTextExtent(DrawingContext context, const char *text, int length);
 
 // A document of the printing system, named as the print queue shows it.
-void StartPrintDocument(DrawingContext printer, const char *documentName);
+// False when it could not start (the customer cancelled the printer's own
+// "print to file" or save dialog, the printer is offline): nothing of it may
+// then be printed or ended.
+bool StartPrintDocument(DrawingContext printer, const char *documentName);
 void EndPrintDocument(DrawingContext printer);
 void StartPrintPage(DrawingContext printer);
 void EndPrintPage(DrawingContext printer);

@@ -2,8 +2,36 @@
 
 #include <cstring>
 
+#include "platform/cursor.h"
 #include "printing/print_setup.h"
 #include "text/bounded.h"
+
+namespace {
+
+// The printer of the run's choice, else the default printer. A chosen
+// printer that can no longer be opened (removed, renamed, its share gone) is
+// forgotten: this job and the later ones go to the default printer.
+DrawingContext OpenJobPrinter(WindowHandle owner) {
+  DrawingContext printer = GetPrinterDC(RunPrintSettings, owner);
+  if (printer == nullptr && RunPrintSettings.deviceNames != nullptr) {
+    ForgetPrinterChoice(RunPrintSettings);
+    printer = GetPrinterDC(RunPrintSettings, owner);
+  }
+  return printer;
+}
+
+// Releases the job's font and printer context and puts the cursor back.
+void ReleaseJob(PrintJob &job) {
+  if (job.printFont != nullptr) {
+    SelectFontInto(job.printer, job.previousFont);
+    DeleteFontHandle(job.printFont);
+  }
+  DeletePrinterContext(job.printer);
+  RestoreCursor(job.previousCursor);
+  job = PrintJob{};
+}
+
+}  // namespace
 
 FontDescription PrintFontDescription(int height) {
   FontDescription font = {};
@@ -32,7 +60,7 @@ DrawingContext GetPrinterDC(PrintSettings settings, WindowHandle owner) {
     // without names describes no printer anyway.
     settings.deviceMode = nullptr;
     settings.owner = owner;
-    settings.flags = kPrintDialogReturnDefault;
+    settings.flags = kPrintDialogReturnDefault | kPrintDialogNoWarning;
     ShowPrintDialog(settings);
   }
   DrawingContext printer = nullptr;
@@ -65,8 +93,14 @@ TextSize MeasureText(WindowHandle window, const char *text, const FontDescriptio
 
 int BeginPrintJob(WindowHandle owner, PrintJob &job) {
   job = PrintJob{};
-  job.printer = GetPrinterDC(RunPrintSettings, owner);
-  if (job.printer == nullptr) return 0;
+  // Opening a printer, and a driver's own dialogs, may take a while: the
+  // wait cursor shows until the job has ended.
+  job.previousCursor = ShowWaitCursor();
+  job.printer = OpenJobPrinter(owner);
+  if (job.printer == nullptr) {
+    RestoreCursor(job.previousCursor);
+    return 0;
+  }
   const PrinterMetrics metrics = ReadPrinterMetrics(job.printer);
   job.pageWidth = metrics.pageWidth;
   job.pageHeight = metrics.pageHeight;
@@ -85,7 +119,10 @@ int BeginPrintJob(WindowHandle owner, PrintJob &job) {
 
   char documentName[64];
   CopyText(documentName, sizeof documentName, kPrintDocumentName);
-  StartPrintDocument(job.printer, documentName);
+  if (!StartPrintDocument(job.printer, documentName)) {
+    ReleaseJob(job);
+    return 0;
+  }
   StartPrintPage(job.printer);
   SetTransparentBackground(job.printer);
   return 1;
@@ -94,10 +131,5 @@ int BeginPrintJob(WindowHandle owner, PrintJob &job) {
 void EndPrintJob(PrintJob &job) {
   EndPrintPage(job.printer);
   EndPrintDocument(job.printer);
-  if (job.printFont != nullptr) {
-    SelectFontInto(job.printer, job.previousFont);
-    DeleteFontHandle(job.printFont);
-  }
-  DeletePrinterContext(job.printer);
-  job = PrintJob{};
+  ReleaseJob(job);
 }

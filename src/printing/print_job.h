@@ -2,6 +2,7 @@
 // The one-page print job shared by the printed forms: the printer device
 // context, the print font and the two layout units every printed position
 // is given in.
+#include "platform/cursor.h"
 #include "platform/printer.h"
 
 // The layout sample, measured in the print font to find the units.
@@ -35,6 +36,7 @@ struct PrintJob {
   int columnUnit;
   FontHandle printFont;     // null when it could not be made; owned by the job
   FontHandle previousFont;  // what the print font replaced in the printer context
+  CursorHandle previousCursor;  // shown again when the job ends
 };
 
 // A printer device context from the settings, which the function takes as
@@ -47,11 +49,14 @@ DrawingContext GetPrinterDC(PrintSettings settings, WindowHandle owner);
 // empty text, without touching the screen.
 TextSize MeasureText(WindowHandle window, const char *text, const FontDescription &font);
 
-// Opens a one-page job on the printer of the run-wide print settings (else
-// the default printer): document "Print Document", its page started, the
-// print font selected, text drawn transparently. Returns 1, or 0 when no
-// printer context could be had (nothing started, nothing shown).
+// Opens a one-page job on the printer of the run-wide print settings (else,
+// or when it has gone, the default printer): document "Print Document", its
+// page started, the print font selected, text drawn transparently, the wait
+// cursor showing. Returns 1, or 0 when no printer context could be had or
+// the document did not start (nothing printed, nothing shown, everything
+// released).
 int BeginPrintJob(WindowHandle owner, PrintJob &job);
 
-// Ends the page and the document and releases the job's font and context.
+// Ends the page and the document, releases the job's font and context and
+// shows the cursor from before the job.
 void EndPrintJob(PrintJob &job);

@@ -16,7 +16,8 @@ from pathlib import Path
 
 from test_registration import (BACKDROP, PRODUCT, PROFILE_NAME, RegistrationScenario,
                                today_texts)
-from velinst_e2e import env_path, ini_values, printer_output, run_bounded, wait_until
+from velinst_e2e import (TYPING_LANGUAGE, env_path, ini_values, printer_output, run_bounded,
+                         wait_until)
 
 # The test printer: Wine's generic PostScript printer, A4 at 300 dpi, whose
 # printable area starts 75 device units into the paper on both axes.
@@ -109,7 +110,9 @@ class PrintingScenario(RegistrationScenario):
         self.units = self.layout_units()
 
     def printer_tool(self, *args):
-        return self.session.run(env_path("VELINST_TEST_PRINTER"), args, timeout=60)
+        # Printer names in UTF-8, which Wine reads in a UTF-8 locale.
+        return self.session.run(env_path("VELINST_TEST_PRINTER"), args, timeout=60,
+                                language=TYPING_LANGUAGE)
 
     def layout_units(self):
         """(line unit, column unit) the launcher finds on this screen: its
@@ -120,14 +123,16 @@ class PrintingScenario(RegistrationScenario):
         column_unit = int(sizes["width"]) // 12 * DOTS_PER_INCH // 600
         return line_unit, column_unit
 
-    def print_form(self, form, button="print_form"):
-        """Presses the form's print button and returns the printed page."""
-        self.output.unlink(missing_ok=True)
+    def print_form(self, form, button="print_form", output=None):
+        """Presses the form's print button and returns the page printed to
+        the output file (the test printer's unless given)."""
+        output = output or self.output
+        output.unlink(missing_ok=True)
         self.session.click(form["hwnd"], button)
-        done = wait_until(lambda: self.output.exists()
-                          and self.output.read_bytes().rstrip().endswith(b"%%EOF"), 20)
+        done = wait_until(lambda: output.exists()
+                          and output.read_bytes().rstrip().endswith(b"%%EOF"), 20)
         self.assertTrue(done, "nothing was printed")
-        return PrintedPage(self.output)
+        return PrintedPage(output)
 
     def assert_printed_nothing(self):
         time.sleep(1)
@@ -317,3 +322,73 @@ class PrintingTests(PrintingScenario):
                                    msg=word.text)
 
 
+
+
+class PrintersComeAndGoTests(PrintingScenario):
+    """Printers the customer adds and removes while the launcher runs: one
+    whose name the ANSI code page cannot spell, and a chosen one that goes
+    away."""
+    NAME = "\u041f\u0435\u0447\u0430\u0442\u044c \u0432 \u043e\u0444\u0438\u0441\u0435"
+    PORT = "VELINSTPRN2:"
+
+    def setUp(self):
+        super().setUp()
+        self.other = self.output.with_name("other.ps")
+        self.other.unlink(missing_ok=True)
+        self.addCleanup(self.other.unlink, missing_ok=True)
+        # The prefix counts as not set up until the test printer is the
+        # default again, so a run cut short gets it back at the next start.
+        marker = self.session.prefix.marker
+        setup_version = marker.read_text()
+        marker.unlink()
+
+        def restore():
+            self.printer_tool("remove", self.NAME)
+            self.printer_tool("install", str(self.output))
+            marker.write_text(setup_version)
+        self.addCleanup(restore)
+
+    def add_other_printer(self):
+        self.printer_tool("install", str(self.other), self.NAME, self.PORT)
+
+    def set_up_printer(self, registration, combo_text=None):
+        """Print set-up, confirmed: the form takes no clicks while the
+        dialog is open, and has the keyboard again afterwards."""
+        self.session.click(registration["hwnd"], "printer_setup")
+        dialog = self.setup_dialog()
+        self.assertTrue(self.form_disabled(registration))
+        if combo_text is not None:
+            combo = [c for c in self.session.controls(dialog["hwnd"]) if c["id"] == "1136"]
+            self.assertEqual([c["text"] for c in combo], [combo_text])
+        self.choose(dialog, PORTRAIT_BUTTON, 1)
+        self.assertTrue(wait_until(lambda: not self.form_disabled(registration), 5))
+        focus = wait_until(lambda: (lambda f: f if f["focus_name"] else None)(
+            self.session.focus(BACKDROP)), 5)
+        self.assertEqual((focus or {}).get("focus_root"), registration["hwnd"], focus)
+
+    def test_printers_named_outside_the_code_page_and_chosen_printers_that_go(self):
+        self.add_other_printer()
+        registration = self.registration_screen("printers-come-and-go")
+        self.type_into(registration, TYPED)
+
+        with self.subTest("the default printer's name lies outside the ANSI code page"):
+            page = self.print_form(registration, output=self.other)
+            self.title_leading(page, "Software Registration And Upgrade Form", PAGE_WIDTH)
+
+        with self.subTest("the chosen printer removed: the default printer prints"):
+            self.set_up_printer(registration)
+            self.printer_tool("remove", self.NAME)
+            self.printer_tool("install", str(self.output))
+            self.other.unlink()
+            page = self.print_form(registration)
+            self.title_leading(page, "Software Registration And Upgrade Form", PAGE_WIDTH)
+            self.assertFalse(self.other.exists())
+
+        with self.subTest("the chosen printer removed: print set-up opens afresh"):
+            self.add_other_printer()
+            self.set_up_printer(registration)
+            self.printer_tool("remove", self.NAME)
+            self.printer_tool("install", str(self.output))
+            self.set_up_printer(registration, "VelInst Test Printer")
+            self.print_form(registration)
+        self.assertTrue(self.program.running())

@@ -17,6 +17,7 @@ struct FakePrinterDevice {
   int pageHeight;
   int dotsPerInchX;
   int dotsPerInchY;
+  bool gone = false;  // removed since the run began: it cannot be opened
 };
 
 // One text output, as the printer context stood when it was made.
@@ -48,6 +49,7 @@ struct FakePrinting {
   TextSize screenExtent = {600, 101};  // what the screen measures for any text
   bool printerContextFails = false;
   bool fontCreationFails = false;
+  bool documentStartFails = false;  // a cancelled "print to file" dialog, say
 
   // Records.
   std::vector<std::string> calls;  // in order, e.g. "start page", "font -88 Arial"
@@ -59,6 +61,10 @@ struct FakePrinting {
   std::vector<PrintedText> printed;
   std::vector<std::string> faults;  // misuse of the printing system
 };
+
+// Whether the device-names block carries the mark of the system's default
+// printer.
+bool MarkedAsDefaultPrinter(PrintBlock deviceNames);
 
 // The one instance the fake uses; ResetFakePrinting() restores the
 // defaults and forgets every block, context and font.

@@ -1,5 +1,6 @@
 #include <cstdint>
 
+#include "fake_platform.h"
 #include "fake_printer.h"
 
 namespace {
@@ -8,6 +9,7 @@ struct Block {
   bool names;  // device names, else device mode
   int device;
   bool landscape;
+  bool defaultMark;  // names of the printer that was the default when chosen
 };
 
 struct Context {
@@ -46,16 +48,26 @@ Context *ContextOf(DrawingContext handle) {
   return nullptr;
 }
 
-PrintBlock NewBlock(bool names, int device, bool landscape) {
-  return reinterpret_cast<PrintBlock>(Add(blocks, Block{names, device, landscape}));
+PrintBlock NewBlock() { return reinterpret_cast<PrintBlock>(Add(blocks, Block{})); }
+
+// Sets the settings' blocks to the device, reusing blocks they hold; the
+// names are marked when the device is the default printer, as the system's
+// dialog marks them.
+void Describe(PrintSettings &settings, int device, bool landscape) {
+  if (settings.deviceNames == nullptr) settings.deviceNames = NewBlock();
+  if (settings.deviceMode == nullptr) settings.deviceMode = NewBlock();
+  blocks[Id(settings.deviceNames)] = Block{true, device, false, device == printing.defaultPrinter};
+  blocks[Id(settings.deviceMode)] = Block{false, device, landscape, false};
 }
 
-// Sets the settings' blocks to the device, reusing blocks they hold.
-void Describe(PrintSettings &settings, int device, bool landscape) {
-  if (settings.deviceNames == nullptr) settings.deviceNames = NewBlock(true, device, false);
-  if (settings.deviceMode == nullptr) settings.deviceMode = NewBlock(false, device, landscape);
-  blocks[Id(settings.deviceNames)] = Block{true, device, false};
-  blocks[Id(settings.deviceMode)] = Block{false, device, landscape};
+// Why the set-up dialog refuses the choice the settings hold, as the
+// system's refuses it; 0 when it takes it.
+unsigned long RefusalOfChoice(const PrintSettings &settings) {
+  if (settings.deviceNames == nullptr) return 0;
+  const Block &names = blocks[Id(settings.deviceNames)];
+  if (printing.printers.at(names.device).gone) return kPrintErrorPrinterNotFound;
+  if (names.defaultMark && names.device != printing.defaultPrinter) return 0x100C;
+  return 0;
 }
 
 }  // namespace
@@ -73,23 +85,41 @@ int LivePrintBlocks() { return static_cast<int>(blocks.size()); }
 int LiveDrawingContexts() { return static_cast<int>(contexts.size()); }
 int LiveFonts() { return static_cast<int>(fonts.size()); }
 
+bool MarkedAsDefaultPrinter(PrintBlock deviceNames) { return blocks[Id(deviceNames)].defaultMark; }
+
 int ShowPrintDialog(PrintSettings &settings) {
   printing.dialogs.push_back(settings);
-  if (settings.flags == kPrintDialogReturnDefault) {
+  settings.error = 0;
+  if ((settings.flags & kPrintDialogReturnDefault) != 0) {
     printing.calls.push_back("print dialog (default printer)");
     // The system refuses a default lookup on settings that hold blocks.
     if (settings.deviceMode != nullptr || settings.deviceNames != nullptr) {
       Fault("default lookup on settings holding blocks");
       return 0;
     }
-    if (printing.defaultPrinter < 0) return 0;
+    if (printing.defaultPrinter < 0) {
+      settings.error = 0x1008;  // no default printer
+      return 0;
+    }
     Describe(settings, printing.defaultPrinter, false);
     return 1;
   }
   printing.calls.push_back("print dialog (set-up)");
-  if (!printing.setupConfirms) return 0;
+  if (Fake().whileWaiting) Fake().whileWaiting();
+  settings.error = RefusalOfChoice(settings);
+  if (settings.error != 0 || !printing.setupConfirms) return 0;
   Describe(settings, printing.setupChoice, printing.setupLandscape);
   return 1;
+}
+
+void ClearDefaultPrinterMark(PrintBlock deviceNames) {
+  if (deviceNames == nullptr) return;
+  printing.calls.push_back("clear default mark");
+  auto found = blocks.find(Id(deviceNames));
+  if (found == blocks.end() || !found->second.names)
+    Fault("default mark cleared on a block that holds no names");
+  else
+    found->second.defaultMark = false;
 }
 
 void ReleasePrintBlock(PrintBlock block) {
@@ -107,8 +137,8 @@ DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMod
     Fault("printer context from blocks that are not the dialog's");
     return nullptr;
   }
-  if (printing.printerContextFails) return nullptr;
   const int device = names->second.device;
+  if (printing.printerContextFails || printing.printers.at(device).gone) return nullptr;
   const bool landscape = deviceMode != nullptr && mode->second.landscape;
   printing.printerContexts.push_back(printing.printers.at(device).device +
                                      (landscape ? " landscape" : ""));
@@ -184,23 +214,29 @@ TextSize MeasureTextExtent(DrawingContext handle, const char *, int) {
   return printing.screenExtent;
 }
 
-void StartPrintDocument(DrawingContext printer, const char *documentName) {
+bool StartPrintDocument(DrawingContext printer, const char *documentName) {
   printing.calls.push_back("start document");
   printing.documentNames.push_back(documentName);
   Context *context = ContextOf(printer);
-  if (context != nullptr) context->documentOpen = true;
+  if (context == nullptr || printing.documentStartFails) return false;
+  context->documentOpen = true;
+  return true;
 }
 
 void EndPrintDocument(DrawingContext printer) {
   printing.calls.push_back("end document");
   Context *context = ContextOf(printer);
-  if (context != nullptr) context->documentOpen = false;
+  if (context == nullptr) return;
+  if (!context->documentOpen) Fault("end of a document not started");
+  context->documentOpen = false;
 }
 
 void StartPrintPage(DrawingContext printer) {
   printing.calls.push_back("start page");
   Context *context = ContextOf(printer);
-  if (context != nullptr) context->pageOpen = true;
+  if (context == nullptr) return;
+  if (!context->documentOpen) Fault("page started outside a document");
+  context->pageOpen = true;
 }
 
 void EndPrintPage(DrawingContext printer) {

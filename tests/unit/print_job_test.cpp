@@ -8,6 +8,7 @@
 #include "printing/page_layout.h"
 #include "printing/print_job.h"
 #include "printing/print_setup.h"
+#include "registration/printed_registration.h"
 #include "shell/commands.h"
 
 namespace {
@@ -61,6 +62,9 @@ TEST_F(PrintJobTest, FrameOpensAndClosesOnePageInOrderAndReleasesEverything) {
   EXPECT_EQ(0, LivePrintBlocks());  // the default printer's blocks were released
   ExpectNothingLeftOpen();
   EXPECT_TRUE(Fake().messageBoxes.empty());
+  // The wait cursor showed for the whole job.
+  EXPECT_EQ((Calls{"wait", "restore"}), Fake().cursorCalls);
+  EXPECT_EQ(kFakeStartCursor, Fake().shownCursor);
 }
 
 TEST_F(PrintJobTest, PrintFontIsArialOfCharacterHeight88ForA600DpiPrinter) {
@@ -124,7 +128,8 @@ TEST_F(PrintJobTest, WithoutAPrinterNoJobStartsAndNothingIsShown) {
   EXPECT_EQ(Calls{"print dialog (default printer)"}, Printing().calls);
   ASSERT_EQ(1u, Printing().dialogs.size());
   EXPECT_EQ(Backdrop(), Printing().dialogs[0].owner);
-  EXPECT_EQ(0x400u, Printing().dialogs[0].flags);
+  // The default printer only, and no system box saying there is none.
+  EXPECT_EQ(0x480u, Printing().dialogs[0].flags);
   EXPECT_TRUE(Fake().messageBoxes.empty());
   EXPECT_EQ(0, LivePrintBlocks());
   ExpectNothingLeftOpen();
@@ -243,6 +248,60 @@ TEST_F(PrintJobTest, ConfirmedSetUpHoldsForTheRunAndACancelKeepsIt) {
     EXPECT_NE("print dialog (default printer)", call);
   EXPECT_EQ(2, LivePrintBlocks());  // the run's choice, kept for the run
   ExpectNothingLeftOpen();
+}
+
+TEST_F(PrintJobTest, ADocumentThatDoesNotStartEndsTheJobThereAndReleasesEverything) {
+  Printing().documentStartFails = true;  // the driver's save dialog cancelled, say
+  PrintJob job;
+  EXPECT_EQ(0, BeginPrintJob(Backdrop(), job));
+  const Calls &calls = Printing().calls;
+  ASSERT_EQ("start document", calls.at(calls.size() - 4));
+  EXPECT_EQ((Calls{"restore font into printer", "delete font", "delete printer context"}),
+            Calls(calls.end() - 3, calls.end()));
+  ExpectNothingLeftOpen();
+  EXPECT_EQ(kFakeStartCursor, Fake().shownCursor);
+  // The printed forms print nothing more.
+  CustomerRecord record = {};
+  EXPECT_EQ(0, PrintRegistrationForm(Backdrop(), record));
+  EXPECT_TRUE(Printing().printed.empty());
+  ExpectNothingLeftOpen();
+}
+
+TEST_F(PrintJobTest, AChosenPrinterThatHasGoneIsForgottenForTheDefaultPrinter) {
+  Printing().setupChoice = 1;
+  ASSERT_NE(0, DispatchCommand(Backdrop(), kCommandPrintSetup));
+  Printing().printers[1].gone = true;
+  OneJob();
+  OneJob();
+  EXPECT_EQ((std::vector<std::string>{"Office Laser", "Office Laser"}),
+            Printing().printerContexts);
+  EXPECT_EQ(nullptr, RunPrintSettings.deviceNames);
+  EXPECT_EQ(0, LivePrintBlocks());
+  ExpectNothingLeftOpen();
+
+  // Set-up refuses a choice whose printer has gone: it opens afresh.
+  Printing().printers[1].gone = false;
+  ASSERT_NE(0, DispatchCommand(Backdrop(), kCommandPrintSetupToo));
+  Printing().printers[1].gone = true;
+  Printing().setupChoice = 0;
+  Printing().dialogs.clear();
+  EXPECT_NE(0, DispatchCommand(Backdrop(), kCommandPrintSetup));
+  ASSERT_EQ(2u, Printing().dialogs.size());
+  EXPECT_NE(nullptr, Printing().dialogs[0].deviceNames);
+  EXPECT_EQ(nullptr, Printing().dialogs[1].deviceNames);
+  EXPECT_EQ(2, LivePrintBlocks());  // the new choice only
+  EXPECT_EQ(std::vector<std::string>{}, Printing().faults);
+}
+
+TEST_F(PrintJobTest, AChoiceOfTheDefaultPrinterOutlivesAChangeOfTheSystemsDefault) {
+  ASSERT_NE(0, DispatchCommand(Backdrop(), kCommandPrintSetup));  // the default, printer 0
+  EXPECT_FALSE(MarkedAsDefaultPrinter(RunPrintSettings.deviceNames));
+  Printing().defaultPrinter = 1;
+  Printing().dialogs.clear();
+  EXPECT_NE(0, DispatchCommand(Backdrop(), kCommandPrintSetup));
+  EXPECT_EQ(1u, Printing().dialogs.size());  // taken, not refused
+  OneJob();
+  EXPECT_EQ("Office Laser", Printing().printerContexts.back());
 }
 
 }  // namespace

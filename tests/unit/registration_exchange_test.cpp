@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "customer_fixture.h"
+#include "fake_printer.h"
+#include "printing/print_setup.h"
 #include "registration/confirmation.h"
 #include "registration/internet_library.h"
 #include "registration/online_registration.h"
@@ -349,11 +351,14 @@ TEST_F(ExchangeTest, FormWindowsTakeNoClicksWhileACommandWaits) {
   Fake().threadWindows = {{form, kTemplateWindowClass},
                           {disabledBefore, kTemplateWindowClass},
                           {other, "#32770"}};
+  ResetFakePrinting();
+  RunPrintSettings = {};
   const struct {
     unsigned command;
     size_t waits;
   } commands[] = {
       {kCommandRegisterOnline, 2},  // the exchange, then its result
+      {kCommandPrintSetup, 1},      // the set-up dialog
       {kCommandInstall, 1},         // the shell starting the installer
   };
   using Disabled = std::set<WindowHandle>;

@@ -1,12 +1,16 @@
 #include <windows.h>
+#include <cderr.h>
 #include <commdlg.h>
 
 #include "platform/printer.h"
 #include "system_library_win32.h"
 
-static_assert(kPrintDialogSetup == PD_PRINTSETUP, "the set-up flag is PD_PRINTSETUP");
-static_assert(kPrintDialogReturnDefault == PD_RETURNDEFAULT,
-              "the default-printer flag is PD_RETURNDEFAULT");
+static_assert(kPrintDialogSetup == PD_PRINTSETUP && kPrintDialogNoWarning == PD_NOWARNING &&
+                  kPrintDialogReturnDefault == PD_RETURNDEFAULT,
+              "the print dialog flags are the PD_ flags");
+static_assert(kPrintErrorNamesModeMismatch == PDERR_DNDMMISMATCH &&
+                  kPrintErrorPrinterNotFound == PDERR_PRINTERNOTFOUND,
+              "the print dialog errors are the PDERR_ codes");
 static_assert(kAlignLeft == (TA_LEFT | TA_TOP) && kAlignRight == (TA_RIGHT | TA_TOP) &&
                   kAlignCentre == (TA_CENTER | TA_TOP),
               "alignments are the TA_ flags with the top of the text at y");
@@ -17,7 +21,7 @@ static_assert(sizeof(FontDescription) == sizeof(LOGFONTA) &&
 // fits only one of the builds, and the dialog refuses a size it does not
 // expect. On the 32-bit release they are the documented 66 and 20 bytes.
 #if defined(__i386__)
-static_assert(sizeof(PRINTDLGA) == 66 && sizeof(DOCINFOA) == 20,
+static_assert(sizeof(PRINTDLGW) == 66 && sizeof(DOCINFOA) == 20,
               "the 32-bit structures have their documented sizes");
 #endif
 
@@ -26,23 +30,27 @@ namespace {
 // The common dialog library is loaded when first needed, from the system
 // directory: imported, it and the libraries it needs would be loaded at
 // start-up, before the program restricts where libraries are looked for,
-// and could come from the disc.
-BOOL RunPrintDialog(PRINTDLGA *dialog) {
+// and could come from the disc. Its wide form is used: a printer's name
+// need not fit the ANSI code page, and the blocks it fills are wide too.
+HMODULE PrintDialogLibrary() {
   static const HMODULE library = LoadSystemLibrary("comdlg32.dll");
-  auto printDialog = FindFunction<decltype(&PrintDlgA)>(library, "PrintDlgA");
-  return printDialog != nullptr && printDialog(dialog);
+  return library;
 }
 
 }  // namespace
 
 int ShowPrintDialog(PrintSettings &settings) {
-  PRINTDLGA dialog = {};
+  PRINTDLGW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = settings.owner;
   dialog.hDevMode = settings.deviceMode;
   dialog.hDevNames = settings.deviceNames;
   dialog.Flags = settings.flags;
-  const BOOL result = RunPrintDialog(&dialog);
+  auto printDialog = FindFunction<decltype(&PrintDlgW)>(PrintDialogLibrary(), "PrintDlgW");
+  auto error =
+      FindFunction<decltype(&CommDlgExtendedError)>(PrintDialogLibrary(), "CommDlgExtendedError");
+  const BOOL result = printDialog != nullptr && printDialog(&dialog);
+  settings.error = result || error == nullptr ? 0 : error();
   settings.deviceMode = dialog.hDevMode;
   settings.deviceNames = dialog.hDevNames;
   return result;
@@ -52,14 +60,22 @@ void ReleasePrintBlock(PrintBlock block) {
   if (block != nullptr) GlobalFree(block);
 }
 
+void ClearDefaultPrinterMark(PrintBlock deviceNames) {
+  auto *names = deviceNames != nullptr ? static_cast<DEVNAMES *>(GlobalLock(deviceNames)) : nullptr;
+  if (names == nullptr) return;
+  names->wDefault &= static_cast<WORD>(~DN_DEFAULTPRN);
+  GlobalUnlock(deviceNames);
+}
+
 DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMode) {
   const auto *names = static_cast<const DEVNAMES *>(GlobalLock(deviceNames));
   if (names == nullptr) return nullptr;
   const auto *mode =
-      deviceMode != nullptr ? static_cast<const DEVMODEA *>(GlobalLock(deviceMode)) : nullptr;
-  // The three names lie in the block at the offsets its header gives.
-  const char *base = reinterpret_cast<const char *>(names);
-  HDC printer = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset,
+      deviceMode != nullptr ? static_cast<const DEVMODEW *>(GlobalLock(deviceMode)) : nullptr;
+  // The wide dialog's blocks: the three names lie at the offsets the header
+  // gives, counted in wide characters.
+  const wchar_t *base = reinterpret_cast<const wchar_t *>(names);
+  HDC printer = CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset,
                           base + names->wOutputOffset, mode);
   GlobalUnlock(deviceNames);
   if (mode != nullptr) GlobalUnlock(deviceMode);
@@ -115,11 +131,11 @@ TextSize MeasureTextExtent(DrawingContext context, const char *text, int length)
   return {size.cx, size.cy};
 }
 
-void StartPrintDocument(DrawingContext printer, const char *documentName) {
+bool StartPrintDocument(DrawingContext printer, const char *documentName) {
   DOCINFOA document = {};
   document.cbSize = sizeof document;
   document.lpszDocName = documentName;
-  StartDocA(printer, &document);
+  return StartDocA(printer, &document) > 0;
 }
 
 void EndPrintDocument(DrawingContext printer) { EndDoc(printer); }

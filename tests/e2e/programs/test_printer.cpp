@@ -1,13 +1,17 @@
 // test_printer: the end-to-end tests' printer, which writes each job as
 // PostScript to a file of the host, with no print daemon.
 //
-//   test_printer install UNIX_FILE   add the printer (again) and make it the default
-//   test_printer remove              delete it: the system has no printer left
+//   test_printer install UNIX_FILE [NAME PORT]
+//                                    add the printer (again) and make it the default;
+//                                    NAME and PORT (UTF-8) for another one than the
+//                                    tests' own
+//   test_printer remove [NAME]       delete it: the system has no printer left
 //   test_printer sample              the screen's extent of the launcher's layout
 //                                    sample in its print font (width, height)
 //
 // Exit codes: 0 done, 1 failed (the failing call is named), 2 bad usage.
 #include <windows.h>
+#include <shellapi.h>
 #include <winspool.h>
 
 #include <cstdio>
@@ -16,11 +20,12 @@
 
 namespace {
 
-const char kPrinterName[] = "VelInst Test Printer";
+const wchar_t kPrinterName[] = L"VelInst Test Printer";
 // A port of our own: ports of the host's print daemon are dropped when the
 // daemon does not list them.
-const char kPortName[] = "VELINSTPRN:";
+const wchar_t kPortName[] = L"VELINSTPRN:";
 const char kDriverName[] = "Wine PostScript Driver";
+const wchar_t kWideDriverName[] = L"Wine PostScript Driver";
 
 int Failed(const char *what) {
   fprintf(stderr, "test_printer: %s failed (error %lu)\n", what, GetLastError());
@@ -56,16 +61,18 @@ bool WriteGenericDescription(std::string *path) {
   return written;
 }
 
-bool DeleteTestPrinter() {
-  PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+// Printer names may lie outside the ANSI code page: they are taken in wide
+// letters from the command line.
+bool DeleteTestPrinter(const wchar_t *name) {
+  PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
   HANDLE printer = nullptr;
-  if (!OpenPrinterA(const_cast<char *>(kPrinterName), &printer, &access)) return false;
+  if (!OpenPrinterW(const_cast<wchar_t *>(name), &printer, &access)) return false;
   const bool deleted = DeletePrinter(printer) != FALSE;
   ClosePrinter(printer);
   return deleted;
 }
 
-int Install(const char *unixFile) {
+int Install(const char *unixFile, const wchar_t *name, const wchar_t *port) {
   std::string description;
   if (!WriteGenericDescription(&description)) return Failed("copying the PPD");
 
@@ -84,28 +91,28 @@ int Install(const char *unixFile) {
   if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, nullptr, 0,
                       KEY_SET_VALUE, nullptr, &spooler, nullptr) != ERROR_SUCCESS)
     return Failed("creating the spooler key");
-  LONG set = RegSetValueExA(spooler, kPortName, 0, REG_SZ,
-                            reinterpret_cast<const BYTE *>(unixFile),
-                            static_cast<DWORD>(strlen(unixFile) + 1));
+  std::wstring file(unixFile, unixFile + strlen(unixFile));
+  LONG set = RegSetValueExW(spooler, port, 0, REG_SZ, reinterpret_cast<const BYTE *>(file.c_str()),
+                            static_cast<DWORD>((file.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(spooler);
   if (set != ERROR_SUCCESS) return Failed("mapping the port to the file");
 
-  DeleteTestPrinter();  // a printer from an earlier install starts afresh
-  PRINTER_INFO_2A info = {};
-  info.pPrinterName = const_cast<char *>(kPrinterName);
-  info.pPortName = const_cast<char *>(kPortName);
-  info.pDriverName = const_cast<char *>(kDriverName);
-  info.pPrintProcessor = const_cast<char *>("WinPrint");
-  info.pDatatype = const_cast<char *>("RAW");
-  HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE *>(&info));
-  if (printer == nullptr) return Failed("AddPrinterA");
+  DeleteTestPrinter(name);  // a printer from an earlier install starts afresh
+  PRINTER_INFO_2W info = {};
+  info.pPrinterName = const_cast<wchar_t *>(name);
+  info.pPortName = const_cast<wchar_t *>(port);
+  info.pDriverName = const_cast<wchar_t *>(kWideDriverName);
+  info.pPrintProcessor = const_cast<wchar_t *>(L"WinPrint");
+  info.pDatatype = const_cast<wchar_t *>(L"RAW");
+  HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
+  if (printer == nullptr) return Failed("AddPrinterW");
   ClosePrinter(printer);
-  if (!SetDefaultPrinterA(kPrinterName)) return Failed("SetDefaultPrinterA");
+  if (!SetDefaultPrinterW(name)) return Failed("SetDefaultPrinterW");
   return 0;
 }
 
-int Remove() {
-  if (!DeleteTestPrinter() && GetLastError() != ERROR_INVALID_PRINTER_NAME)
+int Remove(const wchar_t *name) {
+  if (!DeleteTestPrinter(name) && GetLastError() != ERROR_INVALID_PRINTER_NAME)
     return Failed("DeletePrinter");
   return 0;
 }
@@ -134,9 +141,14 @@ int Sample() {
 }  // namespace
 
 int main(int argc, char **argv) {
-  if (argc == 3 && strcmp(argv[1], "install") == 0) return Install(argv[2]);
-  if (argc == 2 && strcmp(argv[1], "remove") == 0) return Remove();
+  int count = 0;
+  wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr || count != argc) return Failed("reading the command line");
+  if ((argc == 3 || argc == 5) && strcmp(argv[1], "install") == 0)
+    return Install(argv[2], argc == 5 ? wide[3] : kPrinterName, argc == 5 ? wide[4] : kPortName);
+  if ((argc == 2 || argc == 3) && strcmp(argv[1], "remove") == 0)
+    return Remove(argc == 3 ? wide[2] : kPrinterName);
   if (argc == 2 && strcmp(argv[1], "sample") == 0) return Sample();
-  fprintf(stderr, "usage: test_printer install UNIX_FILE | remove | sample\n");
+  fprintf(stderr, "usage: test_printer install UNIX_FILE [NAME PORT] | remove [NAME] | sample\n");
   return 2;
 }
