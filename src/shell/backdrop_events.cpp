@@ -53,12 +53,15 @@ bool OnTimerTick() {
   return TopLevelWindowExists(kTemplateWindowClass);
 }
 
+// An operation's message boxes and dialogs, the wait for the vendor's server
+// and an installer's start waiting on an elevation prompt handle the messages
+// queued meanwhile: a second click would start a second registration or
+// installer inside the first. One command at a time: the others are dropped.
+static bool carryingOut = false;
+
+bool IsCarryingOutCommand() { return carryingOut; }
+
 bool OnBackdropCommand(WindowHandle window, unsigned command) {
-  // An operation's message boxes and dialogs, and an installer's start
-  // waiting on an elevation prompt, handle the messages queued meanwhile:
-  // a second click would start a second registration or installer inside
-  // the first. One command at a time: the others are dropped.
-  static bool carryingOut = false;
   if (carryingOut) return false;
   carryingOut = true;
   SettingsOperation operation;

@@ -29,5 +29,8 @@ bool OnTimerTick();
 // command was carried out.
 bool OnBackdropCommand(WindowHandle window, unsigned command);
 
+// True while a command is being carried out.
+bool IsCarryingOutCommand();
+
 // Opens the [General] "Startup" template, owned by the backdrop window.
 void OpenStartupTemplate(WindowHandle backdrop);

@@ -91,6 +91,12 @@ LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (OnBackdropCommand(window, LOWORD(wParam))) ReturnFocus(window, focus);
       break;
     }
+    case WM_MOUSEACTIVATE:
+      // A click on the backdrop while a command waits would bring it above
+      // the command's box, which a box without owner (the validation
+      // warning) does not survive: the click is dropped then.
+      if (IsCarryingOutCommand()) return MA_NOACTIVATEANDEAT;
+      break;
     case WM_TIMER:
       if (wParam == kTickTimer && !OnTimerTick()) {
         KillTimer(window, kTickTimer);

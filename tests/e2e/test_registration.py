@@ -395,6 +395,11 @@ class OneCommandAtATimeTests(RegistrationScenario):
         box = self.session.message_box(timeout=10)
         self.assertEqual((box or {}).get("owner"), "0x0", box)
         self.assertTrue(self.form_disabled(registration))
+        # A click on the backdrop beside the form leaves the box on top.
+        self.session.click_at(5, 700)
+        time.sleep(0.5)
+        shown = [w["hwnd"] for w in self.session.windows(visible_only=True)]
+        self.assertEqual(shown[0], box["hwnd"], self.session.windows(visible_only=True))
         self.assertTrue(self.session.close_message_box())
         self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
         self.assert_keyboard_on(registration, "register_online")

@@ -559,6 +559,11 @@ class Session:
     def post_command(self, window, number):
         self._winctl_ok("command", window, number)
 
+    def click_at(self, x, y):
+        """A left click of the mouse at a point of the screen."""
+        run_bounded(["xdotool", "mousemove", str(x), str(y), "click", "1"],
+                    dict(os.environ, DISPLAY=self.display), 10)
+
     def responds(self, window, timeout=2):
         """True when the window's thread handles a message within the time
         (SendMessageTimeout, SMTO_ABORTIFHUNG), as Windows asks before it
