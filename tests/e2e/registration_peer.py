@@ -61,12 +61,9 @@ STATUS = {"status-500": 500}
 # Modes that misbehave on the wire (PeerHandler.MISBEHAVIOUR): a reply cut off
 # by a reset half-way (the phrase in the part that arrives), a reply trickled
 # a few bytes at a time, a script and thank-you page that redirect to each
-# other for good, a host that accepts the request and never answers, one that
-# takes SLOW_HOP seconds over each answer and redirects every time, and a
+# other for good, a host that accepts the request and never answers, and a
 # proxy that wants PROXY_USER's password.
-MODES = sorted(PAGES) + ["reset", "trickle", "redirect-loop", "silent", "slow-redirects",
-                         "proxy-password"]
-SLOW_HOP = 21.0
+MODES = sorted(PAGES) + ["reset", "trickle", "redirect-loop", "silent", "proxy-password"]
 PROXY_USER, PROXY_PASSWORD = "customer", "s3cret"
 PROXY_CREDENTIALS = "Basic " + base64.b64encode(
     f"{PROXY_USER}:{PROXY_PASSWORD}".encode()).decode()
@@ -203,14 +200,6 @@ class PeerHandler(http.server.BaseHTTPRequestHandler):
         self.server.record()
         self.close_connection = True
 
-    def slow_redirect(self, path, entry):
-        """Answers each request after SLOW_HOP seconds with a redirection to
-        the next page; records when it answered."""
-        time.sleep(SLOW_HOP)
-        entry["answered_at"] = time.monotonic()
-        self.server.record()
-        self.redirect(f"http://www.velmora.com/slow/{len(self.server.requests)}")
-
     def ask_for_password(self, path, entry):
         """A proxy in front of the vendor's host: without PROXY_USER's
         password it refuses with 407, with it the host answers as in
@@ -224,7 +213,7 @@ class PeerHandler(http.server.BaseHTTPRequestHandler):
 
     MISBEHAVIOUR = {"reset": reset_half_way, "trickle": trickle,
                     "redirect-loop": redirect_loop, "silent": stay_silent,
-                    "slow-redirects": slow_redirect, "proxy-password": ask_for_password}
+                    "proxy-password": ask_for_password}
 
     def log_message(self, format, *args):
         if os.environ.get("REGISTRATION_PEER_VERBOSE"):

@@ -227,6 +227,13 @@ class RegistrationScenario(ScenarioTestCase):
         self.assertEqual(len(listed), 1, "the form window has gone")
         return int(listed[0]["style"], 16) & WS_DISABLED != 0
 
+    def press(self, dialog, control_id):
+        """Posts a click to the dialog's control of that id."""
+        control = [c for c in self.session.controls(dialog["hwnd"])
+                   if c["id"] == str(control_id)]
+        self.assertEqual(len(control), 1, control_id)
+        self.session.winctl("post", control[0]["hwnd"], BM_CLICK, 0, 0)
+
     def boxes_left(self):
         """What is left of message boxes, for the failure's message."""
         return [(w["hwnd"], w["title"], w["visible"], self.session.controls(w["hwnd"]))
@@ -413,28 +420,14 @@ class ProxyPasswordTests(RegistrationScenario):
     what was typed."""
 
     def password_dialog(self):
-        """The dialog (and its user name and password fields' ids), once it
-        shows with its controls."""
-        def shown():
-            for window in self.session.windows("#32770", visible_only=True):
-                edits = [c for c in self.session.controls(window["hwnd"])
-                         if c["class"] == "Edit" and c["visible"] == "1"]
-                if len(edits) >= 2:
-                    return window, edits
-            return None
-        found = wait_until(shown, 20, interval=0.2)
-        self.assertTrue(found, self.boxes_left())
-        window, edits = found
-        self.assertEqual(window["owner"], self.backdrop()["hwnd"])
-        password = [c["id"] for c in edits if int(c["style"], 16) & ES_PASSWORD]
-        user = [c["id"] for c in edits if not int(c["style"], 16) & ES_PASSWORD]
-        self.assertEqual((len(user), len(password)), (1, 1), edits)
-        return window, user[0], password[0]
-
-    def press(self, dialog, control_id):
-        control = [c for c in self.session.controls(dialog["hwnd"]) if c["id"] == str(control_id)]
-        self.assertEqual(len(control), 1, control_id)
-        self.session.winctl("post", control[0]["hwnd"], BM_CLICK, 0, 0)
+        """The dialog, and the ids of its user name and password fields."""
+        dialog = self.session.wait_window("#32770", 20)
+        self.assertEqual((dialog or {}).get("owner"), self.backdrop()["hwnd"], dialog)
+        edits = wait_until(lambda: [c for c in self.session.controls(dialog["hwnd"])
+                                    if c["class"] == "Edit"], 5)
+        self.assertEqual(len(edits), 2, edits)
+        edits.sort(key=lambda c: int(c["style"], 16) & ES_PASSWORD)  # the user name first
+        return dialog, edits[0]["id"], edits[1]["id"]
 
     def test_the_proxys_password_dialog_and_the_request_once_more(self):
         peer = self.start_peer("proxy-password")

@@ -63,8 +63,6 @@ struct FakePlatform {
   // Runs while a message box is up, the shell starts a program or a worker
   // runs, as the messages the customer queued meanwhile would be handled then.
   std::function<void()> whileWaiting;
-  // The program's own top-level windows: handle -> class.
-  std::map<WindowHandle, std::string> threadWindows;
   // How long each run of a worker takes, in milliseconds (0 when not given);
   // a run that takes all the time left is given up on when it ends.
   std::vector<unsigned long> workerRunTimes;
@@ -79,7 +77,6 @@ struct FakePlatform {
   std::set<int> textsLoaded;  // ids of the string table, key names included
   CursorHandle shownCursor = kFakeStartCursor;
   std::vector<std::string> cursorCalls;  // "wait", "arrow", "restore"
-  std::set<WindowHandle> disabledWindows;
   std::vector<unsigned long> workerWaits;  // the time each worker run was given
   int workersGivenUp = 0;
 };

@@ -1,11 +1,8 @@
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "customer_fixture.h"
-#include "fake_printer.h"
-#include "printing/print_setup.h"
 #include "registration/confirmation.h"
 #include "registration/internet_library.h"
 #include "registration/online_registration.h"
@@ -342,36 +339,6 @@ TEST_F(ExchangeTest, SendRegistrationMapsEachResultToItsMessage) {
     }
   }
   ExpectNothingSaved();  // only RegisterOnline saves
-}
-
-TEST_F(ExchangeTest, FormWindowsTakeNoClicksWhileACommandWaits) {
-  const WindowHandle form = reinterpret_cast<WindowHandle>(0x51);
-  const WindowHandle disabledBefore = reinterpret_cast<WindowHandle>(0x52);
-  const WindowHandle other = reinterpret_cast<WindowHandle>(0x53);
-  Fake().threadWindows = {{form, kTemplateWindowClass},
-                          {disabledBefore, kTemplateWindowClass},
-                          {other, "#32770"}};
-  ResetFakePrinting();
-  RunPrintSettings = {};
-  const struct {
-    unsigned command;
-    size_t waits;
-  } commands[] = {
-      {kCommandRegisterOnline, 2},  // the exchange, then its result
-      {kCommandPrintSetup, 1},      // the set-up dialog
-      {kCommandInstall, 1},         // the shell starting the installer
-  };
-  using Disabled = std::set<WindowHandle>;
-  for (const auto &command : commands) {
-    Fake().disabledWindows = {disabledBefore};
-    std::vector<Disabled> seen;
-    Fake().whileWaiting = [&] { seen.push_back(Fake().disabledWindows); };
-    EXPECT_TRUE(OnBackdropCommand(Backdrop(), command.command));
-    EXPECT_EQ(std::vector<Disabled>(command.waits, Disabled{form, disabledBefore}), seen)
-        << command.command;
-    // Enabled again afterwards, all but the one that was disabled before.
-    EXPECT_EQ(Disabled{disabledBefore}, Fake().disabledWindows) << command.command;
-  }
 }
 
 TEST_F(ExchangeTest, TheWholeExchangeIsGivenUpAfterSixtySeconds) {
