@@ -3,11 +3,13 @@
 #include <cstring>
 
 #include "customer/customer_fields.h"
+#include "platform/code_page.h"
 #include "platform/folder_access.h"
 #include "platform/folders.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
 #include "text/bounded.h"
+#include "text/characters.h"
 
 namespace {
 
@@ -49,7 +51,9 @@ int GetProfilePath(char *path) {
   GetProfileFolder(folder);
   size_t folderLength = strlen(folder);
   if (folderLength == 0) return 1;
-  const char *separator = folder[folderLength - 1] == '\\' ? "" : "\\";
+  const bool endsInSeparator =
+      LastSeparator(folder, "\\", SystemTextSpelling()) == static_cast<int>(folderLength) - 1;
+  const char *separator = endsInSeparator ? "" : "\\";
   if (folderLength + strlen(separator) + strlen(name) >= kPathCapacity) return 1;
   CopyText(path, kPathCapacity, folder);
   AppendText(path, kPathCapacity, separator);

@@ -3,12 +3,14 @@
 #include <cstring>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/module.h"
 #include "platform/profile.h"
 #include "platform/strings.h"
 #include "resources/texts.h"
 #include "settings/profile_text.h"
 #include "text/bounded.h"
+#include "text/characters.h"
 
 char SettingsPath[kPathCapacity] = "";
 
@@ -143,10 +145,7 @@ int UsablePath(const PathForms &forms, char *dest, int capacity) {
 int GetProgramDirectory(char *dest, int capacity) {
   char path[kPathCapacity];
   UsablePath(GetProgramFileForms(), path, kPathCapacity);
-  int cut = 0;
-  for (int i = 0; path[i] != '\0'; ++i)
-    if (path[i] == '\\' || path[i] == ':') cut = i + 1;
-  path[cut] = '\0';
+  path[LastSeparator(path, "\\:", SystemTextSpelling()) + 1] = '\0';
   return CopyText(dest, capacity, path);
 }
 

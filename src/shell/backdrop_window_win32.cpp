@@ -30,6 +30,20 @@ void PaintBlack(HWND window) {
   EndPaint(window, &paint);
 }
 
+// The whole primary monitor and the overhang past each edge. The monitor's
+// own rectangle, not the "full screen" metrics, which leave out the taskbar
+// (on any side) and are scaled for programs that are not DPI-aware.
+RECT CoveredArea() {
+  MONITORINFO monitor;
+  ZeroMemory(&monitor, sizeof monitor);
+  monitor.cbSize = sizeof monitor;
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor))
+    area = monitor.rcMonitor;
+  InflateRect(&area, kOverhang, kOverhang);
+  return area;
+}
+
 // A box owned by the backdrop hands the activation to the backdrop when it
 // closes, and one with no owner to whichever window comes next: the form the
 // customer was using is left without the keyboard focus, and Tab and Enter do
@@ -59,14 +73,14 @@ int RegisterBackdropClass(HINSTANCE instance) {
 }
 
 HWND CreateBackdropWindow(HINSTANCE instance) {
-  const int width = GetSystemMetrics(SM_CXFULLSCREEN) + 2 * kOverhang;
-  const int height = GetSystemMetrics(SM_CYFULLSCREEN) + 2 * kOverhang;
+  const RECT area = CoveredArea();
   BuildSettingsPath();
   if (!PassLanguageGate()) return nullptr;
   char title[kValueCapacity];
   LoadText(TEXT_TITLE, title, kValueCapacity);
-  return CreateWindowExA(0, kBackdropClassName, title, WS_POPUP | WS_VISIBLE, -kOverhang,
-                         -kOverhang, width, height, nullptr, nullptr, instance, nullptr);
+  return CreateWindowExA(0, kBackdropClassName, title, WS_POPUP | WS_VISIBLE, area.left,
+                         area.top, area.right - area.left, area.bottom - area.top, nullptr,
+                         nullptr, instance, nullptr);
 }
 
 LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,6 +97,13 @@ LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT:
       PaintBlack(window);
       return 0;
+    case WM_DISPLAYCHANGE: {
+      // A new resolution: the monitor is covered again, behind the forms.
+      const RECT area = CoveredArea();
+      SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left,
+                   area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
     case WM_CLOSE:
       PostQuitMessage(0);
       break;

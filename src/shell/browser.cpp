@@ -2,16 +2,32 @@
 
 #include <cstring>
 
+#include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
 #include "text/bounded.h"
+#include "text/characters.h"
 
 namespace {
+
 constexpr int kRegistryTextCapacity = 512;
+
+// An address that starts with "http://" or "https://", in any letter case.
+bool IsWebAddress(const char *address) {
+  static const char *const kSchemes[] = {"http://", "https://"};
+  for (const char *scheme : kSchemes) {
+    char head[sizeof "https://"];
+    CopyText(head, static_cast<int>(strlen(scheme)) + 1, address);
+    if (EqualsIgnoringCase(head, scheme)) return true;
+  }
+  return false;
 }
+
+}  // namespace
 
 int OpenSettingsUrl(const Setting<kPathCapacity> &row) {
   char address[kPathCapacity] = "";
@@ -31,16 +47,16 @@ void CutProgramPath(const char *openCommand, char *dest, int capacity) {
 }
 
 void ProgramFolderOf(const char *programPath, char *dest, int capacity) {
-  int length = CopyText(dest, capacity, programPath);
-  for (int i = length - 1; i >= 1; --i) {
-    if (dest[i] == '\\' || dest[i] == ':') {
-      dest[i] = '\0';
-      return;
-    }
-  }
+  CopyText(dest, capacity, programPath);
+  const int separator = LastSeparator(dest, "\\:", SystemTextSpelling(), 1);
+  if (separator > 0) dest[separator] = '\0';
 }
 
 int OpenInBrowser(const char *address) {
+  // Since Windows 8 the customer's choice of browser is kept for the http
+  // and https protocols where only the shell reads it; the ".htm" program
+  // may be another, or a page viewer that no longer opens addresses.
+  if (IsWebAddress(address) && ShellOpenAddress(address)) return 1;
   char fileType[kRegistryTextCapacity];
   if (!ReadClassesRootDefault(".htm", fileType, kRegistryTextCapacity)) return 0;
   // The command key's name must fit whole, or another key would be opened.

@@ -5,7 +5,10 @@
 // Opens the row's [General] address. Returns OpenInBrowser's result.
 int OpenSettingsUrl(const Setting<kPathCapacity> &row);
 
-// Starts the ".htm" program with the address. Nonzero when it was started.
+// Opens the address in the customer's browser: an http:// or https:// one
+// through the shell, which follows the browser the customer chose; any other,
+// or one the shell cannot open, with the ".htm" program. Nonzero when a
+// program was started; a failure shows nothing.
 int OpenInBrowser(const char *address);
 
 // Cuts an open command after the program's path: at the closing double quote
@@ -13,6 +16,6 @@ int OpenInBrowser(const char *address);
 void CutProgramPath(const char *openCommand, char *dest, int capacity);
 
 // The folder of a cut program path: the text before its last "\" or ":"
-// (searched from the last character down to the second); the whole text when
-// there is neither.
+// from the second character on (the second byte of a double-byte letter is
+// neither); the whole text when there is neither.
 void ProgramFolderOf(const char *programPath, char *dest, int capacity);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/language.h"
 #include "platform/message_box.h"
@@ -22,12 +23,19 @@ const CursorHandle kFakeStartCursor = FakeCursor(0x10);
 const CursorHandle kFakeWaitCursor = FakeCursor(0x20);
 const CursorHandle kFakeArrowCursor = FakeCursor(0x30);
 
+static bool ShiftJisLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+const AnsiSpelling kFakeShiftJis = {false, ShiftJisLeadByte};
+
 static FakePlatform fake;
 
 FakePlatform &Fake() { return fake; }
 void ResetFakePlatform() { fake = FakePlatform(); }
 
 unsigned short GetSystemLanguageId() { return fake.systemLanguageId; }
+
+AnsiSpelling SystemTextSpelling() { return fake.textSpelling; }
 
 void ShowMessageBox(WindowHandle owner, const char *text, const char *caption,
                     unsigned style) {
@@ -39,6 +47,12 @@ long long ShellOpen(WindowHandle owner, const char *path) {
   fake.shellLaunches.push_back({owner, path});
   if (fake.whileWaiting) fake.whileWaiting();
   return fake.shellResult;
+}
+
+bool ShellOpenAddress(const char *address) {
+  fake.shellAddresses.push_back(address);
+  if (fake.whileWaiting) fake.whileWaiting();
+  return fake.shellOpensAddresses;
 }
 
 bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity, bool *expandable) {

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/cursor.h"
 #include "platform/window_handle.h"
+#include "text/characters.h"
 
 struct ShownMessageBox {
   WindowHandle owner;
@@ -30,6 +31,9 @@ struct ProgramStart {
   std::string directory;
 };
 
+// Code page 932 (Shift-JIS): lead bytes 0x81-0x9F and 0xE0-0xFC.
+extern const AnsiSpelling kFakeShiftJis;
+
 // Cursors of the fake, told apart by their handles only.
 extern const CursorHandle kFakeStartCursor;
 extern const CursorHandle kFakeWaitCursor;
@@ -47,11 +51,13 @@ struct FakePlatform {
   // Inputs.
   std::string programFilePath = "C:\\DISC\\VelInst.exe";
   unsigned short systemLanguageId = 0x0409;
+  AnsiSpelling textSpelling;  // the ANSI code page: one byte a character
   std::map<std::string, std::string> classesRoot;  // subkey -> default value
   std::set<std::string> expandableKeys;            // values stored for expansion
   std::map<std::string, std::string> environment;  // name (upper case) -> value
   std::set<std::string> topLevelWindowClasses;
   long long shellResult = 42;
+  bool shellOpensAddresses = false;  // a program is chosen for http and https
   bool startProgramSucceeds = true;
   std::string windowsFolder = "C:\\WINDOWS";
   std::string applicationDataFolder = "C:\\Users\\Customer\\AppData\\Roaming";
@@ -70,6 +76,7 @@ struct FakePlatform {
   // Records.
   std::vector<ShownMessageBox> messageBoxes;
   std::vector<ShellLaunch> shellLaunches;
+  std::vector<std::string> shellAddresses;  // web addresses handed to the shell
   std::vector<ProgramStart> programStarts;
   int quitRequests = 0;
   int profileReads = 0;

@@ -45,6 +45,13 @@ TEST_F(ProfileTest, ProfileLivesInTheWindowsDirectoryWhenItMayBeWritten) {
   Fake().writableFolders = {"C:\\"};
   GetProfilePath(path);
   EXPECT_STREQ("C:\\VelmoraReg.ini", path);
+
+  // In code page 932 a folder may end in a letter whose second byte is 0x5C.
+  Fake().textSpelling = kFakeShiftJis;
+  Fake().windowsFolder = "C:\\\x95\x5C";
+  Fake().writableFolders = {Fake().windowsFolder};
+  GetProfilePath(path);
+  EXPECT_STREQ("C:\\\x95\x5C\\VelmoraReg.ini", path);
 }
 
 TEST_F(ProfileTest, FolderOutsideTheCodePageIsUsedByItsShortFormOrNotAtAll) {

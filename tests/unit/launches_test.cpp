@@ -102,6 +102,9 @@ TEST_F(LaunchTest, OpenCommandIsCutAfterTheProgramPath) {
   EXPECT_STREQ("VIEW.EXE", folderName);
   ProgramFolderOf("\\VIEW.EXE", folderName, sizeof folderName);  // first char not searched
   EXPECT_STREQ("\\VIEW.EXE", folderName);
+  Fake().textSpelling = kFakeShiftJis;  // "\x83\x5C" is one letter in code page 932
+  ProgramFolderOf("\"C:\\Tools\\\x83\x5C.exe", folderName, sizeof folderName);
+  EXPECT_STREQ("\"C:\\Tools", folderName);
 }
 
 TEST_F(LaunchTest, BrowserGetsItsQuotedPathThenTheAddressInItsFolder) {
@@ -144,6 +147,32 @@ TEST_F(LaunchTest, OpenCommandStoredForExpansionNamesTheProgramThroughVariables)
   Fake().environment["PROGRAMFILES"] = "C:\\" + std::string(490, 'p');
   EXPECT_EQ(0, OpenInBrowser("http://x/"));
   EXPECT_EQ(2u, Fake().programStarts.size());
+}
+
+TEST_F(LaunchTest, WebAddressesOpenThroughTheShellInTheCustomersBrowser) {
+  RegisterBrowser("\"C:\\VIEWER\\VIEW.EXE\" \"%1\"");
+  Fake().shellOpensAddresses = true;
+  const struct {
+    const char *address;
+    bool shell;
+  } cases[] = {{"http://www.velmora.com/", true}, {"HTTPS://www.velmora.com/order.htm", true},
+               {"https:/www.velmora.com/", false}, {"www.velmora.com", false},
+               {"ftp://www.velmora.com/", false},  {"http:", false},
+               {"", false}};
+  for (const auto &c : cases) {
+    Fake().shellAddresses.clear();
+    Fake().programStarts.clear();
+    EXPECT_EQ(1, OpenInBrowser(c.address)) << c.address;
+    EXPECT_EQ(c.shell, Fake().shellAddresses == std::vector<std::string>{c.address}) << c.address;
+    EXPECT_EQ(c.shell ? 0u : 1u, Fake().programStarts.size()) << c.address;
+  }
+  // Without a browser for the protocol, the ".htm" program opens it.
+  Fake().shellOpensAddresses = false;
+  EXPECT_EQ(1, OpenInBrowser("http://www.velmora.com/"));
+  EXPECT_EQ("\"C:\\VIEWER\\VIEW.EXE\" http://www.velmora.com/", Fake().programStarts.back().commandLine);
+  Fake().classesRoot.clear();
+  EXPECT_EQ(0, OpenInBrowser("http://www.velmora.com/"));
+  EXPECT_TRUE(Fake().messageBoxes.empty());
 }
 
 TEST_F(LaunchTest, NoAssociationOrFailedStartOpensNothing) {

@@ -112,6 +112,11 @@ TEST_F(SettingsTest, ProgramDirectoryEndsAfterTheLastSeparator) {
   Fake().programFilePath = "C:\\a\\b:c\\x.exe";
   GetProgramDirectory(directory, sizeof directory);
   EXPECT_STREQ("C:\\a\\b:c\\", directory);
+  // In code page 932 "\x83\x5C" is one letter: its second byte ends no folder.
+  Fake().textSpelling = kFakeShiftJis;
+  Fake().programFilePath = "D:\\disc\\\x83\x5C.exe";
+  GetProgramDirectory(directory, sizeof directory);
+  EXPECT_STREQ("D:\\disc\\", directory);
 }
 
 TEST_F(SettingsTest, UnknownProgramDirectoryBuildsNoRelativePaths) {

@@ -3,7 +3,8 @@
 /* VORM2.dll, the form-template engine: the functions and messages a host
  * program uses. Texts are NUL-terminated ANSI. Every read takes the
  * capacity of its destination, copies at most capacity - 1 bytes, never
- * half of a double-byte character, and always terminates; a destination
+ * part of a character (double-byte, or UTF-8 where that is the system's
+ * code page), and always terminates; a destination
  * that is NULL or has no room is left alone. Templates are text files (docs/templates.md).
  *
  * The engine runs on the thread that calls it; the host's plain

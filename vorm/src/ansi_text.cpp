@@ -5,38 +5,6 @@ namespace {
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-// Length of the valid UTF-8 sequence at `at` (and its code point), or 0.
-std::size_t Utf8SequenceAt(const std::string &text, std::size_t at, unsigned &codePoint) {
-  const unsigned char first = static_cast<unsigned char>(text[at]);
-  if (first < 0x80) {
-    codePoint = first;
-    return 1;
-  }
-  std::size_t length = 0;
-  unsigned low = 0x80, high = 0xBF;  // allowed range of the second byte
-  if (first >= 0xC2 && first <= 0xDF) {
-    length = 2;
-  } else if (first >= 0xE0 && first <= 0xEF) {
-    length = 3;
-    if (first == 0xE0) low = 0xA0;   // no overlong forms
-    if (first == 0xED) high = 0x9F;  // no surrogates
-  } else if (first >= 0xF0 && first <= 0xF4) {
-    length = 4;
-    if (first == 0xF0) low = 0x90;
-    if (first == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-  } else {
-    return 0;
-  }
-  if (at + length > text.size()) return 0;
-  codePoint = first & (0xFFu >> (length + 1));
-  for (std::size_t k = 1; k < length; ++k) {
-    const unsigned char next = static_cast<unsigned char>(text[at + k]);
-    if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return 0;
-    codePoint = (codePoint << 6) | (next & 0x3F);
-  }
-  return length;
-}
-
 // The characters of Windows-1252's bytes 0x80 to 0x9F; 0 where it has none.
 const unsigned short kWindows1252High[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -69,7 +37,7 @@ int LineOf(const std::string &text, std::size_t offset) {
 std::size_t FirstInvalidUtf8(const std::string &text, std::size_t from) {
   unsigned codePoint = 0;
   for (std::size_t at = from; at < text.size();) {
-    std::size_t length = Utf8SequenceAt(text, at, codePoint);
+    std::size_t length = Utf8SequenceLength(text.data() + at, text.size() - at, &codePoint);
     if (length == 0) return at;
     at += length;
   }
@@ -81,7 +49,7 @@ bool Utf8ToWindows1252(const std::string &utf8, std::string &ansi) {
   bool shown = true;
   unsigned codePoint = 0;
   for (std::size_t at = 0; at < utf8.size();) {
-    std::size_t length = Utf8SequenceAt(utf8, at, codePoint);
+    std::size_t length = Utf8SequenceLength(utf8.data() + at, utf8.size() - at, &codePoint);
     if (length == 0) {  // not reached for valid input; kept safe for any
       length = 1;
       codePoint = 0xFFFD;
@@ -126,22 +94,6 @@ bool DecodeTemplateText(const std::string &bytes, std::string &ansi, std::vector
     at = end + 1;
   }
   return true;
-}
-
-std::size_t CutLength(const char *text, std::size_t capacity, LeadBytePredicate isLeadByte) {
-  if (text == nullptr || capacity == 0) return 0;
-  std::size_t length = 0;
-  while (length + 1 < capacity && text[length] != '\0') {
-    const unsigned char byte = static_cast<unsigned char>(text[length]);
-    if (!isLeadByte(byte)) {
-      ++length;
-      continue;
-    }
-    // Both bytes of the character, or neither.
-    if (length + 2 >= capacity || text[length + 1] == '\0') break;
-    length += 2;
-  }
-  return length;
 }
 
 }  // namespace vorm

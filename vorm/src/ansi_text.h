@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "template.h"
+#include "text/characters.h"
 
 namespace vorm {
 
@@ -17,9 +18,10 @@ namespace vorm {
 // of the English systems the disc's screens are shown on.
 //   Utf8ToAnsi: converts valid UTF-8; false when some character could not be
 //     shown and was written as "?".
-//   IsAnsiLeadByte: the first byte of a double-byte character.
+//   SystemSpelling: how that code page spells its characters (one byte
+//     each away from Windows).
 bool Utf8ToAnsi(const std::string &utf8, std::string &ansi);
-bool IsAnsiLeadByte(unsigned char byte);
+AnsiSpelling SystemSpelling();
 
 // The offset of the first byte that does not belong to a valid UTF-8
 // sequence (overlong forms, surrogates and values above U+10FFFF are not
@@ -36,10 +38,5 @@ bool Utf8ToWindows1252(const std::string &utf8, std::string &ansi);
 // held characters the code page cannot show.
 bool DecodeTemplateText(const std::string &bytes, std::string &ansi, std::vector<int> &unshownLines,
                         TemplateError &error);
-
-// How many bytes of `text` a destination of `capacity` bytes takes, keeping
-// room for the terminator and never splitting a double-byte character.
-using LeadBytePredicate = bool (*)(unsigned char byte);
-std::size_t CutLength(const char *text, std::size_t capacity, LeadBytePredicate isLeadByte);
 
 }  // namespace vorm

@@ -6,6 +6,6 @@ namespace vorm {
 
 bool Utf8ToAnsi(const std::string &utf8, std::string &ansi) { return Utf8ToWindows1252(utf8, ansi); }
 
-bool IsAnsiLeadByte(unsigned char) { return false; }
+AnsiSpelling SystemSpelling() { return AnsiSpelling{}; }
 
 }  // namespace vorm

@@ -30,6 +30,10 @@ bool Utf8ToAnsi(const std::string &utf8, std::string &ansi) {
   return usedDefault == FALSE;
 }
 
-bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+namespace {
+bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+}  // namespace
+
+AnsiSpelling SystemSpelling() { return AnsiSpelling{GetACP() == CP_UTF8, IsLeadByte}; }
 
 }  // namespace vorm

@@ -9,9 +9,9 @@
 namespace {
 
 // Copies as much of `text` as the destination takes without splitting a
-// double-byte character.
+// character.
 void CopyCut(char *dest, int capacity, const char *text) {
-  size_t length = vorm::CutLength(text, static_cast<size_t>(capacity), vorm::IsAnsiLeadByte);
+  size_t length = CutLength(text, static_cast<size_t>(capacity), vorm::SystemSpelling());
   CopyText(dest, static_cast<int>(length) + 1, text);
 }
 
@@ -56,8 +56,8 @@ int VORM_CALL VORM_SetEditText(const char *field, const char *text) {
   if (edit == nullptr) return 0;
   const vorm::Element *element = vorm::FindNamedElement(data->form, field);
   std::string value = text != nullptr ? text : "";
-  value.resize(vorm::CutLength(value.c_str(), static_cast<size_t>(element->maxLength) + 1,
-                               vorm::IsAnsiLeadByte));
+  value.resize(CutLength(value.c_str(), static_cast<size_t>(element->maxLength) + 1,
+                         vorm::SystemSpelling()));
   // The edit reports the new text as a change; this one is not the customer's.
   ++data->quietChanges;
   SetWindowTextA(edit, value.c_str());

@@ -1,6 +1,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "ansi_text.h"
 #include "template.h"
 
 namespace vorm {
@@ -45,9 +46,10 @@ std::string ResolveBeside(const std::string &templatePath, const std::string &na
   bool absolute = !name.empty() && (name[0] == '\\' || name[0] == '/' ||
                                     (name.size() > 1 && name[1] == ':'));
   if (absolute) return name;
-  std::size_t slash = templatePath.find_last_of("\\/");
-  if (slash == std::string::npos) return name;
-  return templatePath.substr(0, slash + 1) + name;
+  // A "\" that is the second byte of a double-byte letter ends no folder.
+  int slash = LastSeparator(templatePath.c_str(), "\\/", SystemSpelling());
+  if (slash < 0) return name;
+  return templatePath.substr(0, static_cast<std::size_t>(slash) + 1) + name;
 }
 
 }  // namespace vorm

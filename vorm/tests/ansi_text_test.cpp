@@ -67,30 +67,4 @@ TEST(TemplateText, FindsTheFirstByteThatIsNotUtf8) {
   for (const auto &c : cases) EXPECT_EQ(c.invalid, vorm::FirstInvalidUtf8(c.text)) << c.text;
 }
 
-bool ShiftJisLead(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-bool NoLead(unsigned char) { return false; }
-
-TEST(CutLength, KeepsRoomForTheEndAndNeverSplitsACharacter) {
-  const char *kana = "ab\x82\xA0\x82\xA2z";  // a, b, two double-byte characters, z
-  const struct {
-    const char *text;
-    std::size_t capacity;
-    vorm::LeadBytePredicate lead;
-    std::size_t length;
-  } cases[] = {
-      {kana, 0, ShiftJisLead, 0},   {kana, 1, ShiftJisLead, 0},
-      {kana, 3, ShiftJisLead, 2},   {kana, 4, ShiftJisLead, 2},  // not half of the first
-      {kana, 5, ShiftJisLead, 4},   {kana, 6, ShiftJisLead, 4},
-      {kana, 7, ShiftJisLead, 6},   {kana, 8, ShiftJisLead, 7},
-      {kana, 100, ShiftJisLead, 7}, {kana, 4, NoLead, 3},
-      {"\x82", 5, ShiftJisLead, 0},  // a lead byte without its second byte
-      {"", 5, ShiftJisLead, 0},     {nullptr, 5, ShiftJisLead, 0},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(c.length, vorm::CutLength(c.text, c.capacity, c.lead)) << c.capacity;
-}
-
 }  // namespace
