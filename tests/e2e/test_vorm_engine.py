@@ -14,6 +14,7 @@ from velinst_e2e import (ScenarioTestCase, env_path, ini_values, rect, run_bound
 FORM = "Template Window Class"
 ES_READONLY = 0x0800
 ES_RIGHT = 0x0002
+BS_TYPEMASK, BS_DEFPUSHBUTTON = 0x000F, 0x0001
 
 
 def screens():
@@ -364,6 +365,7 @@ class KeyboardTests(EngineTestCase):
         self.assertEqual(host.call("check", 1, 32)[2], "Visa")
         self.xdotool("key", "Down")
         self.assertEqual(host.call("check", 1, 32)[2], "MasterCard")
+        self.assertEqual(host.wait_line("uistate", 5, host.count("uistate")), ["uistate", "2", "1"])
         self.xdotool("key", "Up", "Up")
         self.assertEqual(host.call("check", 1, 32)[2], "Check")
         # Tab leaves the group for the card number field.
@@ -371,6 +373,39 @@ class KeyboardTests(EngineTestCase):
         self.xdotool("type", "4111")
         self.assertEqual(host.call("get", "card_number", 32)[2], "4111")
         self.assertEqual(host.call("check", 1, 32)[2], "Check")
+
+
+    def defaults(self, form):
+        """The buttons drawn as the default (BS_DEFPUSHBUTTON)."""
+        return [name for name, c in self.controls(form).items() if c["class"] == "Button" and
+                int(c["style"], 16) & BS_TYPEMASK == BS_DEFPUSHBUTTON]
+
+    def test_the_default_button_follows_the_focus_and_keys_show_the_cues(self):
+        host, start = self.open(screens() / "start.vrm")
+        self.assertEqual(self.defaults(start), ["install"])
+        # The focused push button is the default, and Enter presses it.
+        self.xdotool("key", "Tab")
+        self.assertEqual(self.defaults(start), ["register"])
+        self.xdotool("key", "Return")
+        self.assertEqual(host.wait_line("opened", 10, 2)[1], "Registration")
+        form = self.session.wait_window(FORM, 5, title="Corvinel Professional 4.0 - Registration")
+        # In a field, the template's default button is the default again.
+        self.assertTrue(wait_until(lambda: self.defaults(form) == ["register_online"], 5))
+        self.xdotool("key", "shift+Tab", "shift+Tab")
+        self.assertEqual(self.defaults(form), ["print_form"])
+        self.xdotool("key", "Return")
+        self.assertEqual(host.wait_line("command", 5), ["command", "3045"])
+        self.xdotool("key", "alt+p")  # "&Product:" leads to its field
+        self.assertEqual(self.defaults(form), ["register_online"])
+        self.xdotool("key", "Return")
+        self.assertEqual(host.wait_line("command", 5, 2), ["command", "3044"])
+        self.assertEqual(host.count("command"), 2)
+        # Cues as the last input says when a form opens (UIS_INITIALIZE, 3),
+        # focus rectangles from Tab on (UIS_CLEAR, 2, of UISF_HIDEFOCUS, 1),
+        # underlined letters too from Alt (UISF_HIDEACCEL, 2) and its letter.
+        self.assertEqual([line[1:] for line in host.lines() if line[0] == "uistate"],
+                         [["3", "3"], ["2", "1"], ["3", "3"], ["2", "1"], ["2", "1"], ["2", "2"],
+                          ["2", "3"]])
 
 
 class HeldKeyTests(EngineTestCase):

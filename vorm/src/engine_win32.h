@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "form_colors.h"
 #include "template.h"
 
 // One form window: its template and what was made for it. Owned by the
@@ -26,6 +27,8 @@ struct FormWindow {
   std::vector<HBRUSH> brushes;    // per element; label and panel fills
   int quietChanges = 0;           // >0 while the engine itself sets a text
   HWND lastFocus = nullptr;
+  vorm::Palette palette;          // the template's colours, or the system's in high contrast
+  size_t defaultButton = 0;       // the button drawn as the default; elements.size(): none
 };
 
 const char *const kVormNameProperty = "VormName";
@@ -63,6 +66,8 @@ bool TakesFocus(const FormWindow *data, size_t index);
 void FocusElement(FormWindow *data, size_t index, bool selectText);
 size_t FirstFocusElement(const FormWindow *data);
 size_t ElementOfControl(const FormWindow *data, HWND control);  // size() when none
+// The element `focus` took the keyboard focus: the default button follows.
+void FollowFocus(FormWindow *data, size_t focus);
 
 int ScaleToDpi(const FormWindow *data, int value);
 
@@ -77,3 +82,4 @@ int SystemDpi();
 int MonitorDpi(HMONITOR monitor);  // the system DPI where there is no per-monitor DPI
 SIZE FrameSize(DWORD style, DWORD exStyle, int dpi);  // title bar and borders
 void DrawWithoutTheme(HWND control);  // a control that follows SetTextColor
+vorm::Palette SystemPalette();         // high contrast on or off, and its colours

@@ -1,6 +1,8 @@
 #include <string>
 
+#include "default_button.h"
 #include "engine_win32.h"
+#include "form_colors.h"
 #include "form_layout.h"
 #include "text/bounded.h"
 #include "vorm.h"
@@ -23,26 +25,6 @@ RECT ScaledRect(const FormWindow *data, const vorm::Element &element) {
   r.right = r.left + ScaleToDpi(data, element.width);
   r.bottom = r.top + ScaleToDpi(data, element.height);
   return r;
-}
-
-// The colour a control stands on: the last panel under its middle, else
-// the window's background.
-unsigned BackdropColor(const vorm::Template &form, const vorm::Element &element) {
-  if (element.background != vorm::kNoColor) return element.background;
-  unsigned color = form.background;
-  int cx = element.x + element.width / 2;
-  int cy = element.y + element.height / 2;
-  for (const vorm::Element &panel : form.elements) {
-    if (panel.kind != vorm::ElementKind::Panel) continue;
-    if (cx >= panel.x && cx < panel.x + panel.width && cy >= panel.y &&
-        cy < panel.y + panel.height)
-      color = panel.color;
-  }
-  return color;
-}
-
-unsigned TextColor(const vorm::Template &form, const vorm::Element &element) {
-  return element.color != vorm::kNoColor ? element.color : form.color;
 }
 
 HFONT CreateBaseFont(const FormWindow *data) {
@@ -100,10 +82,12 @@ DWORD ControlStyle(const vorm::Element &element, const char *&className, DWORD &
       return style;
     case vorm::ElementKind::Button:
       className = "BUTTON";
-      return style | WS_TABSTOP | (element.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      // BS_NOTIFY: the focus is reported, and the default button follows it.
+      return style | WS_TABSTOP | BS_NOTIFY |
+             (element.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     default:  // radio option; the engine keeps each group's one check itself
       className = "BUTTON";
-      return style | BS_RADIOBUTTON;
+      return style | BS_NOTIFY | BS_RADIOBUTTON;
   }
 }
 
@@ -123,7 +107,34 @@ void DetachName(HWND window, const char *property) {
 // when the template asks for another colour than the system's.
 bool NeedsOwnColors(const FormWindow *data, const vorm::Element &element) {
   return element.kind == vorm::ElementKind::Radio &&
-         ToColorRef(TextColor(data->form, element)) != GetSysColor(COLOR_BTNTEXT);
+         ToColorRef(vorm::TextColor(data->form, element, data->palette)) !=
+             GetSysColor(COLOR_BTNTEXT);
+}
+
+void DeleteBrushes(FormWindow *data) {
+  for (HBRUSH brush : data->brushes)
+    if (brush != nullptr) DeleteObject(brush);
+  if (data->backgroundBrush != nullptr) DeleteObject(data->backgroundBrush);
+  data->brushes.clear();
+  data->backgroundBrush = nullptr;
+}
+
+// The fills of the window and of what stands on it, in the form's palette:
+// made with the form, again when the system's colours change.
+void MakeBrushes(FormWindow *data) {
+  DeleteBrushes(data);
+  const vorm::Template &form = data->form;
+  data->backgroundBrush = CreateSolidBrush(ToColorRef(vorm::FormBackground(form, data->palette)));
+  data->brushes.assign(form.elements.size(), nullptr);
+  for (size_t i = 0; i < form.elements.size(); ++i) {
+    const vorm::Element &element = form.elements[i];
+    unsigned color = vorm::BackdropColor(form, element, data->palette);
+    if (element.kind == vorm::ElementKind::Panel) color = vorm::FillColor(element, data->palette);
+    if (element.kind == vorm::ElementKind::Image || element.kind == vorm::ElementKind::Edit ||
+        color == vorm::kNoColor)
+      continue;
+    data->brushes[i] = CreateSolidBrush(ToColorRef(color));
+  }
 }
 
 // Makes the controls, placed and given their fonts by LayOutForm.
@@ -133,23 +144,17 @@ void CreateControls(FormWindow *data) {
   data->controls.assign(count, nullptr);
   data->fonts.assign(count, nullptr);
   data->bitmaps.assign(count, nullptr);
-  data->brushes.assign(count, nullptr);
   for (size_t i = 0; i < count; ++i) {
     const vorm::Element &element = elements[i];
-    if (element.kind == vorm::ElementKind::Panel) {
-      data->brushes[i] = CreateSolidBrush(ToColorRef(element.color));
-      continue;
-    }
     if (element.kind == vorm::ElementKind::Image) {
       std::string file = vorm::ResolveBeside(data->path, element.target);
       data->bitmaps[i] = static_cast<HBITMAP>(
           LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
       continue;
     }
-    if (element.kind == vorm::ElementKind::Group || element.kind == vorm::ElementKind::Separator) {
-      data->brushes[i] = CreateSolidBrush(ToColorRef(BackdropColor(data->form, element)));
+    if (element.kind == vorm::ElementKind::Panel || element.kind == vorm::ElementKind::Group ||
+        element.kind == vorm::ElementKind::Separator)
       continue;
-    }
     const char *className = "STATIC";
     DWORD exStyle = 0;
     DWORD style = ControlStyle(element, className, exStyle);
@@ -161,8 +166,6 @@ void CreateControls(FormWindow *data) {
     data->controls[i] = control;
     if (element.kind == vorm::ElementKind::Edit)
       SendMessageA(control, EM_LIMITTEXT, element.maxLength, 0);
-    else
-      data->brushes[i] = CreateSolidBrush(ToColorRef(BackdropColor(data->form, element)));
     if (NeedsOwnColors(data, element)) DrawWithoutTheme(control);
     if (element.kind == vorm::ElementKind::Radio && element.selected)
       SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
@@ -182,14 +185,17 @@ void PaintGroup(const FormWindow *data, HDC dc, size_t index) {
   if (!element.text.empty()) {
     RECT caption = {r.left + ScaleToDpi(data, 8), r.top, r.right - ScaleToDpi(data, 8),
                     r.top + metrics.tmHeight};
+    // The letter after "&" is underlined only while the keyboard cues show.
+    const UINT prefix =
+        (SendMessageA(data->window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) ? DT_HIDEPREFIX : 0;
     RECT measured = caption;
-    DrawTextA(dc, element.text.c_str(), -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(dc, element.text.c_str(), -1, &measured, DT_SINGLELINE | DT_CALCRECT | prefix);
     int pad = ScaleToDpi(data, 3);
     RECT fill = {measured.left - pad, caption.top, measured.right + pad, caption.bottom};
     FillRect(dc, &fill, data->brushes[index]);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(TextColor(data->form, element)));
-    DrawTextA(dc, element.text.c_str(), -1, &caption, DT_SINGLELINE | DT_LEFT | DT_TOP);
+    SetTextColor(dc, ToColorRef(vorm::TextColor(data->form, element, data->palette)));
+    DrawTextA(dc, element.text.c_str(), -1, &caption, DT_SINGLELINE | DT_LEFT | DT_TOP | prefix);
   }
   SelectObject(dc, oldFont);
 }
@@ -216,19 +222,20 @@ void PaintImage(const FormWindow *data, HDC dc, size_t index) {
 void PaintSeparator(const FormWindow *data, HDC dc, size_t index) {
   const vorm::Element &element = data->form.elements[index];
   RECT r = ScaledRect(data, element);
-  if (element.color == vorm::kNoColor) {
+  const unsigned color = vorm::FillColor(element, data->palette);
+  if (color == vorm::kNoColor) {
     r.bottom = r.top + 2;
     DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
     return;
   }
   r.bottom = r.top + (data->dpi >= 144 ? 2 : 1);
-  HBRUSH brush = CreateSolidBrush(ToColorRef(element.color));
+  HBRUSH brush = CreateSolidBrush(ToColorRef(color));
   FillRect(dc, &r, brush);
   DeleteObject(brush);
 }
 
 // Panels, images, group frames and lines are painted by the window itself,
-// in template order, beneath the controls.
+// in template order, beneath the controls (panels not in high contrast).
 void PaintForm(FormWindow *data) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(data->window, &paint);
@@ -236,7 +243,7 @@ void PaintForm(FormWindow *data) {
     switch (data->form.elements[i].kind) {
       case vorm::ElementKind::Panel: {
         RECT r = ScaledRect(data, data->form.elements[i]);
-        FillRect(dc, &r, data->brushes[i]);
+        if (data->brushes[i] != nullptr) FillRect(dc, &r, data->brushes[i]);
         break;
       }
       case vorm::ElementKind::Image: PaintImage(data, dc, i); break;
@@ -257,8 +264,8 @@ LRESULT ControlColors(FormWindow *data, HDC dc, HWND control) {
     SetBkColor(dc, GetSysColor(COLOR_3DFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
   }
-  SetTextColor(dc, ToColorRef(TextColor(data->form, element)));
-  SetBkColor(dc, ToColorRef(BackdropColor(data->form, element)));
+  SetTextColor(dc, ToColorRef(vorm::TextColor(data->form, element, data->palette)));
+  SetBkColor(dc, ToColorRef(vorm::BackdropColor(data->form, element, data->palette)));
   return reinterpret_cast<LRESULT>(data->brushes[index]);
 }
 
@@ -267,7 +274,10 @@ void OnControlCommand(FormWindow *data, WPARAM wParam, HWND control) {
   if (index >= data->form.elements.size()) return;
   const vorm::Element &element = data->form.elements[index];
   int code = HIWORD(wParam);
-  if (element.kind == vorm::ElementKind::Edit && code == EN_CHANGE) {
+  const bool isEdit = element.kind == vorm::ElementKind::Edit;
+  if ((isEdit && code == EN_SETFOCUS) || (!isEdit && code == BN_SETFOCUS)) {
+    FollowFocus(data, index);
+  } else if (isEdit && code == EN_CHANGE) {
     // Only the customer's changes on the current form are reported.
     if (data->quietChanges == 0 && data->window == CurrentForm() && data->owner != nullptr)
       PostMessageA(data->owner, MSG_FIELD_CHANGED, 0, 0);
@@ -285,9 +295,7 @@ void ReleaseForm(FormWindow *data) {
   DeleteFonts(data->baseFont, data->fonts);
   for (HBITMAP bitmap : data->bitmaps)
     if (bitmap != nullptr) DeleteObject(bitmap);
-  for (HBRUSH brush : data->brushes)
-    if (brush != nullptr) DeleteObject(brush);
-  if (data->backgroundBrush != nullptr) DeleteObject(data->backgroundBrush);
+  DeleteBrushes(data);
   delete data;
 }
 
@@ -334,6 +342,21 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         SetFocus(data->lastFocus);
         return 0;
       }
+      break;
+    case WM_UPDATEUISTATE: {
+      LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+      // The frames' captions are the window's own drawing.
+      if (HIWORD(wParam) & UISF_HIDEACCEL) InvalidateRect(window, nullptr, TRUE);
+      return result;
+    }
+    case WM_SETTINGCHANGE:
+      if (wParam != SPI_SETHIGHCONTRAST) break;
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+      // High contrast turned on or off, or the system's colours changed.
+      data->palette = SystemPalette();
+      MakeBrushes(data);
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       break;
     case WM_DPICHANGED:
       OnDpiChanged(data, LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
@@ -482,7 +505,8 @@ HWND CreateFormWindow(FormWindow *data, int x, int y) {
   SIZE size = FitToMonitor(data, MonitorDpi(monitor), work);
   vorm::Area place =
       vorm::PlaceInWorkArea(size.cx, size.cy, work, ScaleToDpi(data, x), ScaleToDpi(data, y));
-  data->backgroundBrush = CreateSolidBrush(ToColorRef(data->form.background));
+  data->palette = SystemPalette();
+  MakeBrushes(data);
 
   g_unattached = data;
   HWND window = CreateWindowExA(kFormExStyle, VORM_WINDOW_CLASS, data->form.title.c_str(),
@@ -494,7 +518,12 @@ HWND CreateFormWindow(FormWindow *data, int x, int y) {
     return nullptr;
   }
   CreateControls(data);
+  data->defaultButton = vorm::DefaultButtonFor(data->form.elements, data->form.elements.size());
   LayOutForm(data);
   AttachName(window, kVormTemplateProperty, data->form.name);
+  // Focus rectangles and underlined letters show when the customer came by
+  // keyboard, as for a dialog box.
+  SendMessageA(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+               0);
   return window;
 }

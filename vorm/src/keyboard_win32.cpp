@@ -1,3 +1,4 @@
+#include "default_button.h"
 #include "engine_win32.h"
 
 namespace {
@@ -54,10 +55,19 @@ void MoveInGroup(FormWindow *data, size_t index, bool forward) {
   }
 }
 
-size_t DefaultButton(const FormWindow *data) {
-  for (size_t i = 0; i < Count(data); ++i)
-    if (data->form.elements[i].isDefault && data->controls[i] != nullptr) return i;
-  return Count(data);
+// The customer uses the keyboard: focus rectangles (UISF_HIDEFOCUS) or also
+// the underlined letters (UISF_HIDEACCEL) show from now on, as in a dialog.
+void ShowKeyboardCues(FormWindow *data, WORD cues) {
+  SendMessageA(data->window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
+}
+
+// A push button drawn as the default (BS_DEFPUSHBUTTON) or not; the other
+// style bits stay.
+void DrawAsDefault(FormWindow *data, size_t index, bool isDefault) {
+  if (index >= Count(data) || data->controls[index] == nullptr) return;
+  HWND button = data->controls[index];
+  WPARAM style = LOWORD(GetWindowLongA(button, GWL_STYLE)) & ~static_cast<WPARAM>(BS_TYPEMASK);
+  SendMessageA(button, BM_SETSTYLE, style | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
 }
 
 // A letter of the ANSI code page in upper case, as the system's own
@@ -132,20 +142,27 @@ bool HandleKey(FormWindow *data, const MSG &msg) {
   bool shift = GetKeyState(VK_SHIFT) < 0;
   // Bit 30: the key was already down, an automatic repeat while it is held.
   bool repeat = (msg.lParam & (1L << 30)) != 0;
+  if (msg.message == WM_SYSKEYDOWN) {
+    // Alt shows the letters; the key goes on to the window.
+    if (msg.wParam == VK_MENU) ShowKeyboardCues(data, UISF_HIDEACCEL);
+    return false;
+  }
   if (msg.message == WM_SYSCHAR) {
     if (control || msg.wParam == 0 || msg.wParam > 0xFF) return false;
+    ShowKeyboardCues(data, UISF_HIDEFOCUS | UISF_HIDEACCEL);
     return Mnemonic(data, UpperLetter(static_cast<unsigned char>(msg.wParam)), repeat);
   }
   size_t focus = ElementOfControl(data, GetFocus());
   switch (msg.wParam) {
     case VK_TAB:
       if (control) return false;
+      ShowKeyboardCues(data, UISF_HIDEFOCUS);
       MoveFocus(data, !shift);
       return true;
     case VK_RETURN: {
-      size_t press = (focus < Count(data) && data->form.elements[focus].kind == vorm::ElementKind::Button)
-                         ? focus
-                         : DefaultButton(data);
+      // The button drawn as the default, never another.
+      FollowFocus(data, focus);
+      size_t press = data->defaultButton;
       if (press >= Count(data)) return false;
       // Held down, Enter presses once, also when the first press opened
       // this screen: its repeats arrive here with the bit set.
@@ -157,6 +174,7 @@ bool HandleKey(FormWindow *data, const MSG &msg) {
     case VK_DOWN:
     case VK_RIGHT:
       if (focus >= Count(data) || !IsRadio(data, focus)) return false;
+      ShowKeyboardCues(data, UISF_HIDEFOCUS);
       MoveInGroup(data, focus, msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT);
       return true;
     default:
@@ -167,7 +185,9 @@ bool HandleKey(FormWindow *data, const MSG &msg) {
 LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
   MSG *msg = reinterpret_cast<MSG *>(lParam);
   if (code == HC_ACTION && wParam == PM_REMOVE &&
-      (msg->message == WM_KEYDOWN || msg->message == WM_SYSCHAR) && msg->hwnd != nullptr) {
+      (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN ||
+       msg->message == WM_SYSCHAR) &&
+      msg->hwnd != nullptr) {
     HWND root = GetAncestor(msg->hwnd, GA_ROOT);
     FormWindow *data = FormOf(root);
     if (data != nullptr && IsWindowEnabled(root) && HandleKey(data, *msg)) msg->message = WM_NULL;
@@ -219,4 +239,12 @@ size_t FirstFocusElement(const FormWindow *data) {
   for (size_t i = 0; i < Count(data); ++i)
     if (TakesFocus(data, i)) return i;
   return Count(data);
+}
+
+void FollowFocus(FormWindow *data, size_t focus) {
+  size_t button = vorm::DefaultButtonFor(data->form.elements, focus);
+  if (button == data->defaultButton) return;
+  DrawAsDefault(data, data->defaultButton, false);
+  DrawAsDefault(data, button, true);
+  data->defaultButton = button;
 }

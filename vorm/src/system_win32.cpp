@@ -45,3 +45,22 @@ void DrawWithoutTheme(HWND control) {
       FindFunction<SetWindowThemeFunction>(LoadSystemLibrary("uxtheme.dll"), "SetWindowTheme");
   if (setTheme != nullptr) setTheme(control, L"", L"");
 }
+
+namespace {
+unsigned FromColorRef(COLORREF color) {
+  return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+}
+}  // namespace
+
+vorm::Palette SystemPalette() {
+  vorm::Palette palette;
+  HIGHCONTRASTA contrast;
+  ZeroMemory(&contrast, sizeof contrast);
+  contrast.cbSize = sizeof contrast;
+  palette.highContrast =
+      SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+      (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  palette.face = FromColorRef(GetSysColor(COLOR_BTNFACE));
+  palette.text = FromColorRef(GetSysColor(COLOR_BTNTEXT));
+  return palette;
+}

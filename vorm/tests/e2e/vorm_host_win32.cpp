@@ -13,6 +13,8 @@
 //   changed                                   (message 3044)
 //   command N                                 (WM_COMMAND)
 //   closed                                    (no form window is left)
+//   uistate ACTION FLAGS                      (WM_CHANGEUISTATE to a form
+//                                              window; Wine keeps no UI state)
 // PREFILL_FIELD is set to PREFILL_TEXT with VORM_SetEditText inside 3024.
 //
 // Every 100 ms it carries out the new lines of the file COMMANDS:
@@ -91,6 +93,18 @@ int CountForms() {
        h = FindWindowExA(nullptr, h, VORM_WINDOW_CLASS, nullptr))
     ++count;
   return count;
+}
+
+// The keyboard-cue changes the engine asks of its form windows.
+LRESULT CALLBACK WatchUiState(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+  char className[64] = "";
+  if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE &&
+      GetClassNameA(sent->hwnd, className, sizeof className) &&
+      lstrcmpA(className, VORM_WINDOW_CLASS) == 0)
+    Log("uistate\t" + std::to_string(LOWORD(sent->wParam)) + "\t" +
+        std::to_string(HIWORD(sent->wParam)));
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 BOOL CALLBACK CountNamed(HWND child, LPARAM count) {
@@ -285,6 +299,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.lpszClassName = "VormHostOwner";
   RegisterClassA(&wc);
   if (!LoadEngine() || !g_engine.init(nullptr)) return 3;
+  SetWindowsHookExA(WH_CALLWNDPROC, WatchUiState, nullptr, GetCurrentThreadId());
   HWND owner = CreateWindowExA(0, "VormHostOwner", "vorm host", WS_POPUP, 0, 0, 1, 1, nullptr,
                                nullptr, instance, nullptr);
   int created = g_engine.create(owner, VORM_FLAG_OWNED, __argv[1], 0, 0, 1);
