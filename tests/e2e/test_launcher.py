@@ -317,12 +317,12 @@ class BrowserTests(LauncherScenario):
             self.session.post_command(BACKDROP, number)
         records = wait_until(lambda: len(launch_log(self.log)) >= 4 and launch_log(self.log), 15)
         self.assertEqual(len(records or []), 4, records)
-        browser = windows_path(self.browser)
-        self.assertEqual(sorted((r["program"].lower(), r["command_line"]) for r in records), sorted([
-            (browser.lower(), f'"{browser}" -nohome "http://www.velmora.com/corvinel/index.htm"'),
-            (browser.lower(), f'"{browser}" -nohome "http://www.velmora.com/corvinel/index.htm"'),
-            (browser.lower(), f'"{browser}" -nohome "HTTPS://www.velmora.com/store/order.htm?a=1&b=2"'),
-            (windows_path(pages).lower(), f'"{windows_path(pages)}" www.velmora.com/index.htm')]))
+        browser, htm = windows_path(self.browser), windows_path(pages)
+        self.assertEqual(sorted((r["program"].lower(), r["command_line"]) for r in records), sorted(
+            [(browser.lower(), f'"{browser}" -nohome "{address}"') for address in (
+                "http://www.velmora.com/corvinel/index.htm", "http://www.velmora.com/corvinel/index.htm",
+                "HTTPS://www.velmora.com/store/order.htm?a=1&b=2")] +
+            [(htm.lower(), f'"{htm}" www.velmora.com/index.htm')]))
         self.assertIsNone(self.session.message_box(timeout=0.5))
         self.assertTrue(self.program.running())
 

@@ -67,4 +67,34 @@ TEST(TemplateText, FindsTheFirstByteThatIsNotUtf8) {
   for (const auto &c : cases) EXPECT_EQ(c.invalid, vorm::FirstInvalidUtf8(c.text)) << c.text;
 }
 
+bool IsShiftJisLead(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+const AnsiSpelling ShiftJisLead = {false, IsShiftJisLead}, NoLead, Utf8 = {true, nullptr};
+
+TEST(CutLength, KeepsRoomForTheEndAndNeverSplitsACharacter) {
+  const char *kana = "ab\x82\xA0\x82\xA2z";  // a, b, two double-byte characters, z
+  const char *utf8 = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";  // 1, 2, 3 and 4 bytes
+  const struct {
+    const char *text;
+    std::size_t capacity;
+    const AnsiSpelling &lead;
+    std::size_t length;
+  } cases[] = {
+      {kana, 0, ShiftJisLead, 0},   {kana, 1, ShiftJisLead, 0},
+      {kana, 3, ShiftJisLead, 2},   {kana, 4, ShiftJisLead, 2},  // not half of the first
+      {kana, 5, ShiftJisLead, 4},   {kana, 6, ShiftJisLead, 4},
+      {kana, 7, ShiftJisLead, 6},   {kana, 8, ShiftJisLead, 7},
+      {kana, 100, ShiftJisLead, 7}, {kana, 4, NoLead, 3},
+      {"\x82", 5, ShiftJisLead, 0},  // a lead byte without its second byte
+      {"", 5, ShiftJisLead, 0},     {nullptr, 5, ShiftJisLead, 0},
+      // Code page 65001; bytes that start no character go one by one.
+      {utf8, 3, Utf8, 1}, {utf8, 4, Utf8, 3}, {utf8, 7, Utf8, 6}, {utf8, 10, Utf8, 6},
+      {utf8, 11, Utf8, 10}, {utf8, 4, NoLead, 3}, {"\xE2\x82x", 3, Utf8, 2},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(c.length, CutLength(c.text, c.capacity, c.lead)) << c.capacity;
+}
+
 }  // namespace
