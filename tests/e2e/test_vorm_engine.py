@@ -203,20 +203,25 @@ class SampleScreenTests(EngineTestCase):
 class FieldTests(EngineTestCase):
     def test_reads_are_cut_to_capacity_and_never_overrun(self):
         host, _ = self.open(screens() / "register.vrm")
-        self.assertEqual(host.call("set", "reg_city", "Portland"), ["set", "1"])
+        self.assertEqual(host.call("set", "reg_city", "Portland"), ["set", "1", "writes=1"])
         self.assertEqual(host.call("get", "reg_city", 100), ["get", "1", "Portland", "intact=1"])
         self.assertEqual(host.call("get", "REG_CITY", 5), ["get", "1", "Port", "intact=1"])
         self.assertEqual(host.call("get", "reg_city", 1), ["get", "1", "", "intact=1"])
         # Unknown and empty names match nothing.
         self.assertEqual(host.call("get", "no_such_field", 10), ["get", "0", "", "intact=1"])
         self.assertEqual(host.call("get", "", 10), ["get", "0", "", "intact=1"])
-        self.assertEqual(host.call("set", "no_such_field", "x"), ["set", "0"])
-        self.assertEqual(host.call("set", "", "x"), ["set", "0"])
+        self.assertEqual(host.call("set", "no_such_field", "x"), ["set", "0", "writes=0"])
+        self.assertEqual(host.call("set", "", "x"), ["set", "0", "writes=0"])
         # A button or a label is not a field.
         self.assertEqual(host.call("get", "back", 10), ["get", "0", "", "intact=1"])
         # The engine keeps a field within its own length (maxlength = 7).
         host.call("set", "reg_state", "x" * 40)
         self.assertEqual(host.call("get", "reg_state", 100)[2], "x" * 7)
+        # A field that shows the text already is not written again, also when
+        # the text is cut to the same; another text is.
+        for text, writes in (("Portland", 0), ("x" * 40, 0), ("x" * 7, 0), ("PORTLAND", 1)):
+            field = "reg_city" if text.lower() == "portland" else "reg_state"
+            self.assertEqual(host.call("set", field, text), ["set", "1", f"writes={writes}"], text)
 
     def test_only_the_customers_changes_are_reported(self):
         host, form = self.open(screens() / "order.vrm")

@@ -47,7 +47,9 @@
  *   VORM_GetEditText: copies an edit field's text; 1 when the field exists.
  *   VORM_SetEditText: sets an edit field's text (NULL clears it), cut to
  *     the field's maximum length in bytes; not reported as
- *     MSG_FIELD_CHANGED. 1 when the field exists.
+ *     MSG_FIELD_CHANGED. A field that already holds that text is not
+ *     written at all (no change notification, no repaint). 1 when the
+ *     field exists.
  *   VORM_RadioButton_GetCheck: copies the name of the selected option of a
  *     radio group; 1 when an option is selected.
  *

@@ -58,6 +58,14 @@ int VORM_CALL VORM_SetEditText(const char *field, const char *text) {
   std::string value = text != nullptr ? text : "";
   value.resize(CutLength(value.c_str(), static_cast<size_t>(element->maxLength) + 1,
                          vorm::SystemSpelling()));
+  // A field that already shows the text is left alone: no change reported
+  // by the edit, no repaint, the customer's selection kept.
+  const int length = GetWindowTextLengthA(edit);
+  if (length == static_cast<int>(value.size())) {
+    std::vector<char> shown(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(edit, shown.data(), length + 1);
+    if (value == shown.data()) return 1;
+  }
   // The edit reports the new text as a change; this one is not the customer's.
   ++data->quietChanges;
   SetWindowTextA(edit, value.c_str());

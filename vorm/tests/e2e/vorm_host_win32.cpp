@@ -18,7 +18,8 @@
 // PREFILL_FIELD is set to PREFILL_TEXT with VORM_SetEditText inside 3024.
 //
 // Every 100 ms it carries out the new lines of the file COMMANDS:
-//   set FIELD TEXT        VORM_SetEditText           -> set RESULT
+//   set FIELD TEXT        VORM_SetEditText           -> set RESULT writes=N
+//                         (N: the WM_SETTEXT messages edits got meanwhile)
 //   get FIELD CAPACITY    VORM_GetEditText           -> get RESULT TEXT intact=0|1
 //   check GROUP CAPACITY  VORM_RadioButton_GetCheck  -> check RESULT TEXT intact=0|1
 //   name                  VORM_GetCurrentTemplateName -> name TEXT
@@ -78,6 +79,7 @@ const int kGuardBytes = 16;
 std::string g_log;
 std::string g_commands;
 size_t g_commandsDone = 0;
+int g_editWrites = 0;
 std::string g_prefillField, g_prefillText;
 
 void Log(const std::string &line) {
@@ -95,15 +97,18 @@ int CountForms() {
   return count;
 }
 
-// The keyboard-cue changes the engine asks of its form windows.
-LRESULT CALLBACK WatchUiState(int code, WPARAM wParam, LPARAM lParam) {
+// The keyboard-cue changes the engine asks of its form windows, and the
+// texts written into edit controls.
+LRESULT CALLBACK WatchSentMessages(int code, WPARAM wParam, LPARAM lParam) {
   const CWPSTRUCT *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
   char className[64] = "";
-  if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE &&
-      GetClassNameA(sent->hwnd, className, sizeof className) &&
-      lstrcmpA(className, VORM_WINDOW_CLASS) == 0)
-    Log("uistate\t" + std::to_string(LOWORD(sent->wParam)) + "\t" +
-        std::to_string(HIWORD(sent->wParam)));
+  if (code == HC_ACTION && (sent->message == WM_CHANGEUISTATE || sent->message == WM_SETTEXT) &&
+      GetClassNameA(sent->hwnd, className, sizeof className)) {
+    if (sent->message == WM_CHANGEUISTATE && lstrcmpA(className, VORM_WINDOW_CLASS) == 0)
+      Log("uistate\t" + std::to_string(LOWORD(sent->wParam)) + "\t" +
+          std::to_string(HIWORD(sent->wParam)));
+    if (sent->message == WM_SETTEXT && lstrcmpiA(className, "Edit") == 0) ++g_editWrites;
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -205,7 +210,9 @@ void RunCommand(HWND owner, const std::string &line) {
   std::vector<std::string> p = SplitTabs(line);
   const std::string &verb = p[0];
   if (verb == "set" && p.size() == 3) {
-    Log("set\t" + std::to_string(g_engine.setText(p[1].c_str(), p[2].c_str())));
+    const int before = g_editWrites;
+    const int result = g_engine.setText(p[1].c_str(), p[2].c_str());
+    Log("set\t" + std::to_string(result) + "\twrites=" + std::to_string(g_editWrites - before));
   } else if ((verb == "get" || verb == "check") && p.size() == 3) {
     bool intact = false;
     int result = 0;
@@ -299,7 +306,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.lpszClassName = "VormHostOwner";
   RegisterClassA(&wc);
   if (!LoadEngine() || !g_engine.init(nullptr)) return 3;
-  SetWindowsHookExA(WH_CALLWNDPROC, WatchUiState, nullptr, GetCurrentThreadId());
+  SetWindowsHookExA(WH_CALLWNDPROC, WatchSentMessages, nullptr, GetCurrentThreadId());
   HWND owner = CreateWindowExA(0, "VormHostOwner", "vorm host", WS_POPUP, 0, 0, 1, 1, nullptr,
                                nullptr, instance, nullptr);
   int created = g_engine.create(owner, VORM_FLAG_OWNED, __argv[1], 0, 0, 1);
