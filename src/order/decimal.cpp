@@ -1,10 +1,10 @@
 #include "order/decimal.h"
 
-#include <charconv>
 #include <climits>
 #include <cmath>
-#include <system_error>
+#include <string>
 
+#include "order/exact_decimal.h"
 #include "text/bounded.h"
 
 namespace {
@@ -60,34 +60,6 @@ DecimalSpan ScanDecimal(const char *text) {
   return span;
 }
 
-// Whether a number the conversion found out of range lies above the double
-// range rather than below it: the power of ten of its first significant
-// digit is positive.
-bool BeyondTheRange(const char *text, const DecimalSpan &span) {
-  long long power = 0;
-  int at = span.digits;
-  const int mantissaEnd = span.exponentSign >= 0 ? span.exponentSign - 1 : span.end;
-  int integerDigits = 0;
-  bool significant = false;
-  for (; at < mantissaEnd && text[at] != '.'; ++at) {
-    if (text[at] != '0') significant = true;
-    if (significant) ++integerDigits;
-  }
-  power = integerDigits;
-  if (!significant && at < mantissaEnd) {  // 0.000ddd: the zeros after the point count down
-    for (++at; at < mantissaEnd && text[at] == '0'; ++at) --power;
-  }
-  if (span.exponentSign >= 0) {
-    int e = span.exponentSign;
-    const bool negative = text[e] == '-';
-    if (text[e] == '+' || text[e] == '-') ++e;
-    long long exponent = 0;
-    for (; e < span.end && exponent < 1000000; ++e) exponent = exponent * 10 + (text[e] - '0');
-    power += negative ? -exponent : exponent;
-  }
-  return power > 0;
-}
-
 }  // namespace
 
 double ParseDecimal(const char *text, int *length) {
@@ -97,13 +69,26 @@ double ParseDecimal(const char *text, int *length) {
   if (span.end == 0) return 0.0;
   if (length != nullptr) *length = span.end;
   const bool negative = text[span.sign] == '-';
-  // The standard conversion reads only the characters scanned above, in no
-  // locale: a German system reads "12.50" as twelve and a half too.
-  double value = 0.0;
-  const std::from_chars_result result =
-      std::from_chars(text + span.digits, text + span.end, value, std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range)
-    value = BeyondTheRange(text, span) ? HUGE_VAL : 0.0;
+  // Only the characters scanned above count, in no locale: a German system
+  // reads "12.50" as twelve and a half too.
+  const int mantissaEnd = span.exponentSign >= 0 ? span.exponentSign - 1 : span.end;
+  std::string digits;
+  long long power = 0;
+  for (int at = span.digits; at < mantissaEnd; ++at) {
+    if (text[at] == '.') continue;
+    digits += text[at];
+    if (span.fractionDot >= 0 && at > span.fractionDot) --power;
+  }
+  if (span.exponentSign >= 0) {
+    int at = span.exponentSign;
+    const bool negativeExponent = text[at] == '-';
+    if (text[at] == '+' || text[at] == '-') ++at;
+    long long exponent = 0;  // held at a million, far beyond any double's range
+    for (; at < span.end; ++at)
+      if (exponent < 1000000) exponent = exponent * 10 + (text[at] - '0');
+    power += negativeExponent ? -exponent : exponent;
+  }
+  const double value = NearestDouble(digits.data(), static_cast<int>(digits.size()), power);
   return negative ? -value : value;
 }
 
@@ -128,17 +113,11 @@ int FormatAmount(double amount, bool leftAligned, char *dest, int capacity) {
   } else if (std::isinf(amount)) {
     CopyText(text, sizeof text, amount < 0 ? "-inf" : "inf");
   } else {
-    // 17 significant digits, exactly and in no locale: d.dddddddddddddddde±x.
-    char written[40];
-    const std::to_chars_result result = std::to_chars(
-        written, written + sizeof written - 1, std::fabs(amount), std::chars_format::scientific, 16);
-    *result.ptr = '\0';
-    char digits[20];  // the 17 digits without the point
-    int count = 0;
-    const char *at = written;
-    for (; *at != 'e'; ++at)
-      if (IsDigit(*at)) digits[count++] = *at;
-    const int power = ParseWholeNumber(at + 1);  // of the first digit
+    // 17 significant digits, exactly and in no locale.
+    char digits[17];
+    int power = 0;  // of the first digit
+    SeventeenDigits(std::fabs(amount), digits, &power);
+    const int count = 17;
 
     // The whole number of hundredths, as decimal digits: the digits down to
     // the second decimal, rounded up when the next one is 5 or more.

@@ -4,7 +4,8 @@ import only DLLs every Windows has; the internet library is never imported
 (it is loaded at run time); the engine exports exactly the functions the
 launcher calls; the launcher is a GUI program carrying its string table,
 icon, version and manifest, the disc checker a console program; none carries
-symbols or debug sections, and all are marked to run from the page file when
+symbols or debug sections, the launcher and the engine of the 32-bit release
+stay within 400 KB together, and all are marked to run from the page file when
 started from a disc or a network share."""
 import os
 import re
@@ -19,6 +20,9 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "advap
                "shell32.dll", "comctl32.dll", "msvcrt.dll", "ole32.dll"}
 ENGINE_EXPORTS = {"VORM_Init", "VORM_Create", "VORM_GetCurrentTemplateName", "VORM_GetEditText",
                   "VORM_SetEditText", "VORM_RadioButton_GetCheck"}
+# VelInst.exe and VORM2.dll of the 32-bit release together, in bytes: what
+# the disc's launcher costs, with room kept for what is still to come.
+RELEASE_SIZE_LIMIT = 400 * 1000
 RT_ICON_GROUP, RT_STRING, RT_VERSION, RT_MANIFEST = 14, 6, 16, 24
 GUI_SUBSYSTEM, CONSOLE_SUBSYSTEM = 2, 3
 REMOVABLE_RUN_FROM_SWAP, NET_RUN_FROM_SWAP = 0x0400, 0x0800
@@ -60,6 +64,7 @@ class PeFile:
          self.characteristics) = struct.unpack_from("<H4xIIHH", self.data, pe + 6)
         optional = pe + 24
         magic = struct.unpack_from("<H", self.data, optional)[0]
+        self.is_32_bit = magic == 0x10B
         self.subsystem = struct.unpack_from("<H", self.data, optional + 68)[0]
         directories = optional + (96 if magic == 0x10B else 112)
         self.resource_rva = struct.unpack_from("<I", self.data, directories + 2 * 8)[0]
@@ -202,6 +207,15 @@ class StrippedTests(unittest.TestCase):
                                   if n.startswith((".debug", "/"))], [])
                 # objdump resolves long names: no debugging section at all.
                 self.assertNotIn("DEBUGGING", objdump(binary, "-h"))
+
+
+class SizeTests(unittest.TestCase):
+    def test_launcher_and_engine_of_the_release_stay_within_400_kb(self):
+        binaries = [env_path("VELINST_EXE"), env_path("VELINST_VORM_DLL")]
+        if not PeFile(binaries[0]).is_32_bit:
+            self.skipTest("the 32-bit release is the one measured")
+        sizes = {binary.name: binary.stat().st_size for binary in binaries}
+        self.assertLessEqual(sum(sizes.values()), RELEASE_SIZE_LIMIT, sizes)
 
 
 class RunFromSwapTests(unittest.TestCase):

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "order/decimal.h"
+#include "order/exact_decimal.h"
 
 namespace {
 
@@ -41,6 +42,36 @@ TEST(ParseDecimal, GivesTheNearestDoubleAndInfinityOrZeroBeyondTheRange) {
   EXPECT_EQ(0.0, ParseDecimal("0.0000001e-320"));
   EXPECT_EQ(0.0, ParseDecimal("0e999"));
   EXPECT_TRUE(std::signbit(ParseDecimal("-1e-999")));
+  // The hardest places: half the smallest subnormal is a tie (to 0), the
+  // midpoint above the largest double, a long run of digits.
+  EXPECT_EQ(0.0, ParseDecimal("2.4703282292062327e-324"));
+  EXPECT_EQ(4.9406564584124654e-324, ParseDecimal("2.4703282292062328e-324"));
+  EXPECT_EQ(DBL_MAX, ParseDecimal("1.7976931348623158e308"));
+  EXPECT_EQ(HUGE_VAL, ParseDecimal("1.7976931348623159e308"));
+  EXPECT_EQ(2.2250738585072011e-308, ParseDecimal("2.2250738585072011e-308"));
+  EXPECT_EQ(0.1111111111111111, ParseDecimal(("0." + std::string(800, '1')).c_str()));
+  EXPECT_EQ(10.0, ParseDecimal(("0." + std::string(900, '9') + "e1").c_str()));
+}
+
+TEST(SeventeenDigits, TheNearestDigitsAndTiesToEven) {
+  struct Case {
+    double value;
+    const char *digits;
+    int power;
+  } const cases[] = {
+      {1000000000000000.25, "10000000000000002", 15},  // exactly half: to even
+      {0.1, "10000000000000001", -1},    {0.3, "29999999999999999", -1},
+      {1e23, "99999999999999992", 22},   {DBL_MAX, "17976931348623157", 308},
+      {5e-324, "49406564584124654", -324}, {123.456, "12345600000000000", 2},
+      {0.0, "00000000000000000", 0},
+  };
+  for (const Case &c : cases) {
+    char digits[17];
+    int power = 99;
+    SeventeenDigits(c.value, digits, &power);
+    EXPECT_EQ(c.digits, std::string(digits, 17)) << c.value;
+    EXPECT_EQ(c.power, power) << c.value;
+  }
 }
 
 TEST(ParseWholeNumber, ReadsLeadingDigitsAndClampsToThirtyTwoBits) {

@@ -1,6 +1,8 @@
 // The system's own ANSI code page.
 #include <windows.h>
 
+#include <vector>
+
 #include "ansi_text.h"
 
 namespace vorm {
@@ -17,8 +19,8 @@ bool Utf8ToAnsi(const std::string &utf8, std::string &ansi) {
   const int size = static_cast<int>(utf8.size());
   const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
   if (wideLength <= 0) return false;
-  std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], wideLength);
+  std::vector<wchar_t> wide(static_cast<size_t>(wideLength));
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), wideLength);
   // No "best fit" look-alikes: a character the code page lacks becomes "?".
   BOOL usedDefault = FALSE;
   const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
