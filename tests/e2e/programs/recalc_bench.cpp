@@ -1,15 +1,20 @@
 // recalc_bench: times the launcher's recalculation of the order form, with
-// the launcher's own code (settings through the system's profile service,
-// the string table) and the real form engine. Sits beside VelInst.ini on a
-// disc, opens the [General] "Orderform Dtp" template, types quantities and
-// runs RecalculateOrderForm again and again.
+// the launcher's own code (the settings file's snapshot, the string table)
+// and the real form engine. Sits beside VelInst.ini on a disc, opens the
+// [General] "Orderform Dtp" template, types quantities and runs
+// RecalculateOrderForm again and again, in an operation of its own as the
+// timer's tick runs it: after a quantity changed, and again on the form as
+// it then stands.
 //
 //   recalc_bench RUNS
 //
-// Prints runs=, median_us=, p90_us=, min_us=, max_us=, the medians of its two
-// halves (reading and pricing: read_us=; writing back: write_us=), of one
-// settings read (key_us=) and of one field written (field_us=), and the
-// total the form shows (total=), tab-separated. Exit codes: 0 done, 1
+// Prints runs=, median_us=, p90_us=, min_us=, max_us= (the form as it stands),
+// the same after a change (changed_median_us= and so on), the medians of its two
+// halves (reading and pricing: read_us=; writing back: write_us=), of the
+// first settings read of an operation (look_us=), of one read from the
+// snapshot (key_us=), of one field written with a new text (field_us=) and
+// with the text it shows (same_us=), and the total the form shows (total=),
+// tab-separated. Exit codes: 0 done, 1
 // failed, 2 bad usage.
 #include <windows.h>
 
@@ -83,40 +88,75 @@ int main(int argc, char **argv) {
 
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
-  std::vector<double> whole, reading, writing, key, field;
+  std::vector<double> whole, changed, reading, writing, look, key, field, same;
+  auto tick = [&](std::vector<double> &times) {
+    LARGE_INTEGER before, after;
+    QueryPerformanceCounter(&before);
+    {
+      SettingsOperation operation;  // as the 500 ms tick opens one
+      RecalculateOrderForm(BuyerRecord);
+    }
+    QueryPerformanceCounter(&after);
+    times.push_back(Microseconds(before, after, frequency));
+  };
   for (int run = 0; run < runs; ++run) {
+    // The customer changed a quantity: the line price and the four sums
+    // change. Then the form as it stands: every field shows its text.
+    VORM_SetEditText("qty_1", run % 2 == 0 ? "2" : "1");
+    tick(changed);
+    tick(whole);
     LARGE_INTEGER before, between, after;
+    // The same work in its two halves, after another change: to a quantity
+    // that neither this run nor the next one types.
+    VORM_SetEditText("qty_1", "3");
+    {
+      SettingsOperation operation;
+      Order order = {};
+      QueryPerformanceCounter(&before);
+      ReadUnitPrices(order);
+      ReadOrderForm(order);
+      ComputeOrderTotals(order, BuyerRecord);
+      QueryPerformanceCounter(&between);
+      WriteOrderForm(order);
+      QueryPerformanceCounter(&after);
+      reading.push_back(Microseconds(before, between, frequency));
+      writing.push_back(Microseconds(between, after, frequency));
+    }
+    // One call of each kind: the first read of an operation, which looks at
+    // the file, a read from the snapshot, a field written with a new text and
+    // one given the text it shows.
+    {
+      SettingsOperation next;
+      char value[kValueCapacity] = "";
+      QueryPerformanceCounter(&before);
+      ReadSetting(kUnitPriceKeys[0], value);
+      QueryPerformanceCounter(&between);
+      ReadSetting(kUnitPriceKeys[1], value);
+      QueryPerformanceCounter(&after);
+      look.push_back(Microseconds(before, between, frequency));
+      key.push_back(Microseconds(between, after, frequency));
+    }
+    const char *line = run % 2 == 0 ? "  1.00" : "";
     QueryPerformanceCounter(&before);
-    RecalculateOrderForm(BuyerRecord);
-    QueryPerformanceCounter(&after);
-    whole.push_back(Microseconds(before, after, frequency));
-    // The same work in its two halves, and one call of each kind it makes.
-    Order order = {};
-    QueryPerformanceCounter(&before);
-    ReadUnitPrices(order);
-    ReadOrderForm(order);
-    ComputeOrderTotals(order, BuyerRecord);
+    VORM_SetEditText("line_2", line);
     QueryPerformanceCounter(&between);
-    WriteOrderForm(order);
+    VORM_SetEditText("line_2", line);
     QueryPerformanceCounter(&after);
-    reading.push_back(Microseconds(before, between, frequency));
-    writing.push_back(Microseconds(between, after, frequency));
-    char value[kValueCapacity] = "";
-    QueryPerformanceCounter(&before);
-    ReadSetting(kUnitPriceKeys[0], value);
-    QueryPerformanceCounter(&between);
-    VORM_SetEditText("line_2", run % 2 == 0 ? "  1.00" : "");
-    QueryPerformanceCounter(&after);
-    key.push_back(Microseconds(before, between, frequency));
-    field.push_back(Microseconds(between, after, frequency));
+    field.push_back(Microseconds(before, between, frequency));
+    same.push_back(Microseconds(between, after, frequency));
   }
   std::sort(whole.begin(), whole.end());
+  std::sort(changed.begin(), changed.end());
   char total[64] = "";
   VORM_GetEditText("total", total, sizeof total);
-  printf("runs=%d\tmedian_us=%.1f\tp90_us=%.1f\tmin_us=%.1f\tmax_us=%.1f\tread_us=%.1f\t"
-         "write_us=%.1f\tkey_us=%.1f\tfield_us=%.1f\ttotal=%s\n",
+  printf("runs=%d\tmedian_us=%.1f\tp90_us=%.1f\tmin_us=%.1f\tmax_us=%.1f\t"
+         "changed_median_us=%.1f\tchanged_p90_us=%.1f\tchanged_min_us=%.1f\t"
+         "changed_max_us=%.1f\tread_us=%.1f\twrite_us=%.1f\tlook_us=%.1f\tkey_us=%.1f\t"
+         "field_us=%.1f\tsame_us=%.1f\ttotal=%s\n",
          runs, whole[whole.size() / 2], whole[whole.size() * 9 / 10], whole.front(),
-         whole.back(), Median(reading), Median(writing), Median(key), Median(field), total);
+         whole.back(), changed[changed.size() / 2], changed[changed.size() * 9 / 10],
+         changed.front(), changed.back(), Median(reading), Median(writing), Median(look),
+         Median(key), Median(field), Median(same), total);
   DestroyWindow(owner);
   return 0;
 }
