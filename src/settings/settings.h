@@ -8,6 +8,8 @@
 // each operation (SettingsOperation) and parsed again when the file changed.
 // The registration file is read, and the profile file read and written,
 // through the system's profile service (ReadKeyString, WriteKeyString).
+// All of it runs on the window thread only; the registration's worker reads
+// no settings.
 #include <cstddef>
 
 #include "platform/path_forms.h"
