@@ -119,11 +119,9 @@ class SnapshotAgreementTests(ReadSettings):
         folder.mkdir(parents=True)
         result = self.session.run(env_path("VELINST_PROFILE_AGREEMENT"), [windows_path(folder)],
                                   timeout=60)
-        lines = [parse_fields(line, escaped=False) for line in result.stdout.splitlines()]
-        summary = lines.pop()
-        self.assertEqual(lines, [])
-        self.assertEqual(summary["differences"], "0")
-        self.assertGreater(int(summary["compared"]), 800)
+        *differences, summary = result.stdout.splitlines()
+        self.assertEqual(differences, [])
+        self.assertGreater(int(summary.removeprefix("reads=")), 800)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,10 @@
 #pragma once
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "resources/texts.h"
+#include "settings/settings.h"
 
 // Files of the settings format that the system's profile service and the
 // launcher's snapshot of the settings file must read alike, each with what
@@ -79,16 +82,65 @@ inline constexpr NumberCase kNumberCases[] = {
     {"000000000000000000000000000001", 0},
 };
 
-// The reads each file is asked for: every section, key and capacity given to
-// compare(section, keyId, capacity), the destination starting as "DEF  ".
-template <typename Compare>
-void ForEachProfileRead(Compare compare) {
-  for (const char *section : {"General", "general", "Other"})
-    for (int key : {KEY_INSTALLER, KEY_STARTUP, KEY_PRODUCT_PAGE})
-      for (int capacity : {256, 4, 1}) compare(section, key, capacity);
-}
-
-inline std::string NumberFileText(const NumberCase &number) {
-  return std::string("[General]\r\n") +
-         (number.value != nullptr ? std::string("IsEnglishOnly=") + number.value : "") + "\r\n";
+// Writes each file of the tables under `prefix` (a folder and its
+// separator) and reads it through the system's profile service and through
+// the snapshot, each time from a destination holding "DEF  ", in every
+// section, key and capacity of the table; `onWine` leaves out the files
+// Wine reads otherwise. Returns each read that differs, or that differs from
+// the table's own reading, as "file: what: service | snapshot"; *reads gets
+// the count of reads compared.
+inline std::vector<std::string> CompareProfileReads(const std::string &prefix, bool onWine,
+                                                    int *reads) {
+  std::vector<std::string> differences;
+  auto compare = [&](const char *file, const std::string &what, const std::string &service,
+                     const std::string &snapshot) {
+    ++*reads;
+    if (service != snapshot) differences.push_back(std::string(file) + ": " + what + ": " +
+                                                   service + " | " + snapshot);
+  };
+  // A name of its own for each file: the service keeps files it has read and
+  // may not see one rewritten within its clock's resolution.
+  int files = 0;
+  auto write = [&](const char *text) {
+    const std::string path = prefix + "case" + std::to_string(++files) + ".ini";
+    if (text != nullptr) std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    return path;
+  };
+  *reads = 0;
+  for (const ProfileCase &file : kProfileCases) {
+    if (onWine && !file.readAlikeByWine) continue;
+    const std::string path = write(file.text);
+    ProfileSnapshot snapshot;
+    RefreshProfileSnapshot(snapshot, path.c_str());
+    for (const char *section : {"General", "general", "Other"}) {
+      for (int key : {KEY_INSTALLER, KEY_STARTUP, KEY_PRODUCT_PAGE}) {
+        for (int capacity : {256, 4, 1}) {
+          char service[256] = "DEF  ";
+          char read[256] = "DEF  ";
+          const int count = ReadKeyString(key, service, capacity, path.c_str(), section);
+          const int readCount = ReadSnapshotString(snapshot, key, read, capacity, section);
+          compare(file.name,
+                  std::string(section) + " " + std::to_string(key) + " " + std::to_string(capacity),
+                  std::to_string(count) + " " + service, std::to_string(readCount) + " " + read);
+        }
+      }
+    }
+    char startup[256] = "DEF";
+    ReadSnapshotString(snapshot, KEY_STARTUP, startup, sizeof startup, "General");
+    compare(file.name, "the table's Startup", file.startup != nullptr ? file.startup : "DEF",
+            startup);
+  }
+  for (const NumberCase &number : kNumberCases) {
+    const std::string text = std::string("[General]\r\n") +
+        (number.value != nullptr ? std::string("IsEnglishOnly=") + number.value : "") + "\r\n";
+    const std::string path = write(text.c_str());
+    ProfileSnapshot snapshot;
+    RefreshProfileSnapshot(snapshot, path.c_str());
+    const unsigned service = ReadKeyInt(KEY_ENGLISH_ONLY, 77, path.c_str(), "general");
+    const char *name = number.value != nullptr ? number.value : "(absent)";
+    compare(name, "number", std::to_string(service),
+            std::to_string(ReadSnapshotInt(snapshot, KEY_ENGLISH_ONLY, 77, "general")));
+    compare(name, "the table's number", std::to_string(number.number), std::to_string(service));
+  }
+  return differences;
 }
