@@ -255,6 +255,26 @@ class ButtonTests(EngineTestCase):
         self.assertTrue(host.program.running())
         self.assertEqual(len(self.session.windows(FORM)), 1)
 
+    def test_the_host_sets_a_command_buttons_caption_and_enabled_state(self):
+        host, form = self.open(screens() / "start.vrm")
+        self.assertEqual(host.call("button", 3024, "Ru&n", 0), ["button", "1"])
+        self.assertEqual(host.call("button", 3031, "-", 0), ["button", "0"])  # none sends it
+        install = self.controls(form)["install"]
+        self.assertEqual((install["text"], install["enabled"]), ("Ru&n", "0"))
+        # Disabled, the default button takes neither Enter nor its letter, and
+        # the focus it had moves on to a button that works.
+        self.xdotool("key", "Return")
+        self.xdotool("key", "alt+n")
+        self.assertEqual(self.session.focus(form["hwnd"])["focus_name"].lower(), "register")
+        self.assertEqual(host.count("command"), 0)
+        # Enabled, its new letter presses it; without a caption it shows the
+        # template's again.
+        self.assertEqual(host.call("button", 3024, "Ru&n", 1), ["button", "1"])
+        self.xdotool("key", "alt+n")
+        self.assertEqual(host.wait_line("command", 5), ["command", "3024"])
+        host.call("button", 3024, "-", 1)
+        self.assertEqual(self.controls(form)["install"]["text"], "&Install")
+
     def test_navigation_opens_the_new_form_before_closing_the_old(self):
         host, start = self.open(screens() / "start.vrm")
         self.session.click(start["hwnd"], "register")

@@ -28,6 +28,12 @@ struct FieldEdit {
   std::string text;
 };
 
+struct ButtonSetting {
+  int command;
+  std::string caption;  // "(kept)" for NULL
+  int enabled;
+};
+
 struct FakeForms {
   // Inputs (and the current state).
   bool templateOpen = false;  // no form window until a test opens one
@@ -39,6 +45,7 @@ struct FakeForms {
   std::vector<FormCreate> creates;
   std::vector<FieldEdit> edits;     // every VORM_SetEditText call, known field or not
   std::vector<std::string> reads;   // field names VORM_GetEditText was asked for
+  std::vector<ButtonSetting> buttons;  // every VORM_SetCommandButton call
 };
 
 // The one instance the fake uses; ResetFakeForms() restores the defaults.

@@ -66,4 +66,9 @@ int VORM_RadioButton_GetCheck(int group, char *dest, int capacity) {
   return 1;
 }
 
+int VORM_SetCommandButton(int command, const char *caption, int enabled) {
+  forms.buttons.push_back({command, caption != nullptr ? caption : "(kept)", enabled});
+  return forms.templateOpen ? 1 : 0;
+}
+
 }  // extern "C"

@@ -53,6 +53,18 @@
  *   VORM_RadioButton_GetCheck: copies the name of the selected option of a
  *     radio group; 1 when an option is selected.
  *
+ * VORM_SetCommandButton(command, caption, enabled): every button of the
+ *   current form that sends `command` shows `caption` (NULL: the caption
+ *   its template gives it; its & letter follows the caption) and is enabled
+ *   (nonzero) or disabled (0). A disabled button is drawn grey and ignores
+ *   clicks, Enter and its letter, and Tab passes it by; the focus leaves a
+ *   button that is disabled. Returns the number of buttons changed.
+ *
+ * Every form window hands the shell's registered "QueryCancelAutoPlay"
+ * message, which the shell sends to the foreground window before it starts
+ * AutoPlay for an inserted disc, to its owner and returns the owner's
+ * answer (nonzero: no AutoPlay).
+ *
  * For tools in other processes every named control of a form window holds
  * the window property "VormName" and the form window "VormTemplate", each a
  * global atom (GlobalGetAtomNameA) of the control's or template's name.
@@ -88,6 +100,7 @@ const char *VORM_CALL VORM_GetCurrentTemplateName(void);
 int VORM_CALL VORM_GetEditText(const char *field, char *dest, int capacity);
 int VORM_CALL VORM_SetEditText(const char *field, const char *text);
 int VORM_CALL VORM_RadioButton_GetCheck(int group, char *dest, int capacity);
+int VORM_CALL VORM_SetCommandButton(int command, const char *caption, int enabled);
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct FormWindow {
   HBRUSH backgroundBrush = nullptr;
   std::vector<HBRUSH> brushes;    // per element; label and panel fills
   int quietChanges = 0;           // >0 while the engine itself sets a text
+  std::map<size_t, std::string> templateCaptions;  // buttons the host gave another caption
   HWND lastFocus = nullptr;
   vorm::Palette palette;          // the template's colours, or the system's in high contrast
   size_t defaultButton = 0;       // the button drawn as the default; elements.size(): none

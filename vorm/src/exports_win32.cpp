@@ -1,4 +1,4 @@
-// The six functions VORM2.dll exports (see vorm.h).
+// The functions VORM2.dll exports (see vorm.h).
 #include <vector>
 
 #include "ansi_text.h"
@@ -89,6 +89,40 @@ int VORM_CALL VORM_RadioButton_GetCheck(int group, char *dest, int capacity) {
     }
   }
   return 0;
+}
+
+int VORM_CALL VORM_SetCommandButton(int command, const char *caption, int enabled) {
+  FormWindow *data = FormOf(CurrentForm());
+  if (data == nullptr) return 0;
+  int changed = 0;
+  for (size_t i = 0; i < data->form.elements.size(); ++i) {
+    vorm::Element &element = data->form.elements[i];
+    HWND button = data->controls[i];
+    if (button == nullptr || element.kind != vorm::ElementKind::Button ||
+        element.action != vorm::ButtonAction::Command || element.command != command)
+      continue;
+    // The letter that presses the button is read from the caption it shows.
+    auto kept = data->templateCaptions.find(i);
+    if (caption != nullptr) {
+      if (kept == data->templateCaptions.end()) data->templateCaptions.emplace(i, element.text);
+      element.text = caption;
+      SetWindowTextA(button, caption);
+    } else if (kept != data->templateCaptions.end()) {
+      element.text = kept->second;
+      data->templateCaptions.erase(kept);
+      SetWindowTextA(button, element.text.c_str());
+    }
+    const bool hadFocus = GetFocus() == button;
+    EnableWindow(button, enabled != 0 ? TRUE : FALSE);
+    // A disabled button that kept the focus would leave the keyboard dead.
+    if (enabled == 0 && (hadFocus || data->lastFocus == button)) {
+      size_t next = FirstFocusElement(data);
+      data->lastFocus = next < data->form.elements.size() ? data->controls[next] : nullptr;
+      if (hadFocus && data->lastFocus != nullptr) SetFocus(data->lastFocus);
+    }
+    ++changed;
+  }
+  return changed;
 }
 
 }  // extern "C"

@@ -10,6 +10,14 @@
 namespace {
 
 ATOM g_formClass = 0;
+
+// Before AutoPlay starts for an inserted disc the shell asks the foreground
+// window, which is a form window while forms are shown: the question goes
+// to the owner, who knows whether a disc of its own is running.
+UINT QueryCancelAutoPlayMessage() {
+  static const UINT message = RegisterWindowMessageA("QueryCancelAutoPlay");
+  return message;
+}
 // A form's data until its window takes it over in WM_NCCREATE; if the
 // window cannot be created the data is freed here instead.
 FormWindow *g_unattached = nullptr;
@@ -309,6 +317,8 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   }
   FormWindow *data = FormOf(window);
   if (data == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == QueryCancelAutoPlayMessage() && message != 0)
+    return data->owner != nullptr ? SendMessageA(data->owner, message, wParam, lParam) : 0;
   switch (message) {
     case WM_ERASEBKGND: {
       RECT client;
@@ -329,8 +339,11 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (lParam != 0) OnControlCommand(data, wParam, reinterpret_cast<HWND>(lParam));
       return 0;
     case kPressMessage:
+      // Enter, a letter or a click queued before the host disabled the
+      // button does not press it.
       if (wParam < data->form.elements.size() &&
-          data->form.elements[wParam].kind == vorm::ElementKind::Button)
+          data->form.elements[wParam].kind == vorm::ElementKind::Button &&
+          IsWindowEnabled(data->controls[wParam]))
         PressButton(data, wParam);
       return 0;
     case WM_ACTIVATE:
@@ -525,5 +538,7 @@ HWND CreateFormWindow(FormWindow *data, int x, int y) {
   // keyboard, as for a dialog box.
   SendMessageA(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL),
                0);
+  // A host started with more rights than the shell would not hear it.
+  ChangeWindowMessageFilterEx(window, QueryCancelAutoPlayMessage(), MSGFLT_ALLOW, nullptr);
   return window;
 }

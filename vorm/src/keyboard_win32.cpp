@@ -113,6 +113,7 @@ bool Mnemonic(FormWindow *data, unsigned char key, bool repeat) {
     const vorm::Element &element = data->form.elements[i];
     bool painted = element.kind == vorm::ElementKind::Group;
     if ((data->controls[i] == nullptr && !painted) || MnemonicOf(element.text) != key) continue;
+    if (!painted && !IsWindowEnabled(data->controls[i])) continue;
     if (repeat) return true;
     switch (element.kind) {
       case vorm::ElementKind::Button:

@@ -23,6 +23,7 @@
 //   get FIELD CAPACITY    VORM_GetEditText           -> get RESULT TEXT intact=0|1
 //   check GROUP CAPACITY  VORM_RadioButton_GetCheck  -> check RESULT TEXT intact=0|1
 //   name                  VORM_GetCurrentTemplateName -> name TEXT
+//   button N CAPTION 0|1  VORM_SetCommandButton (CAPTION "-": NULL) -> button RESULT
 //   create PATH           VORM_Create                -> create RESULT
 //   dpi N CONTROL         sends WM_DPICHANGED (N, a suggested rect at the
 //                         form's place) to the current form, which Wine
@@ -51,6 +52,7 @@ struct Engine {
   decltype(&VORM_GetEditText) getText = nullptr;
   decltype(&VORM_SetEditText) setText = nullptr;
   decltype(&VORM_RadioButton_GetCheck) getCheck = nullptr;
+  decltype(&VORM_SetCommandButton) setButton = nullptr;
 } g_engine;
 
 template <typename Function>
@@ -68,8 +70,9 @@ bool LoadEngine() {
   Find(g_engine.getText, "VORM_GetEditText");
   Find(g_engine.setText, "VORM_SetEditText");
   Find(g_engine.getCheck, "VORM_RadioButton_GetCheck");
+  Find(g_engine.setButton, "VORM_SetCommandButton");
   return g_engine.init && g_engine.create && g_engine.name && g_engine.getText &&
-         g_engine.setText && g_engine.getCheck;
+         g_engine.setText && g_engine.getCheck && g_engine.setButton;
 }
 
 const UINT_PTR kTimer = 1;
@@ -221,6 +224,10 @@ void RunCommand(HWND owner, const std::string &line) {
         verb == "get" ? GuardedRead(atoi(p[2].c_str()), intact, ReadField, p[1].c_str(), result)
                       : GuardedRead(atoi(p[2].c_str()), intact, ReadGroup, &group, result);
     Log(verb + "\t" + std::to_string(result) + "\t" + text + "\tintact=" + (intact ? "1" : "0"));
+  } else if (verb == "button" && p.size() == 4) {
+    const char *caption = p[2] == "-" ? nullptr : p[2].c_str();
+    Log("button\t" + std::to_string(g_engine.setButton(atoi(p[1].c_str()), caption,
+                                                         atoi(p[3].c_str()))));
   } else if (verb == "name") {
     Log(std::string("name\t") + g_engine.name());
   } else if (verb == "create" && p.size() == 2) {
