@@ -8,3 +8,20 @@ long long ShellOpen(WindowHandle owner, const char *path);
 // Opens a web address with the shell's "open" verb in the program chosen for
 // its protocol, showing no message when there is none. True when one started.
 bool ShellOpenAddress(const char *address);
+
+// A program started through the shell, watched until it ends; opaque.
+using StartedProgram = struct StartedProgramTag *;
+
+// Opens `file` with `parameters` (nullptr: none) in `directory` (nullptr:
+// the launcher's own) through the shell's "open" verb, which asks for an
+// administrator's consent when the program needs it. The shell shows no
+// error box of its own: a failure is silent. When `started` is given it
+// receives the started program to watch, or nullptr when the shell handed
+// over none (a document opened in a program that was running already).
+// Returns the shell's result: greater than 32 when it started something.
+long long ShellStart(WindowHandle owner, const char *file, const char *parameters,
+                     const char *directory, StartedProgram *started);
+
+// True while the program runs. Once it has ended its handle is closed and
+// *program set to nullptr; nullptr itself is a program that has ended.
+bool StillRunning(StartedProgram *program);

@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "platform/code_page.h"
-#include "platform/environment.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
+#include "shell/registry_text.h"
 #include "text/bounded.h"
 #include "text/characters.h"
 
@@ -64,16 +64,11 @@ int OpenInBrowser(const char *address) {
   if (strlen(fileType) + strlen(kOpenCommandKey) >= kRegistryTextCapacity) return 0;
   AppendText(fileType, kRegistryTextCapacity, kOpenCommandKey);
   char openCommand[kRegistryTextCapacity];
-  bool expandable = false;
-  if (!ReadClassesRootDefault(fileType, openCommand, kRegistryTextCapacity, &expandable))
-    return 0;
   // A command stored for expansion names its program through variables such
   // as %ProgramFiles%; one that no longer fits once expanded opens nothing.
-  if (expandable) {
-    char expanded[kRegistryTextCapacity];
-    if (ExpandEnvironmentText(openCommand, expanded, kRegistryTextCapacity) < 0) return 0;
-    CopyText(openCommand, kRegistryTextCapacity, expanded);
-  }
+  if (!ReadExpandedRegistryText(RegistryRoot::ClassesRoot, fileType, nullptr, openCommand,
+                                kRegistryTextCapacity))
+    return 0;
 
   char programPath[kRegistryTextCapacity];
   CutProgramPath(openCommand, programPath, kRegistryTextCapacity);

@@ -6,9 +6,11 @@
 
 #include "platform/code_page.h"
 #include "platform/environment.h"
+#include "platform/files.h"
 #include "platform/language.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/program_windows.h"
 #include "platform/quit.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -34,6 +36,54 @@ FakePlatform &Fake() { return fake; }
 void ResetFakePlatform() { fake = FakePlatform(); }
 
 unsigned short GetSystemLanguageId() { return fake.systemLanguageId; }
+unsigned short GetDisplayLanguageId() { return fake.displayLanguageId; }
+
+bool PathExists(const char *path) { return fake.existingPaths.count(path) != 0; }
+
+void HideProgramWindows(WindowHandle) { fake.windowCalls.push_back("hide"); }
+void ShowProgramWindowsAgain() { fake.windowCalls.push_back("show"); }
+
+std::string RegistryPlace(RegistryRoot root, const std::string &subkey, const char *value) {
+  static const char *const kRoots[] = {"HKCR", "HKLM64", "HKLM32", "HKCU"};
+  return std::string(kRoots[static_cast<int>(root)]) + "\\" + subkey + "|" +
+         (value != nullptr ? value : "");
+}
+
+bool ReadRegistryText(RegistryRoot root, const char *subkey, const char *valueName, char *dest,
+                      int capacity, bool *expandable) {
+  // File types are set up in classesRoot.
+  if (root == RegistryRoot::ClassesRoot && valueName == nullptr)
+    return ReadClassesRootDefault(subkey, dest, capacity, expandable);
+  const std::string place = RegistryPlace(root, subkey, valueName);
+  auto found = fake.registry.find(place);
+  if (found == fake.registry.end() || !FitsIn(capacity, found->second.c_str())) {
+    CopyText(dest, capacity, "");
+    return false;
+  }
+  CopyText(dest, capacity, found->second.c_str());
+  if (expandable != nullptr) *expandable = fake.expandableRegistry.count(place) != 0;
+  return true;
+}
+
+// A started program as the fake hands it over: any handle that is not null.
+static StartedProgram FakeProgram() { return reinterpret_cast<StartedProgram>(0x5150); }
+
+long long ShellStart(WindowHandle owner, const char *file, const char *parameters,
+                     const char *directory, StartedProgram *started) {
+  fake.shellStarts.push_back({owner, file, parameters != nullptr ? parameters : "(none)",
+                              directory != nullptr ? directory : "(none)", started != nullptr});
+  if (fake.whileWaiting) fake.whileWaiting();
+  if (started != nullptr)
+    *started = fake.shellStartResult > 32 && fake.shellHandsOverProgram ? FakeProgram() : nullptr;
+  return fake.shellStartResult;
+}
+
+bool StillRunning(StartedProgram *program) {
+  if (program == nullptr || *program == nullptr) return false;
+  if (fake.watchedProgramRunning) return true;
+  *program = nullptr;
+  return false;
+}
 
 AnsiSpelling SystemTextSpelling() { return fake.textSpelling; }
 

@@ -10,6 +10,7 @@
 
 #include "platform/clock.h"
 #include "platform/cursor.h"
+#include "platform/registry.h"
 #include "platform/window_handle.h"
 #include "text/characters.h"
 
@@ -23,6 +24,14 @@ struct ShownMessageBox {
 struct ShellLaunch {
   WindowHandle owner;
   std::string path;
+};
+
+struct ShellStartCall {
+  WindowHandle owner;
+  std::string file;
+  std::string parameters;  // "(none)" for nullptr
+  std::string directory;   // "(none)" for nullptr
+  bool watched;
 };
 
 struct ProgramStart {
@@ -56,6 +65,15 @@ struct FakePlatform {
   std::set<std::string> expandableKeys;            // values stored for expansion
   std::map<std::string, std::string> environment;  // name (upper case) -> value
   std::set<std::string> topLevelWindowClasses;
+  unsigned short displayLanguageId = 0x0409;
+  // Text values by RegistryPlace(root, subkey, value); values stored for
+  // expansion are named in expandableRegistry.
+  std::map<std::string, std::string> registry;
+  std::set<std::string> expandableRegistry;
+  std::set<std::string> existingPaths;
+  long long shellStartResult = 42;
+  bool shellHandsOverProgram = true;  // a started program to watch
+  bool watchedProgramRunning = true;  // until a test ends it
   long long shellResult = 42;
   bool shellOpensAddresses = false;  // a program is chosen for http and https
   bool startProgramSucceeds = true;
@@ -78,6 +96,8 @@ struct FakePlatform {
   std::vector<ShellLaunch> shellLaunches;
   std::vector<std::string> shellAddresses;  // web addresses handed to the shell
   std::vector<ProgramStart> programStarts;
+  std::vector<ShellStartCall> shellStarts;
+  std::vector<std::string> windowCalls;  // "hide", "show"
   int quitRequests = 0;
   int profileReads = 0;
   std::vector<ProfileRead> profileReadLog;
@@ -87,6 +107,9 @@ struct FakePlatform {
   std::vector<unsigned long> workerWaits;  // the time each worker run was given
   int workersGivenUp = 0;
 };
+
+// The key of FakePlatform::registry for one value (nullptr: the default).
+std::string RegistryPlace(RegistryRoot root, const std::string &subkey, const char *value);
 
 // The one instance the fakes use; ResetFakePlatform() restores the defaults.
 FakePlatform &Fake();

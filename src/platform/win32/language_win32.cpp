@@ -3,3 +3,5 @@
 #include "platform/language.h"
 
 unsigned short GetSystemLanguageId() { return GetSystemDefaultLangID(); }
+
+unsigned short GetDisplayLanguageId() { return GetUserDefaultUILanguage(); }

@@ -9,15 +9,39 @@ long long ShellOpen(WindowHandle owner, const char *path) {
 }
 
 bool ShellOpenAddress(const char *address) {
-  SHELLEXECUTEINFOA launch;
-  ZeroMemory(&launch, sizeof launch);
-  launch.cbSize = sizeof launch;
-  // No box of the system's when it fails (the launch is silent), and the
-  // launch is complete when the call returns: the shell may otherwise hand
-  // it to a thread of its own that the program's next step cuts short.
-  launch.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-  launch.lpVerb = "open";
-  launch.lpFile = address;
-  launch.nShow = SW_SHOWNORMAL;
-  return ShellExecuteExA(&launch) != FALSE;
+  return ShellStart(nullptr, address, nullptr, nullptr, nullptr) > 32;
+}
+
+long long ShellStart(WindowHandle owner, const char *file, const char *parameters,
+                     const char *directory, StartedProgram *started) {
+  SHELLEXECUTEINFOA info;
+  ZeroMemory(&info, sizeof info);
+  info.cbSize = sizeof info;
+  // The launch is complete when the call returns: the program may end right
+  // after it (the language gate) and a watched program's handle is needed.
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC |
+               (started != nullptr ? SEE_MASK_NOCLOSEPROCESS : 0);
+  info.hwnd = owner;
+  info.lpVerb = "open";
+  info.lpFile = file;
+  info.lpParameters = parameters;
+  info.lpDirectory = directory;
+  info.nShow = SW_SHOWNORMAL;
+  const BOOL done = ShellExecuteExA(&info);
+  if (started != nullptr)
+    *started = done ? reinterpret_cast<StartedProgram>(info.hProcess) : nullptr;
+  // hInstApp holds the shell's result of old: above 32 on success, else an
+  // SE_ERR_ value; a failure it leaves at 0 is still a failure.
+  const long long result = reinterpret_cast<INT_PTR>(info.hInstApp);
+  if (!done) return result > 32 ? 0 : result;
+  return result > 32 ? result : 33;
+}
+
+bool StillRunning(StartedProgram *program) {
+  if (program == nullptr || *program == nullptr) return false;
+  HANDLE process = reinterpret_cast<HANDLE>(*program);
+  if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) return true;
+  CloseHandle(process);
+  *program = nullptr;
+  return false;
 }
