@@ -54,7 +54,7 @@ const std::vector<VocabularySection> &SettingsSections() {
     for (const VocabularySection &section :
          {SectionOf(kValidateErrorRows), SectionOf(kUnitPriceKeys), SectionOf(kShippingPriceKeys),
           SectionOf(kCountryCodeRows), VocabularySection{kPaymentStringCheck.section, {kPaymentStringCheck}},
-          SectionOf(kOrderLabelKeys)})
+          SectionOf(kOrderLabelKeys), SectionOf(kDocumentRows)})
       all.push_back(section);
     return all;
   }();
@@ -70,22 +70,40 @@ std::string KeyLabel(const char *section, int keyId) {
   return std::string("[") + section + "] " + TextOf(keyId);
 }
 
-std::vector<Finding> CheckDisc(const std::string &folder) {
+// One settings file with the screens and files it names.
+void CheckSettingsFile(const std::string &folder, const std::string &path, Findings &findings) {
   DiscCheck check;
   check.folder = folder;
-  const std::string settingsPath = FindOnDisc(folder, "VelInst.ini");
-  if (settingsPath.empty()) {
-    check.findings.Error(DiscPathForReport(folder, "VelInst.ini"), 1,
-                         "the settings file is missing: the launcher reads everything that "
-                         "depends on the disc from it");
-    return check.findings.list;
-  }
-  check.settings = LoadSettingsFile(settingsPath, check.findings);
+  check.settings = LoadSettingsFile(path, check.findings);
   CheckSettings(check);
   CheckTemplates(check);
-  std::vector<Finding> sorted = check.findings.list;
+  findings.list.insert(findings.list.end(), check.findings.list.begin(), check.findings.list.end());
+}
+
+std::vector<Finding> CheckDisc(const std::string &folder) {
+  Findings findings;
+  const std::string settingsPath = FindOnDisc(folder, "VelInst.ini");
+  if (settingsPath.empty()) {
+    findings.Error(DiscPathForReport(folder, "VelInst.ini"), 1,
+                   "the settings file is missing: the launcher reads everything that "
+                   "depends on the disc from it");
+    return findings.list;
+  }
+  CheckSettingsFile(folder, settingsPath, findings);
+  for (const std::string &path : LanguageSettingsFiles(folder))
+    CheckSettingsFile(folder, path, findings);
+  // A screen that the settings of several languages share is reported once.
+  std::vector<Finding> sorted = findings.list;
   std::stable_sort(sorted.begin(), sorted.end(), [](const Finding &a, const Finding &b) {
     return a.file != b.file ? a.file < b.file : a.line < b.line;
   });
-  return sorted;
+  std::vector<Finding> once;
+  for (const Finding &finding : sorted) {
+    const bool seen = std::any_of(once.begin(), once.end(), [&](const Finding &other) {
+      return other.file == finding.file && other.line == finding.line &&
+             other.severity == finding.severity && other.message == finding.message;
+    });
+    if (!seen) once.push_back(finding);
+  }
+  return once;
 }

@@ -1,5 +1,6 @@
 #include "disc_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -36,7 +37,7 @@ bool IsAbsoluteDiscName(const std::string &name) {
          (name[0] == '\\' || name[0] == '/' || name.find(':') != std::string::npos);
 }
 
-std::string FindOnDisc(const std::string &folder, const std::string &name) {
+std::string FindOnDisc(const std::string &folder, const std::string &name, bool folderToo) {
   if (name.empty() || IsAbsoluteDiscName(name)) return "";
   fs::path path(folder);
   size_t start = 0;
@@ -48,7 +49,9 @@ std::string FindOnDisc(const std::string &folder, const std::string &name) {
     start = end + 1;
   }
   std::error_code error;
-  return fs::is_regular_file(path, error) ? path.string() : "";
+  return fs::is_regular_file(path, error) || (folderToo && fs::is_directory(path, error))
+             ? path.string()
+             : "";
 }
 
 std::string DiscPathForReport(const std::string &folder, const std::string &name) {
@@ -61,6 +64,24 @@ std::string DiscPathForReport(const std::string &folder, const std::string &name
     start = end + 1;
   }
   return path.make_preferred().string();
+}
+
+std::vector<std::string> LanguageSettingsFiles(const std::string &folder) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    const size_t digits = name.size() - std::char_traits<char>::length("VelInst..ini");
+    if ((digits != 2 && digits != 4) ||
+        !EqualsIgnoringCase(name.substr(0, 8).c_str(), "VelInst.") ||
+        !EqualsIgnoringCase(name.substr(8 + digits).c_str(), ".ini") ||
+        name.find_first_not_of("0123456789abcdefABCDEF", 8) != 8 + digits)
+      continue;
+    files.push_back(entry->path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
 }
 
 bool ReadWholeFile(const std::string &path, std::string &content) {

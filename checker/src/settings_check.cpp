@@ -24,6 +24,7 @@ bool HasPrefixIgnoringCase(const std::string &text, const char *prefix) {
 void ReportAbsent(DiscCheck &check, const SettingsFile &file, const char *section,
                   const VocabularyKey &key, int line) {
   const std::string label = KeyLabel(section, key.keyId);
+  if (key.optIn) return;
   if (key.mayBeAbsent) {
     check.findings.Warning(file.path, line,
                            label + " is absent: " +
@@ -71,6 +72,13 @@ void CheckDiscFileName(DiscCheck &check, const std::string &label, const Setting
   }
 }
 
+// A document may be a folder of the disc too ("." is the disc itself).
+void CheckDocument(DiscCheck &check, const std::string &label, const SettingValue &value) {
+  if (!IsAbsoluteDiscName(value.text) && !FindOnDisc(check.folder, value.text, true).empty())
+    return;
+  CheckDiscFileName(check, label, value);
+}
+
 void CheckProfileName(DiscCheck &check, const std::string &label, const SettingValue &value) {
   if (value.text.find_first_of("\\/:") != std::string::npos) {
     check.findings.Error(check.settings.path, value.line,
@@ -103,6 +111,25 @@ void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
       if (value.text != "0" && value.text != "1")
         check.findings.Error(path, value.line, label + " must be 0 or 1");
       break;
+    case ValueKind::HideMode:
+      if (value.text != "0" && value.text != "1" && value.text != "2")
+        check.findings.Error(path, value.line,
+                             label + " must be 0 (stay shown), 1 (come back) or 2 (end)");
+      break;
+    case ValueKind::Version:
+      if (value.text.find_first_of("0123456789") == std::string::npos)
+        check.findings.Error(path, value.line,
+                             label + " " + Quoted(value.text) +
+                                 " holds no number: no installed version is older, so "
+                                 "Update is never offered");
+      break;
+    case ValueKind::ProductFile:
+      if (IsAbsoluteDiscName(value.text))
+        check.findings.Error(path, value.line,
+                             label + " must name the program relative to the product's "
+                                     "installation folder");
+      break;
+    case ValueKind::DiscDocument: CheckDocument(check, label, value); break;
     case ValueKind::Decimal: {
       int length = 0;
       ParseDecimal(value.text.c_str(), &length);
@@ -126,8 +153,30 @@ void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
   }
 }
 
+bool AllOptIn(const VocabularySection &section) {
+  for (const VocabularyKey &key : section.keys)
+    if (!key.optIn) return false;
+  return true;
+}
+
+// Keys that only the uninstall entry gives a meaning.
+void CheckInstalledProductKeys(DiscCheck &check) {
+  if (LookUp(check.settings, kGeneralUninstallEntry).present) return;
+  for (const VocabularyKey *key : {static_cast<const VocabularyKey *>(&kGeneralVersion),
+                                   static_cast<const VocabularyKey *>(&kGeneralInstalledProgram),
+                                   static_cast<const VocabularyKey *>(&kGeneralRunCaption),
+                                   static_cast<const VocabularyKey *>(&kGeneralUpdateCaption)}) {
+    const SettingValue value = LookUp(check.settings, *key);
+    if (value.present)
+      check.findings.Warning(check.settings.path, value.line,
+                             KeyLabel(key->section, key->keyId) + " does nothing without " +
+                                 KeyLabel(kGeneralUninstallEntry.section, KEY_UNINSTALL_ENTRY));
+  }
+}
+
 void CheckSection(DiscCheck &check, const VocabularySection &section) {
   const int sectionLine = SectionLine(check.settings, section.name);
+  if (sectionLine == 0 && AllOptIn(section)) return;
   if (sectionLine == 0) {
     std::string keys;
     for (const VocabularyKey &key : section.keys)
@@ -170,5 +219,6 @@ void CheckRegistrationFile(DiscCheck &check) {
 
 void CheckSettings(DiscCheck &check) {
   for (const VocabularySection &section : SettingsSections()) CheckSection(check, section);
+  CheckInstalledProductKeys(check);
   CheckRegistrationFile(check);
 }

@@ -44,13 +44,29 @@ const Screen *Visit(DiscCheck &check, Screens &screens, const std::string &discN
   return &added;
 }
 
+// A command the launcher knows, but which does nothing without its key.
+void CheckCommandKey(DiscCheck &check, const Screen &screen, const vorm::Element &element,
+                     const CommandRow &row) {
+  if (row.key == nullptr) return;
+  const SettingValue value = LookUp(check.settings, *row.key);
+  if (value.present && !value.text.empty()) return;
+  check.findings.Error(screen.path, element.line,
+                       "button " + Quoted(element.name) + " sends command " +
+                           std::to_string(element.command) + ", which needs " +
+                           KeyLabel(row.key->section, row.key->keyId) +
+                           ": without it the button does nothing");
+}
+
 void CheckElements(DiscCheck &check, Screens &screens, const Screen &screen) {
   for (const vorm::Element &element : screen.form.elements) {
-    if (element.action == vorm::ButtonAction::Command && FindCommand(element.command) == nullptr)
+    const CommandRow *row =
+        element.action == vorm::ButtonAction::Command ? FindCommand(element.command) : nullptr;
+    if (element.action == vorm::ButtonAction::Command && row == nullptr)
       check.findings.Error(screen.path, element.line,
                            "button " + Quoted(element.name) + " sends command " +
                                std::to_string(element.command) +
                                ", which the launcher does not know: the button does nothing");
+    if (row != nullptr) CheckCommandKey(check, screen, element, *row);
     const bool opensFile =
         element.action == vorm::ButtonAction::Goto || element.kind == vorm::ElementKind::Image;
     if (!opensFile) continue;

@@ -47,6 +47,33 @@ const Setting<kPathCapacity> kGeneralProfileFile =
 const Setting<kWholeNumber> kGeneralEnglishOnly =
     MakeSetting<kWholeNumber>("general", KEY_ENGLISH_ONLY, ValueKind::Flag, kMayBeAbsent);
 
+const Setting<kValueCapacity> kGeneralUninstallEntry =
+    General<kValueCapacity>(KEY_UNINSTALL_ENTRY, ValueKind::Text, kOptIn);
+const Setting<kValueCapacity> kGeneralVersion =
+    General<kValueCapacity>(KEY_VERSION, ValueKind::Version, kOptIn);
+const Setting<kPathCapacity> kGeneralInstalledProgram =
+    General<kPathCapacity>(KEY_INSTALLED_PROGRAM, ValueKind::ProductFile, kOptIn);
+const Setting<kValueCapacity> kGeneralRunCaption =
+    General<kValueCapacity>(KEY_RUN_CAPTION, ValueKind::Text, kOptIn);
+const Setting<kValueCapacity> kGeneralUpdateCaption =
+    General<kValueCapacity>(KEY_UPDATE_CAPTION, ValueKind::Text, kOptIn);
+const Setting<kWholeNumber> kGeneralHideWhileInstalling =
+    General<kWholeNumber>(KEY_HIDE_WHILE_INSTALLING, ValueKind::HideMode, kOptIn);
+const Setting<kWholeNumber> kGeneralCancelAutoPlay =
+    General<kWholeNumber>(KEY_CANCEL_AUTOPLAY, ValueKind::Flag, kOptIn);
+
+namespace {
+constexpr Setting<kPathCapacity> Document(int keyId) {
+  return MakeSetting<kPathCapacity>("Documents", keyId, ValueKind::DiscDocument, kOptIn);
+}
+}  // namespace
+
+const Setting<kPathCapacity> kDocuments[kDocumentCount] = {
+    Document(KEY_DOCUMENT1), Document(KEY_DOCUMENT2), Document(KEY_DOCUMENT3),
+    Document(KEY_DOCUMENT4), Document(KEY_DOCUMENT5), Document(KEY_DOCUMENT6),
+    Document(KEY_DOCUMENT7), Document(KEY_DOCUMENT8),
+};
+
 const Setting<kValueCapacity> kFormNameRegistration = FormName(KEY_FORM_REGISTRATION);
 const Setting<kValueCapacity> kFormNameOrder = FormName(KEY_FORM_ORDER);
 const Setting<kValueCapacity> kFormNameBuyer = FormName(KEY_FORM_BUYER);
@@ -79,7 +106,9 @@ const VocabularyKey *const kGeneralList[] = {
     &kGeneralInstaller,  &kGeneralStartup,           &kGeneralProductPage,
     &kGeneralRegistrationFile, &kGeneralVendorSite,  &kGeneralOrderOnline,
     &kGeneralTaxState,   &kGeneralOrderFormTemplate, &kGeneralProfileFile,
-    &kGeneralEnglishOnly,
+    &kGeneralEnglishOnly, &kGeneralUninstallEntry,   &kGeneralVersion,
+    &kGeneralInstalledProgram, &kGeneralRunCaption,  &kGeneralUpdateCaption,
+    &kGeneralHideWhileInstalling, &kGeneralCancelAutoPlay,
 };
 const VocabularyKey *const kFormNameList[] = {&kFormNameRegistration, &kFormNameOrder,
                                               &kFormNameBuyer};
@@ -91,6 +120,9 @@ const VocabularyKey *const kValidateErrorList[] = {
 };
 
 const VocabularyKey *const kCountryCodeList[] = {&kCountryCodeUsa, &kCountryCodeCanada};
+const VocabularyKey *const kDocumentList[] = {&kDocuments[0], &kDocuments[1], &kDocuments[2],
+                                              &kDocuments[3], &kDocuments[4], &kDocuments[5],
+                                              &kDocuments[6], &kDocuments[7]};
 
 template <int Count>
 constexpr VocabularyRows Rows(const VocabularyKey *const (&rows)[Count]) {
@@ -103,3 +135,4 @@ const VocabularyRows kGeneralRows = Rows(kGeneralList);
 const VocabularyRows kFormNameRows = Rows(kFormNameList);
 const VocabularyRows kValidateErrorRows = Rows(kValidateErrorList);
 const VocabularyRows kCountryCodeRows = Rows(kCountryCodeList);
+const VocabularyRows kDocumentRows = Rows(kDocumentList);

@@ -23,6 +23,10 @@ enum class ValueKind {
   TemplateName,  // compared with the name of a template
   FieldName,     // an edit field of the section's form
   Decimal,       // a price: a decimal number
+  Version,       // a version, compared number by number
+  HideMode,      // a whole number: 0, 1 or 2
+  ProductFile,   // a file named relative to the installed product's folder
+  DiscDocument,  // a file or folder named relative to the program's folder
 };
 
 struct VocabularyKey {
@@ -39,6 +43,8 @@ struct VocabularyKey {
   // Absent has a meaning of its own (no installer; screens only on English
   // systems), so its absence is worth a warning, not an error.
   bool mayBeAbsent;
+  // Absent, the disc does not use what the key turns on: nothing to report.
+  bool optIn;
 };
 
 // A row whose capacity is part of its type: a read into a buffer of another
@@ -46,13 +52,13 @@ struct VocabularyKey {
 template <int Capacity>
 struct Setting : VocabularyKey {};
 
-enum KeyTraits { kPlainKey = 0, kRepeatsPrevious = 1, kMayBeAbsent = 2 };
+enum KeyTraits { kPlainKey = 0, kRepeatsPrevious = 1, kMayBeAbsent = 2, kOptIn = 4 };
 
 template <int Capacity>
 constexpr Setting<Capacity> MakeSetting(const char *section, int keyId, ValueKind kind,
                                         int traits = kPlainKey, int fieldCapacity = 0) {
   return {{section, keyId, Capacity, kind, (traits & kRepeatsPrevious) != 0, fieldCapacity,
-           (traits & kMayBeAbsent) != 0}};
+           (traits & kMayBeAbsent) != 0, (traits & kOptIn) != 0}};
 }
 
 // Section [General] of VelInst.ini.
@@ -67,6 +73,18 @@ extern const Setting<kTaxStateCapacity> kGeneralTaxState;
 extern const Setting<kPathCapacity> kGeneralOrderFormTemplate;
 extern const Setting<kPathCapacity> kGeneralProfileFile;
 extern const Setting<kWholeNumber> kGeneralEnglishOnly;
+// The installed product, stepping aside for the installer, AutoPlay.
+extern const Setting<kValueCapacity> kGeneralUninstallEntry;
+extern const Setting<kValueCapacity> kGeneralVersion;
+extern const Setting<kPathCapacity> kGeneralInstalledProgram;
+extern const Setting<kValueCapacity> kGeneralRunCaption;
+extern const Setting<kValueCapacity> kGeneralUpdateCaption;
+extern const Setting<kWholeNumber> kGeneralHideWhileInstalling;
+extern const Setting<kWholeNumber> kGeneralCancelAutoPlay;
+
+// Section [Documents]: files and folders of the disc that commands open.
+constexpr int kDocumentCount = 8;
+extern const Setting<kPathCapacity> kDocuments[kDocumentCount];
 
 // Section [Form Name]: the names of the templates the launcher tells apart.
 extern const Setting<kValueCapacity> kFormNameRegistration;
@@ -107,3 +125,4 @@ extern const VocabularyRows kGeneralRows;
 extern const VocabularyRows kFormNameRows;
 extern const VocabularyRows kValidateErrorRows;
 extern const VocabularyRows kCountryCodeRows;
+extern const VocabularyRows kDocumentRows;

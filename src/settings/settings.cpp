@@ -4,6 +4,8 @@
 #include <string>
 
 #include "platform/code_page.h"
+#include "platform/files.h"
+#include "platform/language.h"
 #include "platform/module.h"
 #include "platform/profile.h"
 #include "platform/strings.h"
@@ -13,19 +15,40 @@
 #include "text/characters.h"
 
 char SettingsPath[kPathCapacity] = "";
+bool SettingsForDisplayLanguage = false;
 
 static const char kSettingsFileName[] = "VelInst.ini";
 
+// The directory followed by the name into dest; false when it would not fit.
+static bool JoinPath(const char *directory, const char *name, char *dest) {
+  if (static_cast<size_t>(kPathCapacity) <= strlen(directory) + strlen(name)) return false;
+  FormatText(dest, kPathCapacity, "%s%s", directory, name);
+  return true;
+}
+
 int BuildSettingsPath() {
-  char path[kPathCapacity];
-  const int directoryLength = GetProgramDirectory(path, kPathCapacity);
+  char directory[kPathCapacity];
+  const int directoryLength = GetProgramDirectory(directory, kPathCapacity);
   SettingsPath[0] = '\0';
+  SettingsForDisplayLanguage = false;
   // Without a directory a bare file name would be looked for in the Windows
   // directory or the current one: no settings path at all.
-  if (directoryLength == 0 ||
-      static_cast<size_t>(kPathCapacity) <= strlen(path) + strlen(kSettingsFileName))
-    return 0;
-  AppendText(path, kPathCapacity, kSettingsFileName);
+  if (directoryLength == 0) return 0;
+  // A disc may carry settings for the customer's language: for the language
+  // itself (VelInst.0407.ini), else for its primary language (VelInst.07.ini).
+  const unsigned language = GetDisplayLanguageId();
+  char names[2][24];
+  FormatText(names[0], sizeof names[0], "VelInst.%04X.ini", language);
+  FormatText(names[1], sizeof names[1], "VelInst.%02X.ini", language & 0x3FF);
+  char path[kPathCapacity];
+  for (const char *name : names) {
+    if (JoinPath(directory, name, path) && PathExists(path)) {
+      CopyText(SettingsPath, kPathCapacity, path);
+      SettingsForDisplayLanguage = true;
+      return 1;
+    }
+  }
+  if (!JoinPath(directory, kSettingsFileName, path)) return 0;
   CopyText(SettingsPath, kPathCapacity, path);
   return 1;
 }

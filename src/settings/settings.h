@@ -18,13 +18,18 @@
 
 static_assert(kPathCapacity == kSystemPathCapacity, "a path of the system fits a path buffer");
 
-// Full path of VelInst.ini; empty until BuildSettingsPath, or when the
-// program directory is unknown or too long for it.
+// Full path of the settings file; empty until BuildSettingsPath, or when
+// the program directory is unknown or too long for it.
 extern char SettingsPath[kPathCapacity];
 
-// Stores the program directory followed by "VelInst.ini" in SettingsPath.
-// Returns 1, or 0 (SettingsPath left empty) when there is no program
-// directory or the path would not fit.
+// True when SettingsPath is a settings file for the display language.
+extern bool SettingsForDisplayLanguage;
+
+// Stores the settings file's path in SettingsPath: the program directory
+// followed by "VelInst.LLLL.ini" for the display language id in four hex
+// digits, else "VelInst.PP.ini" for its primary language in two, when the
+// disc has such a file; else "VelInst.ini". Returns 1, or 0 (SettingsPath
+// left empty) when there is no program directory or the path would not fit.
 int BuildSettingsPath();
 
 // One operation of the launcher (a command, a template opened, a tick, the
@@ -100,7 +105,7 @@ int UsablePath(const PathForms &forms, char *dest, int capacity);
 // Returns the length stored.
 int GetProgramDirectory(char *dest, int capacity);
 
-// Program directory followed by the row's [General] value into dest. Returns
+// Program directory followed by the row's value into dest. Returns
 // 0 and leaves dest empty when the value is empty, there is no program
 // directory or the whole path would not fit.
 int BuildDiscPath(const Setting<kPathCapacity> &row, char (&dest)[kPathCapacity]);

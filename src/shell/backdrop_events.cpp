@@ -10,6 +10,8 @@
 #include "resources/texts.h"
 #include "settings/settings.h"
 #include "shell/commands.h"
+#include "shell/installed_product.h"
+#include "shell/step_aside.h"
 #include "text/bounded.h"
 
 const char kTemplateWindowClass[] = VORM_WINDOW_CLASS;
@@ -37,6 +39,7 @@ void OnTemplateOpened(const char *templateName) {
     PrefillRegistrationForm();
   else if (IsFormNamed(templateName, kFormNameBuyer))
     PrefillBuyerForm();
+  ShowProductState();
 }
 
 void OnFieldChanged() {
@@ -50,7 +53,18 @@ bool OnTimerTick() {
     if (RecalcPending) RecalculateOrderForm(BuyerRecord);
     RecalcPending = false;
   }
+  switch (CheckWatchedProgram()) {
+    // The form windows are hidden, not gone, while the installer runs.
+    case WatchedState::Hidden: return true;
+    case WatchedState::EndRun: return false;
+    default: break;
+  }
   return TopLevelWindowExists(kTemplateWindowClass);
+}
+
+bool CancelsAutoPlay() {
+  SettingsOperation operation;
+  return ReadSettingInt(kGeneralCancelAutoPlay, 0) != 0;
 }
 
 // An operation's message boxes and dialogs, the wait for the vendor's server

@@ -13,15 +13,22 @@ extern bool RecalcPending;
 // 1 when a form window exists and the current template is the order form.
 int IsOrderFormCurrent();
 
-// A template was opened: prefill the registration or the buyer form.
+// A template was opened: prefill the registration or the buyer form, and
+// show the installed product's state on its buttons.
 void OnTemplateOpened(const char *templateName);
 
 // A field of the current template changed.
 void OnFieldChanged();
 
-// The 500 ms tick. Returns true while a form window is left; false when the
-// run is over (the caller stops the timer and ends the run).
+// The 500 ms tick. Returns true while a form window is left or the forms
+// make way for the installer; false when the run is over (the caller stops
+// the timer and ends the run).
 bool OnTimerTick();
+
+// The shell asks before it starts AutoPlay for an inserted disc: true when
+// [General] "Cancel AutoPlay" says a second AutoPlay must not open over the
+// running launcher.
+bool CancelsAutoPlay();
 
 // A button's command: 40001 ends the run, 40002 does nothing, every other
 // number goes through the command table. A command that arrives while

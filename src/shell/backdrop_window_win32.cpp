@@ -56,6 +56,14 @@ void ReturnFocus(HWND backdrop, HWND focus) {
   if (GetFocus() != focus) SetFocus(focus);
 }
 
+// The shell's question before AutoPlay starts for an inserted disc, sent
+// to the foreground window: the backdrop, or a form window, which hands it
+// on to the backdrop.
+UINT QueryCancelAutoPlayMessage() {
+  static const UINT message = RegisterWindowMessageA("QueryCancelAutoPlay");
+  return message;
+}
+
 }  // namespace
 
 int RegisterBackdropClass(HINSTANCE instance) {
@@ -84,8 +92,12 @@ HWND CreateBackdropWindow(HINSTANCE instance) {
 }
 
 LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == QueryCancelAutoPlayMessage() && message != 0) return CancelsAutoPlay() ? 1 : 0;
   switch (message) {
     case WM_CREATE:
+      // Also when the customer started the launcher with more rights than
+      // the shell has.
+      ChangeWindowMessageFilterEx(window, QueryCancelAutoPlayMessage(), MSGFLT_ALLOW, nullptr);
       // The timer starts once the start screen is open: a start screen the
       // engine cannot use is reported in a modal warning, whose message loop
       // would otherwise run a tick that finds no form and ends the run

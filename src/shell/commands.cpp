@@ -8,13 +8,14 @@
 #include "registration/printed_registration.h"
 #include "resources/texts.h"
 #include "shell/browser.h"
-#include "shell/installer.h"
+#include "shell/documents.h"
+#include "shell/installed_product.h"
 
 long long DispatchCommand(WindowHandle window, unsigned command) {
   const CommandRow *row = FindCommand(command);
   if (row == nullptr) return 0;
   switch (row->operation) {
-    case CommandOperation::Install: return LaunchInstaller(window);
+    case CommandOperation::Install: return InstallOrRun(window);
     case CommandOperation::OpenProductPage: return OpenSettingsUrl(kGeneralProductPage);
     case CommandOperation::RegisterOnline: return RegisterOnline(window);
     case CommandOperation::PrintRegistration: return PrintRegistration(window);
@@ -23,6 +24,11 @@ long long DispatchCommand(WindowHandle window, unsigned command) {
     case CommandOperation::OpenOrderOnline: return OpenSettingsUrl(kGeneralOrderOnline);
     case CommandOperation::OpenOrderForm: return OpenOrderForm(window);
     case CommandOperation::PrintPurchase: return PrintPurchase(window);
+    case CommandOperation::RunProduct: return RunInstalledProduct(window);
+    case CommandOperation::ModifyProduct: return ModifyInstalledProduct(window);
+    case CommandOperation::UninstallProduct: return UninstallProduct(window);
+    case CommandOperation::OpenDocument:
+      return OpenDocument(window, kDocuments[row->number - kCommandFirstDocument]);
     case CommandOperation::EndRun: PostQuitRequest(); return 0;
     case CommandOperation::Nothing: return 0;
   }

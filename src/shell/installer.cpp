@@ -3,9 +3,12 @@
 #include "platform/shell.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
+#include "shell/step_aside.h"
 
 long long LaunchInstaller(WindowHandle owner) {
   char path[kPathCapacity];
   if (!BuildDiscPath(kGeneralInstaller, path)) return 0;
+  // Before any window the launcher has nothing to hide and ends anyway.
+  if (owner != nullptr && WatchesInstaller()) return StartWatched(owner, path, nullptr);
   return ShellOpen(owner, path);
 }

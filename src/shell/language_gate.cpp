@@ -14,6 +14,8 @@ int IsEnglishSystemLanguage() {
 
 int PassLanguageGate() {
   SettingsOperation operation;
+  // A disc with settings of the customer's language shows its screens.
+  if (SettingsForDisplayLanguage) return 1;
   if (ReadSettingInt(kGeneralEnglishOnly, 1) != 0 &&
       !IsEnglishSystemLanguage()) {
     LaunchInstaller(nullptr);

@@ -17,6 +17,8 @@
 #include "resources/texts.h"
 #include "shell/backdrop_events.h"
 #include "shell/browser.h"
+#include "shell/commands.h"
+#include "shell/installed_product.h"
 #include "shell/installer.h"
 #include "shell/language_gate.h"
 
@@ -56,6 +58,18 @@ class VocabularyTest : public CustomerTest {
     Forms().current.radioSelections[1] = "Visa";
     Forms().current.fields = {{"card_number", "4111"}, {"card_expiration", "12/28"}};
     PrintPurchase(nullptr);
+    // The installed product, in the disc's version and an older one; the
+    // installer started from the screens; the documents; AutoPlay.
+    const std::string entry =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvinel Professional 4.0";
+    Fake().registry[RegistryPlace(RegistryRoot::Machine64, entry, "DisplayName")] = "Corvinel";
+    for (const char *version : {"4.0.2", "4.0.1"}) {
+      Fake().registry[RegistryPlace(RegistryRoot::Machine64, entry, "DisplayVersion")] = version;
+      ShowProductState();
+    }
+    LaunchInstaller(reinterpret_cast<WindowHandle>(0x77));
+    for (unsigned n = 0; n < 8; ++n) DispatchCommand(nullptr, kCommandFirstDocument + n);
+    CancelsAutoPlay();
   }
 };
 

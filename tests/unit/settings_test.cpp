@@ -179,3 +179,27 @@ TEST_F(SettingsTest, DiscPathIsTheProgramDirectoryAndTheValue) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SettingsTest, SettingsOfTheDisplayLanguageComeBeforeVelInstIni) {
+  struct Case {
+    unsigned short language;
+    const char *settings;
+  } cases[] = {
+      {0x0407, "D:\\VelInst.0407.ini"}, {0x0C07, "D:\\VelInst.07.ini"},
+      {0x080A, "D:\\VelInst.080A.ini"}, {0x040C, "D:\\VelInst.0C.ini"},
+      {0x0410, "D:\\VelInst.ini"},
+  };
+  Fake().programFilePath = "D:\\VelInst.exe";
+  Fake().existingPaths = {"D:\\VelInst.0407.ini", "D:\\VelInst.07.ini", "D:\\VelInst.080A.ini",
+                          "D:\\VelInst.0C.ini"};
+  for (const Case &c : cases) {
+    Fake().displayLanguageId = c.language;
+    ASSERT_EQ(1, BuildSettingsPath());
+    EXPECT_STREQ(c.settings, SettingsPath) << std::hex << c.language;
+    EXPECT_EQ(strcmp(c.settings, "D:\\VelInst.ini") != 0, SettingsForDisplayLanguage);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,16 @@
+#include "shell/documents.h"
+
+#include <cstring>
+
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "settings/settings.h"
+
+long long OpenDocument(WindowHandle owner, const Setting<kPathCapacity> &document) {
+  char path[kPathCapacity];
+  if (!BuildDiscPath(document, path) || !PathExists(path)) return 0;
+  // "." names the disc's own folder, opened as D:\ rather than D:\.
+  const size_t length = strlen(path);
+  if (length >= 2 && strcmp(path + length - 2, "\\.") == 0) path[length - 1] = '\0';
+  return ShellStart(owner, path, nullptr, nullptr, nullptr);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The disc's documents: a manual, a read-me, a video, a folder of the disc,
+// named in [Documents] relative to the program's folder.
+#include "platform/window_handle.h"
+#include "settings/key_vocabulary.h"
+
+// Opens the [Documents] file or folder of the row through the shell's "open"
+// verb, in the program the system has for it. A name that is absent, or a
+// file that is not on the disc, starts nothing and shows nothing (0);
+// otherwise the shell's result.
+long long OpenDocument(WindowHandle owner, const Setting<kPathCapacity> &document);
