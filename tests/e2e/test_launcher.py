@@ -18,12 +18,16 @@ class LauncherScenario(ScenarioTestCase):
 
     def start_launcher(self, name, edits=None, language=None, wait_for_form=True, files=None,
                        extra_env=None):
-        """`files` maps a path inside the disc to the bytes it is given."""
+        """`files` maps a path inside the disc to the bytes it is given (None
+        removes the file)."""
         self.disc = self.session.assemble_disc(name, edits)
         self.log = self.disc / "launches.txt"
         shutil.copy2(env_path("VELINST_TEST_INSTALLER"), self.disc / "test_installer.exe")
         for path, data in (files or {}).items():
-            (self.disc / path).write_bytes(data)
+            if data is None:
+                (self.disc / path).unlink()
+            else:
+                (self.disc / path).write_bytes(data)
         self.program = self.session.start(
             self.disc / "VelInst.exe", language=language,
             extra_env={"VELINST_LAUNCH_LOG": windows_path(self.log), **(extra_env or {})})
@@ -188,10 +192,13 @@ class InstallerTests(LauncherScenario):
 
 
 class LanguageTests(LauncherScenario):
+    # Without settings of its own for German, the disc has the gate.
+    NO_GERMAN = {"VelInst.07.ini": None}
+
     def test_german_system_starts_the_installer_and_shows_nothing(self):
         self.start_launcher("german", {"General": {"IsEnglishOnly": None,
                                                    "Installer": "test_installer.exe"}},
-                            language="de_DE.UTF-8", wait_for_form=False)
+                            language="de_DE.UTF-8", wait_for_form=False, files=self.NO_GERMAN)
         self.assertEqual(self.program.wait(20), 0)
         records = wait_until(lambda: launch_log(self.log), 10)
         self.assertEqual(len(records), 1)
@@ -202,7 +209,7 @@ class LanguageTests(LauncherScenario):
     def test_german_system_shows_the_screens_when_the_gate_is_off(self):
         self.start_launcher("german-open", {"General": {"IsEnglishOnly": "0",
                                                         "Installer": "test_installer.exe"}},
-                            language="de_DE.UTF-8")
+                            language="de_DE.UTF-8", files=self.NO_GERMAN)
         self.backdrop()
         self.assertEqual(launch_log(self.log), [])
 

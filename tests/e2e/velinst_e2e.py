@@ -584,6 +584,18 @@ class Session:
                     dict(os.environ), 30)
         return path
 
+    def window_shot(self, window, name):
+        """One window's part of the screen (a winctl dict), saved as
+        <build>/e2e/screens/<name>.png."""
+        time.sleep(0.5)  # let the window finish painting
+        whole = self.screenshot(name + "-screen")
+        left, top, right, bottom = rect(window)
+        path = whole.with_name(name + ".png")
+        run_bounded(["convert", whole, "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+                     "+repage", path], dict(os.environ), 30)
+        whole.unlink()
+        return path
+
     def pixel(self, png, x, y):
         """The (r, g, b) of one pixel of a screenshot."""
         out = run_bounded(["convert", png, "-crop", f"1x1+{x}+{y}", "-depth", "8",

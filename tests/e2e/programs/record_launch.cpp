@@ -1,7 +1,9 @@
 // A stand-in for the programs the launcher starts (the installer, the web
 // browser): it appends one line to a log so a test can see exactly how it
-// was started, and ends at once with code 0. The log is the file named by
-// VELINST_LAUNCH_LOG, else launch_log.txt beside the program.
+// was started, and ends with code 0: at once, or, as a long-running
+// installer, once the file named by VELINST_LAUNCH_HOLD is gone (at most
+// 60 s). The log is the file named by VELINST_LAUNCH_LOG, else
+// launch_log.txt beside the program.
 //
 // Line format: program=<module path>\tcommand_line=<as given>\tdirectory=<cwd>
 // with backslashes kept as they are (the fields never hold tabs or newlines).
@@ -42,5 +44,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   DWORD written = 0;
   WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
   CloseHandle(log);
+  char hold[MAX_PATH] = "";
+  const DWORD length = GetEnvironmentVariableA("VELINST_LAUNCH_HOLD", hold, MAX_PATH);
+  for (DWORD start = GetTickCount(); length > 0 && length < MAX_PATH &&
+                                     GetFileAttributesA(hold) != INVALID_FILE_ATTRIBUTES &&
+                                     GetTickCount() - start < 60000;)
+    Sleep(100);
   return 0;
 }

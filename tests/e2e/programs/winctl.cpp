@@ -10,6 +10,7 @@
 // first visible top-level window of that class, else the first hidden one.
 #include <windows.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -374,6 +375,21 @@ int Post(const char *target, UINT message, WPARAM wParam, LPARAM lParam) {
   return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
 }
 
+// Sends a message, a number or the name of a registered one, and prints the
+// window's answer.
+int Send(const char *target, const char *message, WPARAM wParam, LPARAM lParam) {
+  HWND window = ResolveWindow(target);
+  if (window == nullptr) return NotFound(target);
+  const UINT id = isdigit(static_cast<unsigned char>(message[0]))
+                      ? static_cast<UINT>(strtoul(message, nullptr, 0))
+                      : RegisterWindowMessageA(message);
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, id, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result))
+    return NotFound("an answer");
+  PrintLine({Field("result", std::to_string(result))});
+  return 0;
+}
+
 // The active window and the keyboard focus of the thread that owns WINDOW.
 int Focus(const char *target) {
   HWND window = ResolveWindow(target);
@@ -438,6 +454,7 @@ int Usage() {
           "       winctl focus WINDOW\n"
           "       winctl post WINDOW MESSAGE WPARAM LPARAM\n"
           "       winctl responds WINDOW TIMEOUT_MS\n"
+          "       winctl send WINDOW MESSAGE|NAME WPARAM LPARAM\n"
           "       winctl language\n");
   return 2;
 }
@@ -470,6 +487,9 @@ int main(int argc, char **argv) {
     return Post(args[0], WM_COMMAND, static_cast<WPARAM>(Number(args[1])), 0);
   if (command == "close" && count == 1) return Post(args[0], WM_CLOSE, 0, 0);
   if (command == "focus" && count == 1) return Focus(args[0]);
+  if (command == "send" && count == 4)
+    return Send(args[0], args[1], static_cast<WPARAM>(Number(args[2])),
+                static_cast<LPARAM>(Number(args[3])));
   if (command == "post" && count == 4)
     return Post(args[0], static_cast<UINT>(Number(args[1])),
                 static_cast<WPARAM>(Number(args[2])), static_cast<LPARAM>(Number(args[3])));

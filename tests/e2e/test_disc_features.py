@@ -1,0 +1,197 @@
+"""What a vendor's disc can do besides the screens, as the customer meets it
+on the sample disc: the installed product's state from its uninstall entry,
+the disc's documents, the screens making way for the installer, the shell's
+AutoPlay question, and the German disc on a German Windows."""
+import shutil
+
+from test_launcher import BACKDROP, FORM, LauncherScenario
+from velinst_e2e import env_path, ini_values, launch_log, wait_until, windows_path
+
+ENTRY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvinel Professional 4.0"
+# Where reg.exe writes an entry: the machine's 64-bit keys, its 32-bit ones,
+# the customer's own.
+PLACES = {"64": ("HKLM", ["/reg:64"]), "32": ("HKLM", ["/reg:32"]), "user": ("HKCU", [])}
+
+
+class DiscFeatureScenario(LauncherScenario):
+    def buttons(self):
+        """{name: (text, enabled)} of the current start screen's buttons."""
+        form = self.session.wait_window(FORM, 10)
+        return {c["name"].lower(): (c["text"], c["enabled"] == "1")
+                for c in self.session.controls(form["hwnd"]) if c["class"] == "Button"}
+
+    def wait_buttons(self, name, expected):
+        self.assertTrue(wait_until(lambda: self.buttons().get(name) == expected, 10),
+                        (name, self.buttons().get(name)))
+
+    def reopen_start_screen(self):
+        """Register, then back: the start screen opens afresh."""
+        self.session.click(FORM, "register")
+        self.assertIsNotNone(self.session.wait_window(FORM, 10, title=self.register_title))
+        self.session.click(FORM, "back")
+        self.assertIsNotNone(self.session.wait_window(FORM, 10, title=self.start_title))
+
+    start_title = "Corvinel Professional 4.0"
+    register_title = "Corvinel Professional 4.0 - Registration"
+
+
+class InstalledProductTests(DiscFeatureScenario):
+    def add_entry(self, place, version, folder):
+        root, view = PLACES[place]
+        key = f"{root}\\{ENTRY}"
+        self.addCleanup(self.session.run, "reg", ["delete", key, "/f", *view], check=False)
+        program = windows_path(folder / "Corvinel.exe")
+        for name, data in (("DisplayName", "Corvinel Professional 4.0"),
+                           ("DisplayVersion", version),
+                           ("InstallLocation", windows_path(folder)),
+                           ("DisplayIcon", f"{program},0"),
+                           ("ModifyPath", f'"{windows_path(folder / "setup.exe")}" /modify'),
+                           ("UninstallString", f'"{windows_path(folder / "unins000.exe")}" /SILENT')):
+            self.session.run("reg", ["add", key, "/v", name, "/d", data, "/f", *view])
+        return key, view
+
+    def test_the_start_screen_follows_the_uninstall_entry_in_each_place(self):
+        folder = self.session.build / "e2e" / "installed" / "Corvinel"
+        shutil.rmtree(folder.parent, ignore_errors=True)
+        folder.mkdir(parents=True)
+        for name in ("Corvinel.exe", "setup.exe", "unins000.exe"):
+            shutil.copy2(env_path("VELINST_TEST_INSTALLER"), folder / name)
+        hold = self.session.discs / "installed" / "hold"
+        self.start_launcher("installed", {"General": {"Installer": "test_installer.exe"}},
+                            extra_env={"VELINST_LAUNCH_HOLD": windows_path(hold)})
+        # Not installed: the screen as written, nothing to change or remove.
+        self.wait_buttons("install", ("&Install", True))
+        self.assertEqual(self.buttons()["change_repair"], ("&Change or Repair", False))
+        self.assertEqual(self.buttons()["uninstall"], ("U&ninstall", False))
+        # An older version in the 32-bit keys: Update runs the disc's installer.
+        key, view = self.add_entry("32", "4.0.1", folder)
+        self.reopen_start_screen()
+        self.wait_buttons("install", ("&Update to 4.0.2", True))
+        self.assertEqual(self.buttons()["uninstall"], ("U&ninstall", True))
+        self.session.click(FORM, "install")
+        self.assertTrue(wait_until(lambda: len(launch_log(self.log)) == 1, 10))
+        self.assertTrue(launch_log(self.log)[0]["program"].endswith("\\test_installer.exe"))
+        self.wait_buttons("install", ("&Update to 4.0.2", True))  # back after it ended
+        # The disc's version in the 64-bit keys: Start Corvinel, in its folder.
+        self.session.run("reg", ["delete", key, "/f", *view])
+        self.add_entry("64", "4.0.2", folder)
+        self.reopen_start_screen()
+        self.wait_buttons("install", ("&Start Corvinel", True))
+        shot = self.session.window_shot(self.session.wait_window(FORM, 5), "start-installed")
+        self.assertTrue(shot.exists())
+        self.session.click(FORM, "install")
+        self.session.click(FORM, "change_repair")
+        records = wait_until(lambda: len(launch_log(self.log)) == 3 and launch_log(self.log), 10)
+        self.assertTrue(records, launch_log(self.log))
+        started = {r["program"].rsplit("\\", 1)[1].lower(): r for r in records[1:]}
+        self.assertEqual(started["corvinel.exe"]["directory"].lower(),
+                         windows_path(folder).lower())
+        self.assertTrue(started["setup.exe"]["command_line"].endswith(" /modify"))
+        # Installed for the customer alone: the same; Uninstall removes it.
+        self.session.run("reg", ["delete", f"HKLM\\{ENTRY}", "/f", "/reg:64"])
+        key, _ = self.add_entry("user", "4.0.2", folder)
+        self.reopen_start_screen()
+        self.wait_buttons("install", ("&Start Corvinel", True))
+        hold.write_text("")
+        self.session.click(FORM, "uninstall")
+        self.assertTrue(wait_until(lambda: len(launch_log(self.log)) == 4, 10))
+        self.assertTrue(launch_log(self.log)[3]["command_line"].endswith(" /SILENT"))
+        self.session.run("reg", ["delete", key, "/f"])
+        hold.unlink()
+        # When the uninstaller has ended, the screen shows what is left.
+        self.wait_buttons("install", ("&Install", True))
+        self.assertEqual(self.buttons()["uninstall"], ("U&ninstall", False))
+        self.assertTrue(self.program.running())
+
+
+class DocumentTests(DiscFeatureScenario):
+    def test_documents_open_in_the_program_windows_has_for_them(self):
+        viewer = shutil.copy2(env_path("VELINST_TEST_BROWSER"),
+                              self.session.build / "e2e" / "viewer.exe")
+        self.addCleanup(self.session.reg_delete, r"HKCR\.txt")
+        self.addCleanup(self.session.reg_delete, r"HKCR\VelInstTestText")
+        self.session.reg_add(r"HKCR\.txt", None, "VelInstTestText")
+        self.session.reg_add(r"HKCR\VelInstTestText\shell\open\command", None,
+                             f'"{windows_path(viewer)}" "%1"')
+        self.start_launcher("documents", {"Documents": {"Document3": "Missing.txt"}})
+        self.session.click(FORM, "read_me")
+        self.session.post_command(BACKDROP, 3103)  # not on the disc
+        self.session.post_command(BACKDROP, 3104)  # not named
+        self.assertTrue(wait_until(lambda: launch_log(self.log), 10))
+        self.assert_still_running()
+        records = launch_log(self.log)
+        self.assertEqual(len(records), 1, records)
+        self.assertEqual(records[0]["program"].lower(), windows_path(viewer).lower())
+        self.assertTrue(records[0]["command_line"].lower().endswith(
+            f'"{windows_path(self.disc / "ReadMe.txt").lower()}"'), records[0])
+        self.assertIsNone(self.session.message_box(timeout=0.5))
+
+
+class StepAsideTests(DiscFeatureScenario):
+    def autoplay_answer(self, window):
+        _, lines = self.session.winctl("send", window, "QueryCancelAutoPlay", 0, 0)
+        return lines[0]["result"] if lines else None
+
+    def run_installer(self):
+        """Presses Install with the installer held running; returns the hold."""
+        hold = self.disc / "hold"
+        hold.write_text("")
+        self.session.click(FORM, "install")
+        self.assertTrue(wait_until(lambda: launch_log(self.log), 10))
+        self.assertTrue(wait_until(lambda: not self.session.windows(BACKDROP, visible_only=True)
+                                   and not self.session.windows(FORM, visible_only=True), 5),
+                        "the screens did not make way for the installer")
+        self.assert_still_running()  # ticks go by while the forms are hidden
+        return hold
+
+    def test_the_screens_make_way_for_the_installer_then_come_back_or_end(self):
+        self.start_launcher("step-aside", {"General": {"Installer": "test_installer.exe"}},
+                            extra_env={"VELINST_LAUNCH_HOLD":
+                                       windows_path(self.session.discs / "step-aside" / "hold")})
+        # A disc inserted meanwhile opens no AutoPlay over the launcher:
+        # asked through the form in front, or the backdrop.
+        self.assertEqual(self.autoplay_answer(self.form["hwnd"]), "1")
+        self.assertEqual(self.autoplay_answer(BACKDROP), "1")
+        self.run_installer().unlink()
+        self.assertTrue(wait_until(lambda: self.session.windows(FORM, visible_only=True)
+                                   and self.session.windows(BACKDROP, visible_only=True), 5),
+                        "the screens did not come back")
+        self.wait_buttons("install", ("&Install", True))
+        # Settings are read at each use: now the launcher ends after it.
+        ini = self.disc / "VelInst.ini"
+        ini.write_bytes(ini.read_bytes().replace(b"Hide While Installing=1",
+                                                 b"Hide While Installing=2\r\nCancel AutoPlay=0"))
+        self.assertEqual(self.autoplay_answer(BACKDROP), "0")
+        hold = self.run_installer()
+        self.assertTrue(self.program.running())
+        hold.unlink()
+        self.assert_ends_with_zero(timeout=5)
+        self.assertEqual(len(launch_log(self.log)), 2)
+
+
+class GermanDiscTests(DiscFeatureScenario):
+    start_title = "Corvinel Professional 4.0"
+    register_title = "Corvinel Professional 4.0 - Registrierung"
+
+    def test_a_german_windows_gets_the_german_screens_and_settings(self):
+        for language in ("de_DE.UTF-8", "de_AT.UTF-8"):
+            with self.subTest(language=language):
+                self.start_launcher(f"german-{language[:5]}",
+                                    {"General": {"Installer": "test_installer.exe"}},
+                                    language=language)
+                self.assertEqual(self.buttons()["install"], ("&Installieren", True))
+                self.assertEqual(launch_log(self.log), [])  # no gate for this disc
+                self.session.click(FORM, "register")
+                form = self.session.wait_window(FORM, 10, title=self.register_title)
+                self.assertIsNotNone(form)
+                # Filled in as the German settings name the form and its fields.
+                self.assertTrue(wait_until(lambda: self.session.get_text(
+                    form["hwnd"], "reg_product") == "Corvinel Professional 4.0", 5))
+                self.session.click(form["hwnd"], "register_online")
+                box = self.session.message_box(timeout=10)
+                warning = ini_values(self.disc / "VelInst.07.ini")["validate error"]
+                self.assertEqual(box["caption"], "Install & Register")
+                self.assertTrue(box["text"].startswith(warning["warning"] + " "), box["text"])
+                self.assertIn(warning["address"], box["text"])
+                self.assertTrue(self.session.close_message_box())
+                self.session.close()
