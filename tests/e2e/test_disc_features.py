@@ -16,7 +16,7 @@ PLACES = {"64": ("HKLM", ["/reg:64"]), "32": ("HKLM", ["/reg:32"]), "user": ("HK
 class DiscFeatureScenario(LauncherScenario):
     def buttons(self):
         """{name: (text, enabled)} of the current start screen's buttons."""
-        form = self.session.wait_window(FORM, 10)
+        form = self.session.wait_form("Start", 10)
         return {c["name"].lower(): (c["text"], c["enabled"] == "1")
                 for c in self.session.controls(form["hwnd"]) if c["class"] == "Button"}
 
@@ -27,12 +27,11 @@ class DiscFeatureScenario(LauncherScenario):
     def reopen_start_screen(self):
         """Register, then back: the start screen opens afresh."""
         self.session.click(FORM, "register")
-        self.assertIsNotNone(self.session.wait_window(FORM, 10, title=self.register_title))
+        self.assertIsNotNone(self.session.wait_form(self.registration, 10, ["back"]))
         self.session.click(FORM, "back")
-        self.assertIsNotNone(self.session.wait_window(FORM, 10, title=self.start_title))
+        self.assertIsNotNone(self.session.wait_form("Start", 10, ["install"]))
 
-    start_title = "Corvinel Professional 4.0"
-    register_title = "Corvinel Professional 4.0 - Registration"
+    registration = "Registration"
 
 
 class InstalledProductTests(DiscFeatureScenario):
@@ -77,7 +76,7 @@ class InstalledProductTests(DiscFeatureScenario):
         self.add_entry("64", "4.0.2", folder)
         self.reopen_start_screen()
         self.wait_buttons("install", ("&Start Corvinel", True))
-        shot = self.session.window_shot(self.session.wait_window(FORM, 5), "start-installed")
+        shot = self.session.window_shot(self.session.wait_form("Start", 5), "start-installed")
         self.assertTrue(shot.exists())
         self.session.click(FORM, "install")
         self.session.click(FORM, "change_repair")
@@ -170,8 +169,7 @@ class StepAsideTests(DiscFeatureScenario):
 
 
 class GermanDiscTests(DiscFeatureScenario):
-    start_title = "Corvinel Professional 4.0"
-    register_title = "Corvinel Professional 4.0 - Registrierung"
+    registration = "Registrierung"
 
     def test_a_german_windows_gets_the_german_screens_and_settings(self):
         for language in ("de_DE.UTF-8", "de_AT.UTF-8"):
@@ -182,8 +180,8 @@ class GermanDiscTests(DiscFeatureScenario):
                 self.assertEqual(self.buttons()["install"], ("&Installieren", True))
                 self.assertEqual(launch_log(self.log), [])  # no gate for this disc
                 self.session.click(FORM, "register")
-                form = self.session.wait_window(FORM, 10, title=self.register_title)
-                self.assertIsNotNone(form)
+                form = self.session.wait_form(self.registration, 10, ["reg_product"])
+                self.assertEqual(form["title"], "Corvinel Professional 4.0 - Registrierung")
                 # Filled in as the German settings name the form and its fields.
                 self.assertTrue(wait_until(lambda: self.session.get_text(
                     form["hwnd"], "reg_product") == "Corvinel Professional 4.0", 5))
