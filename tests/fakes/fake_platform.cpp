@@ -61,7 +61,7 @@ bool ReadRegistryText(RegistryRoot root, const char *subkey, const char *valueNa
     return false;
   }
   CopyText(dest, capacity, found->second.c_str());
-  if (expandable != nullptr) *expandable = fake.expandableRegistry.count(place) != 0;
+  if (expandable != nullptr) *expandable = false;
   return true;
 }
 

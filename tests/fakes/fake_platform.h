@@ -66,10 +66,7 @@ struct FakePlatform {
   std::map<std::string, std::string> environment;  // name (upper case) -> value
   std::set<std::string> topLevelWindowClasses;
   unsigned short displayLanguageId = 0x0409;
-  // Text values by RegistryPlace(root, subkey, value); values stored for
-  // expansion are named in expandableRegistry.
-  std::map<std::string, std::string> registry;
-  std::set<std::string> expandableRegistry;
+  std::map<std::string, std::string> registry;  // by RegistryPlace(), none for expansion
   std::set<std::string> existingPaths;
   long long shellStartResult = 42;
   bool shellHandsOverProgram = true;  // a started program to watch

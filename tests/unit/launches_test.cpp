@@ -81,14 +81,6 @@ TEST_F(LaunchTest, LanguageGateStartsTheInstallerOnOtherLanguagesUnlessTurnedOff
   UseSettings("[General]\r\nInstaller=Setup.exe\r\n");
   EXPECT_EQ(1, PassLanguageGate());
   EXPECT_EQ(1u, Fake().shellLaunches.size());
-
-  // Settings of the customer's language show the screens, "IsEnglishOnly"
-  // or not.
-  Fake().systemLanguageId = Fake().displayLanguageId = 0x0407;
-  Fake().existingPaths = {"D:\\VelInst.07.ini"};
-  BuildSettingsPath();
-  EXPECT_EQ(1, PassLanguageGate());
-  EXPECT_EQ(1u, Fake().shellLaunches.size());
 }
 
 TEST_F(LaunchTest, OpenCommandIsCutAfterTheProgramPath) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "fake_platform.h"
 #include "resources/texts.h"
@@ -183,22 +184,16 @@ TEST_F(SettingsTest, DiscPathIsTheProgramDirectoryAndTheValue) {
 namespace {
 
 TEST_F(SettingsTest, SettingsOfTheDisplayLanguageComeBeforeVelInstIni) {
-  struct Case {
-    unsigned short language;
-    const char *settings;
-  } cases[] = {
-      {0x0407, "D:\\VelInst.0407.ini"}, {0x0C07, "D:\\VelInst.07.ini"},
-      {0x080A, "D:\\VelInst.080A.ini"}, {0x040C, "D:\\VelInst.0C.ini"},
-      {0x0410, "D:\\VelInst.ini"},
-  };
   Fake().programFilePath = "D:\\VelInst.exe";
   Fake().existingPaths = {"D:\\VelInst.0407.ini", "D:\\VelInst.07.ini", "D:\\VelInst.080A.ini",
                           "D:\\VelInst.0C.ini"};
-  for (const Case &c : cases) {
-    Fake().displayLanguageId = c.language;
+  for (auto c : {std::make_pair(0x0407, "D:\\VelInst.0407.ini"), std::make_pair(0x0C07, "D:\\VelInst.07.ini"),
+                 std::make_pair(0x080A, "D:\\VelInst.080A.ini"), std::make_pair(0x040C, "D:\\VelInst.0C.ini"),
+                 std::make_pair(0x0410, "D:\\VelInst.ini")}) {
+    Fake().displayLanguageId = static_cast<unsigned short>(c.first);
     ASSERT_EQ(1, BuildSettingsPath());
-    EXPECT_STREQ(c.settings, SettingsPath) << std::hex << c.language;
-    EXPECT_EQ(strcmp(c.settings, "D:\\VelInst.ini") != 0, SettingsForDisplayLanguage);
+    EXPECT_STREQ(c.second, SettingsPath);
+    EXPECT_EQ(c.first != 0x0410, SettingsForDisplayLanguage);
   }
 }
 
