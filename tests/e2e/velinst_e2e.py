@@ -472,10 +472,12 @@ class Session:
     def _winctl_run(self, args, timeout, language):
         """winctl's exit code, its lines as field dicts and what it said on
         stderr. A control that did not answer in time (exit code 3) is a
-        harness error."""
+        harness error, and so is an exit code 1 that winctl did not explain:
+        Wine could not run it, which must not pass for "not found"."""
         result = self.run(env_path("VELINST_WINCTL"), [str(a) for a in args],
                           timeout=timeout, language=language, check=False)
-        if result.returncode not in (0, 1):
+        if result.returncode not in (0, 1) or (result.returncode == 1
+                                               and "winctl:" not in result.stderr):
             raise HarnessError(f"winctl {' '.join(map(str, args))}: exit code "
                                f"{result.returncode}\n{result.stdout}{result.stderr}")
         lines = [parse_fields(line) for line in result.stdout.splitlines() if line]

@@ -4,7 +4,8 @@
 // backslashes in texts escaped), so the tests parse it without guessing.
 //
 // Exit codes: 0 done, 1 not found (or not gone in time), 2 bad usage,
-// 3 a control that did not answer in time.
+// 3 a control that did not answer in time. Every exit code but 0 comes
+// with a line on stderr that starts with "winctl:".
 //
 // A WINDOW argument is a handle in hex (0x...) or a window class name: the
 // first visible top-level window of that class, else the first hidden one.
@@ -372,7 +373,9 @@ int CloseMessageBox(DWORD timeoutMs, int button) {
 int Post(const char *target, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = ResolveWindow(target);
   if (window == nullptr) return NotFound(target);
-  return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+  if (PostMessageA(window, message, wParam, lParam)) return 0;
+  fprintf(stderr, "winctl: %s refused the message\n", target);
+  return 1;
 }
 
 // Sends a message, a number or the name of a registered one, and prints the
