@@ -30,16 +30,16 @@ bool EndsWithIgnoringCase(const char *text, const char *end) {
 }
 
 // The installed program: [General] "Installed Program" in the entry's
-// InstallLocation, else the program its icon is taken from, unless that is
-// the uninstaller (as some installers set it).
+// InstallLocation, else (also when the installer wrote no InstallLocation)
+// the program its icon is taken from, unless that is the uninstaller (as
+// some installers set it).
 void FindProgram(RegistryRoot root, const char *key, InstalledProduct &product) {
   char name[kPathCapacity] = "";
   char text[kCommandLineCapacity];
   product.program[0] = '\0';
-  if (ReadSetting(kGeneralInstalledProgram, name) > 0) {
-    if (!ReadExpandedRegistryText(root, key, "InstallLocation", text, kPathCapacity) ||
-        text[0] == '\0')
-      return;
+  if (ReadSetting(kGeneralInstalledProgram, name) > 0 &&
+      ReadExpandedRegistryText(root, key, "InstallLocation", text, kPathCapacity) &&
+      text[0] != '\0') {
     if (text[strlen(text) - 1] != '\\') AppendText(text, kPathCapacity, "\\");
     if (FitsIn(kPathCapacity - static_cast<int>(strlen(text)), name)) {
       AppendText(text, kPathCapacity, name);
@@ -180,7 +180,9 @@ void ProgramOfIcon(const char *displayIcon, char *dest, int capacity) {
     const char *digits = comma[1] == '-' ? comma + 2 : comma + 1;
     if (*digits != '\0' && strspn(digits, "0123456789") == strlen(digits)) *comma = '\0';
   }
-  CopyText(dest, capacity, EndsWithIgnoringCase(program, ".exe") ? program : "");
+  // A path cut to fit would name another file: none rather than that one.
+  const bool names = EndsWithIgnoringCase(program, ".exe") && FitsIn(capacity, program);
+  CopyText(dest, capacity, names ? program : "");
 }
 
 void ShowProductState() {
@@ -204,10 +206,11 @@ void ShowProductState() {
     case InstallOffer::Run:
       LoadText(TEXT_RUN_CAPTION, caption, kValueCapacity);
       ReadSetting(kGeneralRunCaption, caption);
-      VORM_SetCommandButton(kCommandInstall, caption, runs);
+      VORM_SetCommandButton(kCommandInstall, caption, idle && runs);
       break;
   }
-  VORM_SetCommandButton(kCommandRunProduct, nullptr, runs);
+  // Nor is the product started while its own setup changes or removes it.
+  VORM_SetCommandButton(kCommandRunProduct, nullptr, idle && runs);
   VORM_SetCommandButton(kCommandModifyProduct, nullptr,
                         idle && product.installed && product.modifyCommand[0] != '\0');
   VORM_SetCommandButton(kCommandUninstallProduct, nullptr,

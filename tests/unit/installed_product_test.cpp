@@ -28,8 +28,9 @@ class InstalledProductTest : public ::testing::Test {
     ResetFakeForms();
     WatchedProgram = WatchedLaunch{};
     Fake().programFilePath = "D:\\VelInst.exe";
-    UseSettings("Uninstall Entry=Corvinel 4\r\nVersion=4.0.2\r\nRun Caption=&Start\r\n");
+    UseSettings(kGeneral);
   }
+  const std::string kGeneral = "Uninstall Entry=Corvinel 4\r\nVersion=4.0.2\r\nRun Caption=&Start\r\n";
   void UseSettings(const std::string &general) {
     CopyText(SettingsPath, kPathCapacity,
              folder.Write("VelInst.ini", "[General]\r\nInstaller=Setup.exe\r\n" + general +
@@ -77,7 +78,8 @@ TEST(InstalledProductText, VersionsCommandLinesAndIconsAsEntriesHoldThem) {
   }
   for (auto c : {std::make_pair("\"C:\\P F\\a.exe\",0", "C:\\P F\\a.exe"),
                  std::make_pair("C:\\a,b\\a.EXE,-101", "C:\\a,b\\a.EXE"),
-                 std::make_pair("C:\\a.ico", ""), std::make_pair("C:\\a.exe,x", "")}) {
+                 std::make_pair("C:\\a.ico", ""), std::make_pair("C:\\a.exe,x", ""),
+                 std::make_pair("C:\\much too long\\a.exe", "")}) {
     char program[20];
     ProgramOfIcon(c.first, program, sizeof program);
     EXPECT_STREQ(c.second, program) << c.first;
@@ -94,6 +96,22 @@ TEST_F(InstalledProductTest, ButtonsWhileWatchedAndAfterwardsAndDiscsWithoutTheK
   EXPECT_EQ(WatchedState::Ended, CheckWatchedProgram());
   EXPECT_EQ("&Start 1, (kept) 1, (kept) 1, (kept) 1", Buttons());
   EXPECT_TRUE(Fake().windowCalls.empty());
+  // Run starts the program in its own folder, but not while the product's
+  // uninstaller runs.
+  DispatchCommand(backdrop, kCommandRunProduct);
+  EXPECT_EQ("C:\\C\\c.exe C:\\C", Fake().shellStarts.back().file + " " +
+                                          Fake().shellStarts.back().directory);
+  Fake().watchedProgramRunning = true;
+  DispatchCommand(backdrop, kCommandUninstallProduct);
+  OnTemplateOpened("Start");
+  EXPECT_EQ("&Start 0, (kept) 0, (kept) 0, (kept) 0", Buttons());
+  Fake().watchedProgramRunning = false;
+  EXPECT_EQ(WatchedState::Ended, CheckWatchedProgram());
+  // Installed Program without an InstallLocation: the icon's program.
+  UseSettings("Uninstall Entry=Corvinel 4\r\nInstalled Program=c.exe\r\n");
+  OnTemplateOpened("Start");
+  EXPECT_EQ("&Run 1, (kept) 1, (kept) 1, (kept) 1", Buttons());
+  UseSettings(kGeneral);
   // The uninstaller's icon names no program to run.
   Install(RegistryRoot::Machine32, "4.1", "c:\\c\\UNINS000.EXE");
   OnTemplateOpened("Start");
