@@ -175,13 +175,22 @@ class BrokenStartScreenTests(LauncherScenario):
 
 class InstallerTests(LauncherScenario):
     def test_install_button_starts_the_installer_from_the_disc(self):
-        self.start_launcher("installer", {"General": {"Installer": "test_installer.exe"}})
+        # A disc without the installed product's keys: the installer is only
+        # started, the screens stay and the button keeps its caption.
+        hold = self.session.discs / "installer" / "hold"
+        self.start_launcher("installer", {"General": {
+            "Installer": "test_installer.exe", "Uninstall Entry": None,
+            "Hide While Installing": None}}, extra_env={"VELINST_LAUNCH_HOLD": windows_path(hold)})
+        hold.write_text("")
         self.session.click(self.form["hwnd"], "install")
         records = wait_until(lambda: launch_log(self.log), 10)
         self.assertEqual(len(records), 1)
         self.assertEqual(records[0]["program"].lower(),
                          windows_path(self.disc / "test_installer.exe").lower())
-        self.assertTrue(self.program.running())
+        self.assert_still_running()
+        self.assertTrue(self.session.windows(FORM, visible_only=True))
+        self.assertEqual(self.session.get_text(self.form["hwnd"], "install"), "&Install")
+        hold.unlink()
 
     def test_without_an_installer_nothing_starts_and_nothing_is_shown(self):
         self.start_launcher("no-installer", {"General": {"Installer": None}})
