@@ -49,15 +49,7 @@ int GetProfilePath(char *path) {
   if (name[0] == '\0') return 1;
   char folder[kPathCapacity];
   GetProfileFolder(folder);
-  size_t folderLength = strlen(folder);
-  if (folderLength == 0) return 1;
-  const bool endsInSeparator =
-      LastSeparator(folder, "\\", SystemTextSpelling()) == static_cast<int>(folderLength) - 1;
-  const char *separator = endsInSeparator ? "" : "\\";
-  if (folderLength + strlen(separator) + strlen(name) >= kPathCapacity) return 1;
-  CopyText(path, kPathCapacity, folder);
-  AppendText(path, kPathCapacity, separator);
-  AppendText(path, kPathCapacity, name);
+  if (folder[0] != '\0') JoinPath(path, kPathCapacity, folder, name, SystemTextSpelling());
   return 1;
 }
 

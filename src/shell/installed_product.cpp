@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "forms/form_engine.h"
+#include "platform/code_page.h"
 #include "platform/shell.h"
 #include "platform/strings.h"
 #include "resources/texts.h"
@@ -13,6 +14,7 @@
 #include "shell/registry_text.h"
 #include "shell/step_aside.h"
 #include "text/bounded.h"
+#include "text/characters.h"
 
 namespace {
 
@@ -40,11 +42,7 @@ void FindProgram(RegistryRoot root, const char *key, InstalledProduct &product) 
   if (ReadSetting(kGeneralInstalledProgram, name) > 0 &&
       ReadExpandedRegistryText(root, key, "InstallLocation", text, kPathCapacity) &&
       text[0] != '\0') {
-    if (text[strlen(text) - 1] != '\\') AppendText(text, kPathCapacity, "\\");
-    if (FitsIn(kPathCapacity - static_cast<int>(strlen(text)), name)) {
-      AppendText(text, kPathCapacity, name);
-      CopyText(product.program, kPathCapacity, text);
-    }
+    JoinPath(product.program, kPathCapacity, text, name, SystemTextSpelling());
     return;
   }
   if (!ReadExpandedRegistryText(root, key, "DisplayIcon", text, kCommandLineCapacity)) return;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/bounded.h"
+
 std::size_t Utf8SequenceLength(const char *at, std::size_t available, unsigned *codePoint) {
   if (at == nullptr || available == 0) return 0;
   const unsigned char first = static_cast<unsigned char>(at[0]);
@@ -64,4 +66,21 @@ int LastSeparator(const char *text, const char *separators, const AnsiSpelling &
     if (length == 1 && at >= from && strchr(separators, text[at]) != nullptr) found = at;
     at += static_cast<int>(length);
   }
+}
+
+bool JoinPath(char *dest, std::size_t capacity, const char *folder, const char *name,
+              const AnsiSpelling &spelling) {
+  const std::size_t folderLength = strlen(folder);
+  const bool endsInSeparator =
+      folderLength > 0 &&
+      LastSeparator(folder, "\\", spelling) == static_cast<int>(folderLength) - 1;
+  const char *separator = endsInSeparator ? "" : "\\";
+  if (capacity == 0) return false;
+  dest[0] = '\0';
+  if (folderLength + strlen(separator) + strlen(name) >= capacity) return false;
+  const int size = static_cast<int>(capacity);
+  CopyText(dest, size, folder);
+  AppendText(dest, size, separator);
+  AppendText(dest, size, name);
+  return true;
 }

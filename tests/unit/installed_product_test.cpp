@@ -111,6 +111,14 @@ TEST_F(InstalledProductTest, ButtonsWhileWatchedAndAfterwardsAndDiscsWithoutTheK
   UseSettings("Uninstall Entry=Corvinel 4\r\nInstalled Program=c.exe\r\n");
   OnTemplateOpened("Start");
   EXPECT_EQ("&Run 1, (kept) 1, (kept) 1, (kept) 1", Buttons());
+  // With one, the program in it; in code page 932 "\x83\x5C" is one letter
+  // whose second byte ends no folder.
+  Fake().textSpelling = kFakeShiftJis;
+  Fake().registry[RegistryPlace(RegistryRoot::CurrentUser, kEntry, "InstallLocation")] =
+      "C:\\\x83\x5C";
+  DispatchCommand(backdrop, kCommandRunProduct);
+  EXPECT_EQ("C:\\\x83\x5C\\c.exe C:\\\x83\x5C", Fake().shellStarts.back().file + " " +
+                                                  Fake().shellStarts.back().directory);
   UseSettings(kGeneral);
   // The uninstaller's icon names no program to run.
   Install(RegistryRoot::Machine32, "4.1", "c:\\c\\UNINS000.EXE");

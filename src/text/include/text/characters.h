@@ -31,3 +31,8 @@ std::size_t CutLength(const char *text, std::size_t capacity, const AnsiSpelling
 // that is one of the ASCII `separators`; -1 when there is none.
 int LastSeparator(const char *text, const char *separators, const AnsiSpelling &spelling,
                   int from = 0);
+
+// `folder`, a "\" unless it ends in one, and `name` into `dest`; false, with
+// `dest` empty, when they do not fit: a cut path would name another file.
+bool JoinPath(char *dest, std::size_t capacity, const char *folder, const char *name,
+              const AnsiSpelling &spelling);
