@@ -88,6 +88,18 @@ int ReadConfirmation(InternetHandle request) {
   return strstr(reply.get(), kPhrase) != nullptr ? kConfirmed : kNotConfirmed;
 }
 
+// Reads the proxy's refusal to its end, as the library wants before a
+// request is sent again: on a connection the proxy keeps open, the request
+// sent with the password would otherwise meet the rest of the refusal.
+void DrainRefusal(Exchange &exchange) {
+  std::unique_ptr<char[]> scratch(new char[kReplyCapacity]);
+  int length = kReplyCapacity;
+  while (length == kReplyCapacity && !exchange.givenUp &&
+         ReadHttpReply(InternetLibraryHandle, exchange.request, scratch.get(), kReplyCapacity,
+                       &length)) {
+  }
+}
+
 // Opens the session and asks for an Internet connection; false when the
 // exchange ends there.
 bool OpenSession(Exchange &exchange) {
@@ -141,6 +153,7 @@ void Advance(Exchange &exchange) {
     if (!sent) return exchange.Finish(kInternetError);
     // Each request is sent again at most once with a password.
     if (step == Step::Send && ProxyWantsPassword(InternetLibraryHandle, exchange.request)) {
+      DrainRefusal(exchange);
       exchange.step = Step::AskProxyPassword;
       return;
     }

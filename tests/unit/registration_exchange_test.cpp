@@ -403,6 +403,12 @@ TEST_F(ExchangeTest, AProxyAskingForAPasswordGetsTheDialogAndEachRequestOnceMore
     EXPECT_EQ(test.requestsSent, FakeNet().requestsSent) << test.dialogs << test.passwordGiven;
     EXPECT_EQ(std::vector<WindowHandle>(test.dialogs, Backdrop()),
               FakeNet().passwordDialogOwners);
+    // The refusal is read to its end before each dialog.
+    for (size_t i = 1; i < FakeNet().calls.size(); ++i) {
+      if (FakeNet().calls[i] == "password dialog") {
+        EXPECT_EQ("read", FakeNet().calls[i - 1]);
+      }
+    }
     EXPECT_EQ(std::vector<unsigned long>(waits.begin(), waits.begin() + test.dialogs + 1),
               Fake().workerWaits);
     ExpectAllClosed();
