@@ -46,7 +46,9 @@ void RefreshProfileSnapshot(ProfileSnapshot &snapshot, const char *path) {
   snapshot.stamp = stamp;
   std::string text;
   snapshot.found = found && ReadFileContents(path, &text);
-  Parse(snapshot, text);
+  snapshot.readByService =
+      text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0;
+  Parse(snapshot, snapshot.readByService ? std::string() : text);
 }
 
 const std::string *FindSnapshotValue(const ProfileSnapshot &snapshot, const char *section,

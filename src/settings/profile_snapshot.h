@@ -20,6 +20,10 @@ struct ProfileSnapshot {
   bool found = false;  // a file was there when it was last looked at
   FileStamp stamp = {};
   std::vector<Section> sections;  // the first of equal sections only
+  // The file begins with a UTF-16 byte-order mark: the service converts such
+  // a file's text to the system's code page, so its keys are read through
+  // the service and the snapshot holds none.
+  bool readByService = false;
 };
 
 // Looks at the file at `path` and parses it again when the snapshot holds

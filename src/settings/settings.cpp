@@ -78,6 +78,8 @@ int ReadKeyString(int keyId, char *dest, int capacity, const char *filePath,
 int ReadSnapshotString(const ProfileSnapshot &snapshot, int keyId, char *dest, int capacity,
                        const char *section) {
   if (dest == nullptr || capacity <= 0) return 0;
+  if (snapshot.readByService)
+    return ReadKeyString(keyId, dest, capacity, snapshot.path.c_str(), section);
   char keyName[kKeyNameCapacity];
   LoadText(keyId, keyName, kKeyNameCapacity);
   const std::string *value =
@@ -87,6 +89,8 @@ int ReadSnapshotString(const ProfileSnapshot &snapshot, int keyId, char *dest, i
 
 unsigned ReadSnapshotInt(const ProfileSnapshot &snapshot, int keyId, unsigned defaultValue,
                          const char *section) {
+  if (snapshot.readByService)
+    return ReadKeyInt(keyId, defaultValue, snapshot.path.c_str(), section);
   char keyName[kKeyNameCapacity];
   LoadText(keyId, keyName, kKeyNameCapacity);
   const std::string *value =

@@ -1,6 +1,7 @@
 // A private-profile service over real files, by the rules of the Windows one
 // that the program relies on (settings/profile_text.h).
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -9,13 +10,29 @@
 #include "settings/profile_text.h"
 #include "text/bounded.h"
 
+namespace {
+
+// The file's lines as the service reads them: a file with the UTF-16 (LE)
+// byte-order mark is converted first, here to Latin-1.
+std::vector<std::string> ServiceLines(const char *file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (text.compare(0, 2, "\xFF\xFE") != 0) return ReadProfileLines(file);
+  std::string converted;
+  for (size_t at = 2; at + 1 < text.size(); at += 2)
+    converted += text[at + 1] == '\0' ? text[at] : '?';
+  return SplitProfileLines(converted);
+}
+
+}  // namespace
+
 int ProfileReadString(const char *file, const char *section, const char *key,
                       const char *defaultText, char *dest, int capacity) {
   ++Fake().profileReads;
   Fake().profileReadLog.push_back({file, section, key, capacity});
   int sectionEnd = -1;
   std::string value;
-  if (FindProfileKey(ReadProfileLines(file), section, key, &sectionEnd, &value) >= 0)
+  if (FindProfileKey(ServiceLines(file), section, key, &sectionEnd, &value) >= 0)
     return CopyText(dest, capacity, ProfileValueText(value).c_str());
   std::string fallback = defaultText != nullptr ? defaultText : "";
   while (!fallback.empty() && fallback.back() == ' ') fallback.pop_back();
@@ -47,7 +64,7 @@ unsigned ProfileReadInt(const char *file, const char *section, const char *key,
   Fake().profileReadLog.push_back({file, section, key, 0});
   int sectionEnd = -1;
   std::string value;
-  if (FindProfileKey(ReadProfileLines(file), section, key, &sectionEnd, &value) < 0)
+  if (FindProfileKey(ServiceLines(file), section, key, &sectionEnd, &value) < 0)
     return defaultValue;
   return ProfileNumber(ProfileValueText(value), defaultValue);
 }

@@ -21,6 +21,7 @@ struct ProfileCase {
   // quoted value whose text is one shorter than the buffer one character
   // short.
   bool readAlikeByWine;
+  std::size_t length = 0;  // of a text holding zero bytes; 0: up to the first
 };
 
 inline constexpr ProfileCase kProfileCases[] = {
@@ -64,6 +65,8 @@ inline constexpr ProfileCase kProfileCases[] = {
     {"long value", "[General]\r\nStartup=abcdefghijklmnopqrstuvwxyz\r\n",
      "abcdefghijklmnopqrstuvwxyz", true},
     {"byte-order mark", "\xEF\xBB\xBF[General]\r\nStartup=bom\r\n", nullptr, false},
+    {"UTF-16 with its mark", "\xFF\xFE[\0G\0e\0n\0e\0r\0a\0l\0]\0\r\0\n\0S\0t\0a\0r\0t\0u\0p\0=\0"
+     "\xE9\0\r\0\n\0", "\xE9", true, 46},
 };
 
 // [General] "IsEnglishOnly" as written, and as read as a whole number with
@@ -101,15 +104,17 @@ inline std::vector<std::string> CompareProfileReads(const std::string &prefix, b
   // A name of its own for each file: the service keeps files it has read and
   // may not see one rewritten within its clock's resolution.
   int files = 0;
-  auto write = [&](const char *text) {
+  auto write = [&](const char *text, std::size_t length) {
     const std::string path = prefix + "case" + std::to_string(++files) + ".ini";
-    if (text != nullptr) std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    if (text != nullptr)
+      std::ofstream(path, std::ios::binary | std::ios::trunc)
+          << std::string(text, length != 0 ? length : std::char_traits<char>::length(text));
     return path;
   };
   *reads = 0;
   for (const ProfileCase &file : kProfileCases) {
     if (onWine && !file.readAlikeByWine) continue;
-    const std::string path = write(file.text);
+    const std::string path = write(file.text, file.length);
     ProfileSnapshot snapshot;
     RefreshProfileSnapshot(snapshot, path.c_str());
     for (const char *section : {"General", "general", "Other"}) {
@@ -133,7 +138,7 @@ inline std::vector<std::string> CompareProfileReads(const std::string &prefix, b
   for (const NumberCase &number : kNumberCases) {
     const std::string text = std::string("[General]\r\n") +
         (number.value != nullptr ? std::string("IsEnglishOnly=") + number.value : "") + "\r\n";
-    const std::string path = write(text.c_str());
+    const std::string path = write(text.c_str(), 0);
     ProfileSnapshot snapshot;
     RefreshProfileSnapshot(snapshot, path.c_str());
     const unsigned service = ReadKeyInt(KEY_ENGLISH_ONLY, 77, path.c_str(), "general");
