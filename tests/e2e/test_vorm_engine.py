@@ -414,15 +414,17 @@ class KeyboardTests(EngineTestCase):
         self.assertEqual(host.wait_line("command", 5), ["command", "3045"])
         self.xdotool("key", "alt+p")  # "&Product:" leads to its field
         self.assertEqual(self.defaults(form), ["register_online"])
+        self.xdotool("key", "Left")  # the field's own key, which shows the focus too
         self.xdotool("key", "Return")
         self.assertEqual(host.wait_line("command", 5, 2), ["command", "3044"])
         self.assertEqual(host.count("command"), 2)
         # Cues as the last input says when a form opens (UIS_INITIALIZE, 3),
         # focus rectangles from Tab on (UIS_CLEAR, 2, of UISF_HIDEFOCUS, 1),
-        # underlined letters too from Alt (UISF_HIDEACCEL, 2) and its letter.
+        # underlined letters too from Alt (UISF_HIDEACCEL, 2) and its letter,
+        # and focus rectangles from any arrow.
         self.assertEqual([line[1:] for line in host.lines() if line[0] == "uistate"],
                          [["3", "3"], ["2", "1"], ["3", "3"], ["2", "1"], ["2", "1"], ["2", "2"],
-                          ["2", "3"]])
+                          ["2", "3"], ["2", "1"]])
 
 
 class HeldKeyTests(EngineTestCase):

@@ -174,8 +174,9 @@ bool HandleKey(FormWindow *data, const MSG &msg) {
     case VK_LEFT:
     case VK_DOWN:
     case VK_RIGHT:
-      if (focus >= Count(data) || !IsRadio(data, focus)) return false;
+      // Arrows show the focus rectangle also where the control takes them.
       ShowKeyboardCues(data, UISF_HIDEFOCUS);
+      if (focus >= Count(data) || !IsRadio(data, focus)) return false;
       MoveInGroup(data, focus, msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT);
       return true;
     default:
