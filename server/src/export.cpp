@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -62,12 +63,31 @@ void WriteListing(const Registration &registration, std::ostream &out) {
     out << "  " << Shown(field.name) << ": " << Shown(field.value) << "\n";
 }
 
-void WriteCsv(const std::vector<Registration> &registrations, std::ostream &out) {
+void WriteCsv(const std::vector<Registration> &registrations,
+              const std::vector<std::string> &required, std::ostream &out) {
   std::vector<std::string> header = {"id", "received", "client", "recipient", "subject"};
+  // Each request may bring names of its own: past the cap they share one
+  // column, so the file stays in proportion to the data. The vendor's
+  // required fields keep their columns however many names came first.
+  std::unordered_set<std::string> reserved(required.begin(), required.end());
+  size_t unreserved =
+      kMaxCsvFieldColumns > reserved.size() ? kMaxCsvFieldColumns - reserved.size() : 0;
   std::unordered_map<std::string, size_t> columns;
+  bool others = false;
   for (const Registration &registration : registrations)
-    for (const QueryPair &field : registration.fields)
-      if (columns.emplace(field.name, header.size()).second) header.push_back(field.name);
+    for (const QueryPair &field : registration.fields) {
+      if (columns.count(field.name)) continue;
+      if (!reserved.count(field.name)) {
+        if (unreserved == 0) {
+          others = true;
+          continue;
+        }
+        --unreserved;
+      }
+      columns.emplace(field.name, header.size());
+      header.push_back(field.name);
+    }
+  if (others) header.push_back(kCsvOtherFieldsHeader);
 
   WriteCsvRow(header, out);
   std::vector<std::string> row;
@@ -79,8 +99,16 @@ void WriteCsv(const std::vector<Registration> &registrations, std::ostream &out)
     row[3] = registration.recipient;
     row[4] = registration.subject;
     // A name stored twice in one registration keeps its first value.
-    for (auto field = registration.fields.rbegin(); field != registration.fields.rend(); ++field)
-      row[columns.at(field->name)] = field->value;
+    for (auto field = registration.fields.rbegin(); field != registration.fields.rend(); ++field) {
+      auto column = columns.find(field->name);
+      if (column != columns.end()) row[column->second] = field->value;
+    }
+    if (others) {
+      std::string &rest = row.back();
+      for (const QueryPair &field : registration.fields)
+        if (!columns.count(field.name))
+          rest += (rest.empty() ? "" : "; ") + field.name + ": " + field.value;
+    }
     WriteCsvRow(row, out);
   }
 }

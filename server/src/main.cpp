@@ -62,7 +62,7 @@ int RunExport(bool csv) {
     return 1;
   }
   if (csv)
-    WriteCsv(registrations, std::cout);
+    WriteCsv(registrations, config.required, std::cout);
   else
     for (const Registration &registration : registrations) WriteListing(registration, std::cout);
   std::cout.flush();

@@ -272,7 +272,7 @@ TEST(ExportTest, CsvHasEveryFieldNameAndQuotesWhatNeedsIt) {
   second.fields = {{"ZIP", "00100"}, {"CITY", "M\xFCnchen"}};
 
   std::ostringstream csv;
-  WriteCsv({first, second}, csv);
+  WriteCsv({first, second}, {}, csv);
   EXPECT_EQ(
       "id,received,client,recipient,subject,CITY,NOTE,ZIP\r\n"
       "1,2026-07-12T10:00:00Z,192.0.2.7,register@velmora.com,User Registration,"
@@ -289,11 +289,51 @@ TEST(ExportTest, CellsASpreadsheetWouldComputeAreWrittenAsText) {
   registration.fields = {{"=cmd|' /C calc'!A0", "x"}, {"PHONE", "+1 512 555"}, {"A", "-2+3"},
                          {"B", "\t=1"}, {"C", "\r=1"}, {"D", "1+1"}, {"E", "Ann"}};
   std::ostringstream csv;
-  WriteCsv({registration}, csv);
+  WriteCsv({registration}, {}, csv);
   EXPECT_EQ(
       "id,received,client,recipient,subject,'=cmd|' /C calc'!A0,PHONE,A,B,C,D,E\r\n"
       "7,,,,'@SUM(1),x,'+1 512 555,'-2+3,'\t=1,\"'\r=1\",1+1,Ann\r\n",
       csv.str());
+}
+
+TEST(ExportTest, NamesPastTheColumnCapShareTheLastColumnAndRequiredNamesKeepTheirs) {
+  Registration filling;
+  filling.id = 1;
+  for (size_t i = 0; i < kMaxCsvFieldColumns; ++i)
+    filling.fields.push_back({"N" + std::to_string(i), "1"});
+  Registration late;
+  late.id = 2;
+  late.fields = {{"=X", "2"}, {"N0", "v"}, {"CITY", "Rome, Old"}};
+  auto names = [](size_t count) {
+    std::string out;
+    for (size_t i = 0; i < count; ++i) out += ",N" + std::to_string(i);
+    return out;
+  };
+  auto cells = [](size_t count, const std::string &cell) {
+    std::string out;
+    for (size_t i = 0; i < count; ++i) out += "," + cell;
+    return out;
+  };
+  const std::string fixed = "id,received,client,recipient,subject";
+  const size_t cap = kMaxCsvFieldColumns;
+  const struct {
+    std::vector<std::string> required;
+    std::string csv;
+  } cases[] = {
+      {{},
+       fixed + names(cap) + ",OTHER FIELDS\r\n1,,,," + cells(cap, "1") + ",\r\n2,,,,,v" +
+           cells(cap - 1, "") + ",\"'=X: 2; CITY: Rome, Old\"\r\n"},
+      // ZIP never appears, and still holds its place under the cap.
+      {{"CITY", "ZIP", "CITY"},
+       fixed + names(cap - 2) + ",CITY,OTHER FIELDS\r\n1,,,," + cells(cap - 2, "1") +
+           ",,N" + std::to_string(cap - 2) + ": 1; N" + std::to_string(cap - 1) +
+           ": 1\r\n2,,,,,v" + cells(cap - 3, "") + ",\"Rome, Old\",'=X: 2\r\n"},
+  };
+  for (const auto &c : cases) {
+    std::ostringstream csv;
+    WriteCsv({filling, late}, c.required, csv);
+    EXPECT_EQ(c.csv, csv.str()) << c.required.size();
+  }
 }
 
 TEST(ExportTest, TheListingShowsControlCharactersEscapedOneHeadingPerRegistration) {
