@@ -111,15 +111,16 @@ CgiReply HandleRequest(const CgiRequest &request, const ReceiverConfig &config) 
   registration.subject = submission.subject;
   registration.fields = submission.fields;
   std::string error;
-  registration.id = StoreRegistration(config.database, registration, &error);
+  std::string log;
+  registration.id = StoreRegistration(config.database, registration, &error, &log);
   if (registration.id == 0)
     return Reply(500, "Registration not stored",
                  "<p>The registration could not be stored. Please try again later.</p>\n", error);
 
-  std::string log;
   if (!config.mailCommand.empty() &&
       !SendMail(config.mailCommand, ComposeMail(registration, config.mailFrom), &error))
-    log = "registration " + std::to_string(registration.id) + " stored but not mailed: " + error;
+    log += (log.empty() ? "" : "; ") + std::string("registration ") +
+           std::to_string(registration.id) + " stored but not mailed: " + error;
 
   if (submission.redirect.empty())
     return Reply(200, std::string(kConfirmationPhrase) + " product", "", log);

@@ -70,6 +70,20 @@ bool CreateOwnerOnly(const std::string &path, std::string *error) {
   return made;
 }
 
+// A database an older receiver made may be readable by anyone, and the
+// -wal and -shm files it has, or gets later, follow its mode. Files of
+// another user are left as that user set them.
+void RestrictOwnFiles(const std::string &database, std::string *warning) {
+  for (const char *suffix : {"", "-wal", "-shm"}) {
+    std::string path = database + suffix;
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || info.st_uid != geteuid() || (info.st_mode & 077) == 0)
+      continue;
+    if (chmod(path.c_str(), S_IRUSR | S_IWUSR) != 0 && warning->empty())
+      *warning = "cannot restrict " + path + " to its owner: " + std::strerror(errno);
+  }
+}
+
 Statement Prepare(sqlite3 *db, const char *sql) {
   sqlite3_stmt *statement = nullptr;
   sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
@@ -145,8 +159,9 @@ bool UseWriteAheadLog(sqlite3 *db, const std::string &database, std::string *err
 }  // namespace
 
 long long StoreRegistration(const std::string &database, const Registration &registration,
-                            std::string *error) {
+                            std::string *error, std::string *warning) {
   if (!CreateOwnerOnly(database, error)) return 0;
+  RestrictOwnFiles(database, warning);
   Database db = Open(database, SQLITE_OPEN_READWRITE, error);
   if (!db || !UseWriteAheadLog(db.get(), database, error)) return 0;
   // A registration the customer was thanked for survives a power loss:

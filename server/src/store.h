@@ -28,9 +28,11 @@ struct Registration {
 constexpr int kBusyTimeoutMs = 30000;
 
 // Stores one registration in one transaction; returns its id, or 0 with a
-// message when nothing was stored.
+// message when nothing was stored. The database, its -wal and its -shm are
+// made owner-only when they belong to the running user; when one cannot be,
+// `warning` says so and the registration is stored all the same.
 long long StoreRegistration(const std::string &database, const Registration &registration,
-                            std::string *error);
+                            std::string *error, std::string *warning);
 
 // Every stored registration, oldest first, with its fields in their stored
 // order. Returns false with a message when the database cannot be read; a

@@ -155,7 +155,7 @@ TEST_F(RequestTest, ADatabaseThatCannotBeWrittenFailsTheRegistration) {
   EXPECT_EQ(500, NotConfiguredReply("no file").status);
 }
 
-TEST_F(RequestTest, FirstRegistrationsArrivingTogetherAreEachStoredOwnerOnly) {
+TEST_F(RequestTest, FirstRegistrationsArrivingTogetherAndLaterOnesAreStoredOwnerOnly) {
   // Processes of their own, as the web server starts them, released at one
   // moment onto a database that does not exist yet, under an umask that
   // would let anyone read it.
@@ -185,11 +185,18 @@ TEST_F(RequestTest, FirstRegistrationsArrivingTogetherAreEachStoredOwnerOnly) {
   }
   EXPECT_EQ(kRequests, stored);
   EXPECT_EQ(static_cast<size_t>(kRequests), Stored().size());
-  for (const char *suffix : {"", "-wal", "-shm"}) {
-    struct stat info;
-    ASSERT_EQ(0, stat(folder_.Path(std::string("registrations.sqlite") + suffix).c_str(), &info))
-        << suffix;
-    EXPECT_EQ(0600u, info.st_mode & 0777) << suffix;
+  // Then once more onto the files as an older receiver left them.
+  for (bool older : {false, true}) {
+    if (older) {
+      for (const char *suffix : {"", "-wal", "-shm"})
+        ASSERT_EQ(0, chmod((config_.database + suffix).c_str(), 0644)) << suffix;
+      EXPECT_EQ("", Handle(kQuery).log);
+    }
+    for (const char *suffix : {"", "-wal", "-shm"}) {
+      struct stat info;
+      ASSERT_EQ(0, stat((config_.database + suffix).c_str(), &info)) << suffix;
+      EXPECT_EQ(0600u, info.st_mode & 0777) << older << suffix;
+    }
   }
 }
 
