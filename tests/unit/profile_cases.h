@@ -64,6 +64,9 @@ inline constexpr ProfileCase kProfileCases[] = {
     {"letters beyond ASCII", "[General]\r\nStartup=\xE9t\xE9\r\n", "\xE9t\xE9", true},
     {"long value", "[General]\r\nStartup=abcdefghijklmnopqrstuvwxyz\r\n",
      "abcdefghijklmnopqrstuvwxyz", true},
+    {"section names with blanks inside",
+     "[Form  Name]\r\nStartup=two\r\n[ Form Name ]\r\nStartup=one\r\n[General]\r\nStartup=g\r\n",
+     "g", true},
     {"byte-order mark", "\xEF\xBB\xBF[General]\r\nStartup=bom\r\n", nullptr, false},
     {"UTF-16 with its mark", "\xFF\xFE[\0G\0e\0n\0e\0r\0a\0l\0]\0\r\0\n\0S\0t\0a\0r\0t\0u\0p\0=\0"
      "\xE9\0\r\0\n\0", "\xE9", true, 46},
@@ -117,7 +120,7 @@ inline std::vector<std::string> CompareProfileReads(const std::string &prefix, b
     const std::string path = write(file.text, file.length);
     ProfileSnapshot snapshot;
     RefreshProfileSnapshot(snapshot, path.c_str());
-    for (const char *section : {"General", "general", "Other"}) {
+    for (const char *section : {"General", "general", "Other", "Form Name", "form  name"}) {
       for (int key : {KEY_INSTALLER, KEY_STARTUP, KEY_PRODUCT_PAGE}) {
         for (int capacity : {256, 4, 1}) {
           char service[256] = "DEF  ";
