@@ -1,7 +1,5 @@
 #include "customer/saved_profile.h"
 
-#include <cstring>
-
 #include "customer/customer_fields.h"
 #include "platform/code_page.h"
 #include "platform/folder_access.h"

@@ -70,13 +70,13 @@ int LastSeparator(const char *text, const char *separators, const AnsiSpelling &
 
 bool JoinPath(char *dest, std::size_t capacity, const char *folder, const char *name,
               const AnsiSpelling &spelling) {
+  if (capacity == 0) return false;
+  dest[0] = '\0';
   const std::size_t folderLength = strlen(folder);
   const bool endsInSeparator =
       folderLength > 0 &&
       LastSeparator(folder, "\\", spelling) == static_cast<int>(folderLength) - 1;
   const char *separator = endsInSeparator ? "" : "\\";
-  if (capacity == 0) return false;
-  dest[0] = '\0';
   if (folderLength + strlen(separator) + strlen(name) >= capacity) return false;
   const int size = static_cast<int>(capacity);
   CopyText(dest, size, folder);

@@ -17,11 +17,13 @@ namespace {
 std::vector<std::string> ServiceLines(const char *file) {
   std::ifstream in(file, std::ios::binary);
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (text.compare(0, 2, "\xFF\xFE") != 0) return ReadProfileLines(file);
-  std::string converted;
-  for (size_t at = 2; at + 1 < text.size(); at += 2)
-    converted += text[at + 1] == '\0' ? text[at] : '?';
-  return SplitProfileLines(converted);
+  if (text.compare(0, 2, "\xFF\xFE") == 0) {
+    std::string converted;
+    for (size_t at = 2; at + 1 < text.size(); at += 2)
+      converted += text[at + 1] == '\0' ? text[at] : '?';
+    text = converted;
+  }
+  return SplitProfileLines(text);
 }
 
 }  // namespace
