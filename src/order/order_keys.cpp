@@ -31,9 +31,9 @@ constexpr Setting<kValueCapacity> Shipping(int keyId, bool first = false) {
 constexpr Setting<kValueCapacity> Field(int keyId, int fieldCapacity = 0, bool first = false) {
   return (first ? First : Next)(kOrderForm, keyId, ValueKind::FieldName, fieldCapacity);
 }
-// The labels share the working text of the page's string-table texts, the
-// card and expiration captions the one of the [payment string] value: each
-// label read repeats the text before it when it is absent.
+// The purchase page reads the labels in the chain of its string-table texts,
+// the card and expiration captions in the one of the [payment string] value:
+// each label read repeats the text before it when it is absent.
 constexpr Setting<kValueCapacity> Label(int keyId) {
   return Next(kOrderLabel, keyId, ValueKind::Text);
 }

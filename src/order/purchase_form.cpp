@@ -9,25 +9,15 @@
 #include "order/order_pricing.h"
 #include "platform/strings.h"
 #include "printing/page_head.h"
-#include "printing/page_layout.h"
+#include "printing/print_job.h"
 #include "settings/settings.h"
 #include "resources/texts.h"
 #include "text/bounded.h"
 
 namespace {
 
-constexpr int kTextCapacity = 256;
-
-// The page's working texts. An [Order Label] key that is absent prints what
-// its working text held before: the item printed just before from it.
-struct WorkingTexts {
-  char label[kTextCapacity];    // string-table texts and labels
-  char line[kTextCapacity];     // table rows, amounts, name and city lines
-  char dashes[kTextCapacity];   // the dash row under the headings
-  char payment[kTextCapacity];  // the [payment string] value, card and expiration captions
-};
-
-enum class RowText {
+// Where a row's text comes from.
+enum class PurchaseTextSource {
   String,         // id: a string-table text
   Label,          // id: a row of [Order Label]
   Headings,       // the four headings joined by tabs
@@ -38,20 +28,19 @@ enum class RowText {
   CityLine,       // when the buyer has a city, state, zip or country
   Field,          // id: a CustomerField of the buyer
   PaymentMethod,  // the order's payment method
-  EndIfCheck,     // prints nothing; the page ends when no card is needed
-  CardLabel,      // id: a row of [Order Label], read into the payment text
+  CardLabel,      // id: a row of [Order Label], read in the payment chain
   CardNumber,
   Expiration,
 };
 
-// One item of the page. Lines below the optional street and city lines are
-// given as they stand without them: each of those printed moves every later
-// row down one line (the billing block's line counter).
+// One row of the page. Lines below the optional street and city lines are
+// given as they stand without them: each of those on the page moves every
+// later row down one line (the billing block's line counter).
 struct Row {
-  RowText source;
+  PurchaseTextSource source;
   int id;
   RowPlace place;
-  bool ownLine;  // printed only when there is something to print, on its own line
+  bool ownLine;  // on the page only when there is something to print, on its own line
 };
 
 constexpr PageX kTableLeft = AtColumn(8);
@@ -60,55 +49,57 @@ constexpr PageX kValueColumn = AtColumn(21);
 constexpr PageX kSumsEdge = {0, 8, 57};      // XS: the third tab stop
 constexpr PageX kAmountEdge = {0, 17, 57};   // XA = XS + 9 column units
 constexpr PageX kSumsValues = {0, 9, 57};    // XS + one column unit
-constexpr PageX kTabStops[] = {{0, 0, 33}, {0, 0, 45}, {0, 0, 57}};  // from kTableLeft
-constexpr int kTabCount = 3;
+constexpr int kHeadingCount = 4;
+constexpr PageTabs kTableTabs = {kTableLeft, {{0, 0, 33}, {0, 0, 45}, {0, 0, 57}},
+                                 kHeadingCount - 1};
 constexpr int kFaxLine = 34;  // line F without the optional lines
 
-constexpr Row Text(RowText source, int id, TextAlignment alignment, PageX x, int line) {
+constexpr Row Text(PurchaseTextSource source, int id, TextAlignment alignment, PageX x,
+                   int line) {
   return {source, id, {alignment, x, line}, false};
 }
 constexpr Row Caption(int textId, int line) {
-  return Text(RowText::String, textId, kAlignRight, kCaptionEdge, line);
+  return Text(PurchaseTextSource::String, textId, kAlignRight, kCaptionEdge, line);
 }
-constexpr Row Value(RowText source, int id, int line) {
+constexpr Row Value(PurchaseTextSource source, int id, int line) {
   return Text(source, id, kAlignLeft, kValueColumn, line);
 }
 constexpr Row Buyer(CustomerField field, int line) {
-  return Value(RowText::Field, static_cast<int>(field), line);
+  return Value(PurchaseTextSource::Field, static_cast<int>(field), line);
 }
-constexpr Row OwnLine(RowText source, int id) {
+constexpr Row OwnLine(PurchaseTextSource source, int id) {
   return {source, id, {kAlignLeft, kValueColumn, 32}, true};
 }
-constexpr Row Table(RowText source, int id, int line) {
+constexpr Row Table(PurchaseTextSource source, int id, int line) {
   return Text(source, id, kAlignLeft, kTableLeft, line);
 }
 constexpr Row SumCaption(int sum, int line) {
-  return Text(RowText::Label, kSumLabelRows + sum, kAlignRight, kSumsEdge, line);
+  return Text(PurchaseTextSource::Label, kSumLabelRows + sum, kAlignRight, kSumsEdge, line);
 }
 constexpr Row SumAmount(int sum, int line) {
-  return Text(RowText::Sum, sum, kAlignRight, kAmountEdge, line);
+  return Text(PurchaseTextSource::Sum, sum, kAlignRight, kAmountEdge, line);
 }
 
 // Below the page head: the title, the mailing address and the fax line.
 const Row kPageRows[] = {
-    Table(RowText::Headings, 0, 12),
-    Table(RowText::Dashes, 0, 13),
-    Table(RowText::Product, 0, 14), Table(RowText::Product, 1, 15),
-    Table(RowText::Product, 2, 16), Table(RowText::Product, 3, 17),
-    Table(RowText::Product, 4, 18), Table(RowText::Product, 5, 19),
-    Table(RowText::Product, 6, 20), Table(RowText::Product, 7, 21),
-    Table(RowText::Product, 8, 22),
+    Table(PurchaseTextSource::Headings, 0, 12),
+    Table(PurchaseTextSource::Dashes, 0, 13),
+    Table(PurchaseTextSource::Product, 0, 14), Table(PurchaseTextSource::Product, 1, 15),
+    Table(PurchaseTextSource::Product, 2, 16), Table(PurchaseTextSource::Product, 3, 17),
+    Table(PurchaseTextSource::Product, 4, 18), Table(PurchaseTextSource::Product, 5, 19),
+    Table(PurchaseTextSource::Product, 6, 20), Table(PurchaseTextSource::Product, 7, 21),
+    Table(PurchaseTextSource::Product, 8, 22),
     SumCaption(0, 24), SumAmount(0, 24),
     SumCaption(1, 25), SumAmount(1, 25),
     SumCaption(2, 26), SumAmount(2, 26),
     SumCaption(3, 27), SumAmount(3, 27),
-    Text(RowText::Label, kBillingLabelRow, kAlignLeft, kLeftMargin, 29),
+    Text(PurchaseTextSource::Label, kBillingLabelRow, kAlignLeft, kLeftMargin, 29),
     Caption(TEXT_YOUR_NAME, 30),
-    Value(RowText::NameLine, 0, 30),
+    Value(PurchaseTextSource::NameLine, 0, 30),
     Caption(TEXT_YOUR_ADDRESS, 31),
     Buyer(CustomerField::Street1, 31),
-    OwnLine(RowText::Field, static_cast<int>(CustomerField::Street2)),
-    OwnLine(RowText::CityLine, 0),
+    OwnLine(PurchaseTextSource::Field, static_cast<int>(CustomerField::Street2)),
+    OwnLine(PurchaseTextSource::CityLine, 0),
     Caption(TEXT_EMAIL, 32),
     Buyer(CustomerField::Email, 32),
     Caption(TEXT_PHONE, 33),
@@ -117,61 +108,104 @@ const Row kPageRows[] = {
     Buyer(CustomerField::Fax, kFaxLine),
 };
 
-// The payment block below the billing block, in its columns.
-const Row kPortraitPayment[] = {
-    Text(RowText::Label, kPaymentInfoLabelRow, kAlignLeft, kLeftMargin, kFaxLine + 2),
-    Text(RowText::Label, kPaymentLabelRow, kAlignRight, kCaptionEdge, kFaxLine + 3),
-    Value(RowText::PaymentMethod, 0, kFaxLine + 3),
-    Text(RowText::EndIfCheck, 0, kAlignLeft, kValueColumn, 0),
-    Text(RowText::CardLabel, kCardLabelRow, kAlignRight, kCaptionEdge, kFaxLine + 4),
-    Value(RowText::CardNumber, 0, kFaxLine + 4),
-    Text(RowText::CardLabel, kExpirationLabelRow, kAlignRight, kCaptionEdge, kFaxLine + 5),
-    Value(RowText::Expiration, 0, kFaxLine + 5),
+// The payment block: its heading and the payment method, then the card's
+// rows, which a payment by check leaves out.
+struct PaymentBlock {
+  Row payment[3];
+  Row card[4];
+};
+
+// Below the billing block, in its columns.
+const PaymentBlock kPortraitPayment = {
+    {Text(PurchaseTextSource::Label, kPaymentInfoLabelRow, kAlignLeft, kLeftMargin,
+          kFaxLine + 2),
+     Text(PurchaseTextSource::Label, kPaymentLabelRow, kAlignRight, kCaptionEdge, kFaxLine + 3),
+     Value(PurchaseTextSource::PaymentMethod, 0, kFaxLine + 3)},
+    {Text(PurchaseTextSource::CardLabel, kCardLabelRow, kAlignRight, kCaptionEdge, kFaxLine + 4),
+     Value(PurchaseTextSource::CardNumber, 0, kFaxLine + 4),
+     Text(PurchaseTextSource::CardLabel, kExpirationLabelRow, kAlignRight, kCaptionEdge,
+          kFaxLine + 5),
+     Value(PurchaseTextSource::Expiration, 0, kFaxLine + 5)},
 };
 
 // On a page at least as wide as tall: beside the billing block, in the
 // sums' column, from seven lines above the fax line.
-const Row kLandscapePayment[] = {
-    Text(RowText::Label, kPaymentInfoLabelRow, kAlignRight, kSumsEdge, kFaxLine - 7),
-    Text(RowText::Label, kPaymentLabelRow, kAlignRight, kSumsEdge, kFaxLine - 6),
-    Text(RowText::PaymentMethod, 0, kAlignLeft, kSumsValues, kFaxLine - 6),
-    Text(RowText::EndIfCheck, 0, kAlignLeft, kSumsValues, 0),
-    Text(RowText::CardLabel, kCardLabelRow, kAlignRight, kSumsEdge, kFaxLine - 5),
-    Text(RowText::CardNumber, 0, kAlignLeft, kSumsValues, kFaxLine - 5),
-    Text(RowText::CardLabel, kExpirationLabelRow, kAlignRight, kSumsEdge, kFaxLine - 4),
-    Text(RowText::Expiration, 0, kAlignLeft, kSumsValues, kFaxLine - 4),
+const PaymentBlock kLandscapePayment = {
+    {Text(PurchaseTextSource::Label, kPaymentInfoLabelRow, kAlignRight, kSumsEdge, kFaxLine - 7),
+     Text(PurchaseTextSource::Label, kPaymentLabelRow, kAlignRight, kSumsEdge, kFaxLine - 6),
+     Text(PurchaseTextSource::PaymentMethod, 0, kAlignLeft, kSumsValues, kFaxLine - 6)},
+    {Text(PurchaseTextSource::CardLabel, kCardLabelRow, kAlignRight, kSumsEdge, kFaxLine - 5),
+     Text(PurchaseTextSource::CardNumber, 0, kAlignLeft, kSumsValues, kFaxLine - 5),
+     Text(PurchaseTextSource::CardLabel, kExpirationLabelRow, kAlignRight, kSumsEdge,
+          kFaxLine - 4),
+     Text(PurchaseTextSource::Expiration, 0, kAlignLeft, kSumsValues, kFaxLine - 4)},
 };
 
-void ReadLabel(int row, char (&text)[kTextCapacity]) { ReadSetting(kOrderLabelKeys[row], text); }
+static_assert(kPageHeadTexts + sizeof kPageRows / sizeof kPageRows[0] +
+                      sizeof(PaymentBlock) / sizeof(Row) <=
+                  kMaxPageTexts,
+              "the page holds every row");
 
-// The headings joined by tabs into the line text, and the dash row: a dash
-// under every character of a heading, a tab where the headings have theirs.
-void ComposeHeadings(WorkingTexts &texts) {
-  CopyText(texts.line, kTextCapacity, "");
-  int tabs[kTabCount];
-  int tabCount = 0;
-  for (int i = 0; i < 4; ++i) {
-    ReadLabel(kHeadingLabelRows + i, texts.label);
-    if (i > 0) {
-      const int before = static_cast<int>(strlen(texts.line));
-      if (AppendText(texts.line, kTextCapacity, "\t") > before) tabs[tabCount++] = before;
-    }
-    AppendText(texts.line, kTextCapacity, texts.label);
-  }
-  int length = 0;
-  for (; texts.line[length] != '\0'; ++length) texts.dashes[length] = '-';
-  texts.dashes[length] = '\0';
-  for (int i = 0; i < tabCount; ++i) texts.dashes[tabs[i]] = '\t';
+// An absent key repeats the text read before it, as existing discs expect.
+// Each text of a chain is read with the one before it as its default, so an
+// absent key keeps that text (cut to 255 characters, trailing blanks
+// removed). The label chain starts from the page head's fax line and runs
+// through the page's string-table texts and [Order Label] values in the
+// order of the page; the payment chain starts empty and runs from the
+// [payment string] Check value to the card and expiration captions.
+struct ReadChain {
+  char text[kValueCapacity];
+};
+
+const char *ReadInChain(ReadChain &chain, const Setting<kValueCapacity> &key) {
+  ReadSetting(key, chain.text);
+  return chain.text;
 }
 
-void ComposeProduct(int slot, const Order &order, WorkingTexts &texts) {
-  ReadLabel(kProductLabelRows + slot, texts.label);
+const char *LoadInChain(ReadChain &chain, int textId) {
+  LoadText(textId, chain.text, kValueCapacity);
+  return chain.text;
+}
+
+// The page while it is built.
+struct PurchasePageBuild {
+  const Order &order;
+  const CustomerRecord &buyer;
+  ReadChain labels;
+  ReadChain payment;
+  char line[kPageTextCapacity];    // the row being composed
+  char dashes[kPageTextCapacity];  // the dash row under the headings
+  int linesAdded;                  // the billing block's line counter
+};
+
+// The headings joined by tabs into the line, and the dash row: a dash under
+// every character of a heading, a tab where the headings have theirs.
+void ComposeHeadings(PurchasePageBuild &build) {
+  CopyText(build.line, kPageTextCapacity, "");
+  int tabs[kHeadingCount - 1];
+  int tabCount = 0;
+  for (int i = 0; i < kHeadingCount; ++i) {
+    const char *heading = ReadInChain(build.labels, kOrderLabelKeys[kHeadingLabelRows + i]);
+    if (i > 0) {
+      const int before = static_cast<int>(strlen(build.line));
+      if (AppendText(build.line, kPageTextCapacity, "\t") > before) tabs[tabCount++] = before;
+    }
+    AppendText(build.line, kPageTextCapacity, heading);
+  }
+  int length = 0;
+  for (; build.line[length] != '\0'; ++length) build.dashes[length] = '-';
+  build.dashes[length] = '\0';
+  for (int i = 0; i < tabCount; ++i) build.dashes[tabs[i]] = '\t';
+}
+
+void ComposeProduct(int slot, PurchasePageBuild &build) {
+  const char *name = ReadInChain(build.labels, kOrderLabelKeys[kProductLabelRows + slot]);
   char unitPrice[kLongestAmountText];
   char lineTotal[kLongestAmountText];
-  FormatAmount(order.unitPrices[slot], true, unitPrice, kLongestAmountText);
-  FormatAmount(order.lineTotals[slot], true, lineTotal, kLongestAmountText);
-  FormatText(texts.line, kTextCapacity, "%s\t%s\t%d\t%s", texts.label, unitPrice,
-             order.quantities[slot], lineTotal);
+  FormatAmount(build.order.unitPrices[slot], true, unitPrice, kLongestAmountText);
+  FormatAmount(build.order.lineTotals[slot], true, lineTotal, kLongestAmountText);
+  FormatText(build.line, kPageTextCapacity, "%s\t%s\t%d\t%s", name, unitPrice,
+             build.order.quantities[slot], lineTotal);
 }
 
 bool AnyFilled(std::initializer_list<const char *> fields) {
@@ -180,88 +214,82 @@ bool AnyFilled(std::initializer_list<const char *> fields) {
   return false;
 }
 
-// The text of the row into its working text; nullptr when the row prints
-// nothing.
-const char *TextOfRow(const Row &row, const Order &order, const CustomerRecord &buyer,
-                      WorkingTexts &texts) {
+// The text of the row; nullptr when the row is left out.
+const char *TextOfRow(const Row &row, PurchasePageBuild &build) {
+  const Order &order = build.order;
+  const CustomerRecord &buyer = build.buyer;
   switch (row.source) {
-    case RowText::String: LoadText(row.id, texts.label, kTextCapacity); return texts.label;
-    case RowText::Label: ReadLabel(row.id, texts.label); return texts.label;
-    case RowText::Headings: ComposeHeadings(texts); return texts.line;
-    case RowText::Dashes: return texts.dashes;
-    case RowText::Product: ComposeProduct(row.id, order, texts); return texts.line;
-    case RowText::Sum: {
+    case PurchaseTextSource::String: return LoadInChain(build.labels, row.id);
+    case PurchaseTextSource::Label: return ReadInChain(build.labels, kOrderLabelKeys[row.id]);
+    case PurchaseTextSource::Headings: ComposeHeadings(build); return build.line;
+    case PurchaseTextSource::Dashes: return build.dashes;
+    case PurchaseTextSource::Product: ComposeProduct(row.id, build); return build.line;
+    case PurchaseTextSource::Sum: {
       const double sums[] = {order.subtotal, order.tax, order.shipping, order.total};
-      FormatAmount(sums[row.id], false, texts.line, kTextCapacity);
-      return texts.line;
+      FormatAmount(sums[row.id], false, build.line, kPageTextCapacity);
+      return build.line;
     }
-    case RowText::NameLine:
+    case PurchaseTextSource::NameLine:
       if (!AnyFilled({buyer.lastName, buyer.firstName})) return nullptr;
-      FormatNameLine(buyer, texts.line, kTextCapacity);
-      return texts.line;
-    case RowText::CityLine:
+      FormatNameLine(buyer, build.line, kPageTextCapacity);
+      return build.line;
+    case PurchaseTextSource::CityLine:
       if (!AnyFilled({buyer.city, buyer.state, buyer.zip, buyer.country})) return nullptr;
-      FormatCityLine(buyer, texts.line, kTextCapacity);
-      return texts.line;
-    case RowText::Field: {
+      FormatCityLine(buyer, build.line, kPageTextCapacity);
+      return build.line;
+    case PurchaseTextSource::Field: {
       const char *text = FieldText(buyer, static_cast<CustomerField>(row.id));
       return row.ownLine && text[0] == '\0' ? nullptr : text;
     }
-    case RowText::PaymentMethod: return order.paymentMethod;
-    case RowText::EndIfCheck: return nullptr;
-    case RowText::CardLabel:
-      ReadSetting(kOrderLabelKeys[row.id], texts.payment);
-      return texts.payment;
-    case RowText::CardNumber: return order.cardNumber;
-    case RowText::Expiration: return order.expiration;
+    case PurchaseTextSource::PaymentMethod: return order.paymentMethod;
+    case PurchaseTextSource::CardLabel:
+      return ReadInChain(build.payment, kOrderLabelKeys[row.id]);
+    case PurchaseTextSource::CardNumber: return order.cardNumber;
+    case PurchaseTextSource::Expiration: return order.expiration;
   }
   return nullptr;
 }
 
-bool IsTableRow(RowText source) {
-  return source == RowText::Headings || source == RowText::Dashes || source == RowText::Product;
+bool IsTableRow(PurchaseTextSource source) {
+  return source == PurchaseTextSource::Headings || source == PurchaseTextSource::Dashes ||
+         source == PurchaseTextSource::Product;
 }
 
-// Prints the rows; returns false when the page ends before the last.
 template <int Count>
-bool PrintRows(const PrintJob &job, const Row (&rows)[Count], const Order &order,
-               const CustomerRecord &buyer, WorkingTexts &texts, int &linesAdded) {
+void AddRows(Page &page, const Row (&rows)[Count], PurchasePageBuild &build) {
   for (const Row &row : rows) {
-    if (row.source == RowText::EndIfCheck) {
-      ReadSetting(kPaymentStringCheck, texts.payment);
-      if (EqualsIgnoringCase(texts.payment, order.paymentMethod)) return false;
-      continue;
-    }
-    const char *text = TextOfRow(row, order, buyer, texts);
+    const char *text = TextOfRow(row, build);
     if (text == nullptr) continue;
     RowPlace place = row.place;
-    place.line += linesAdded;
-    if (IsTableRow(row.source))
-      PrintTabbedRow(job, place, text, kTabStops, kTabCount, kTableLeft);
-    else
-      PrintRow(job, place, text);
-    if (row.ownLine) ++linesAdded;
+    place.line += build.linesAdded;
+    AddText(page, place, text, IsTableRow(row.source));
+    if (row.ownLine) ++build.linesAdded;
   }
-  return true;
 }
 
 }  // namespace
 
+void BuildPurchasePage(const Order &order, const CustomerRecord &buyer, const PageUnits &units,
+                       Page &page) {
+  page = Page{};
+  page.tabs = kTableTabs;
+  PurchasePageBuild build = {order, buyer, {}, {}, {}, {}, 0};
+  CopyText(build.labels.text, kValueCapacity, AddPageHead(page, TEXT_PURCHASE_FORM_TITLE));
+  AddRows(page, kPageRows, build);
+  // A square page takes the landscape placement.
+  const PaymentBlock &block =
+      units.pageWidth < units.pageHeight ? kPortraitPayment : kLandscapePayment;
+  AddRows(page, block.payment, build);
+  if (!EqualsIgnoringCase(ReadInChain(build.payment, kPaymentStringCheck), order.paymentMethod))
+    AddRows(page, block.card, build);
+}
+
 int PrintPurchaseForm(WindowHandle owner, const Order &order, const CustomerRecord &buyer) {
   PrintJob job;
-  if (!BeginPrintJob(owner, job)) return 0;
-  // Absent first keys print empty texts.
-  WorkingTexts texts = {};
-  PrintPageHead(job, TEXT_PURCHASE_FORM_TITLE, texts.label, kTextCapacity);
-  int linesAdded = 0;
-  PrintRows(job, kPageRows, order, buyer, texts, linesAdded);
-  // A square page takes the landscape placement.
-  if (job.pageWidth < job.pageHeight)
-    PrintRows(job, kPortraitPayment, order, buyer, texts, linesAdded);
-  else
-    PrintRows(job, kLandscapePayment, order, buyer, texts, linesAdded);
-  EndPrintJob(job);
-  return 1;
+  if (!OpenPrintJob(owner, job)) return 0;
+  Page page;
+  BuildPurchasePage(order, buyer, job.units, page);
+  return PrintPage(job, page);
 }
 
 int PrintPurchase(WindowHandle owner) {

@@ -1,7 +1,6 @@
 #include "printing/page_head.h"
 
 #include "platform/strings.h"
-#include "printing/page_layout.h"
 #include "resources/texts.h"
 
 namespace {
@@ -21,14 +20,18 @@ const HeadRow kMailingAddress[] = {
     {TEXT_VENDOR_CITY, {kAlignLeft, kVendorIndent, 9}},
     {TEXT_VENDOR_FAX, {kAlignLeft, kLeftMargin, 10}},
 };
+static_assert(1 + sizeof kMailingAddress / sizeof kMailingAddress[0] == kPageHeadTexts,
+              "the head's texts");
 
 }  // namespace
 
-void PrintPageHead(const PrintJob &job, int titleTextId, char *text, int capacity) {
-  LoadText(titleTextId, text, capacity);
-  PrintRow(job, {kAlignCentre, kPageCentre, 3}, text);
+const char *AddPageHead(Page &page, int titleTextId) {
+  char text[kPageTextCapacity];
+  LoadText(titleTextId, text, kPageTextCapacity);
+  AddText(page, {kAlignCentre, kPageCentre, 3}, text);
   for (const HeadRow &row : kMailingAddress) {
-    LoadText(row.textId, text, capacity);
-    PrintRow(job, row.place, text);
+    LoadText(row.textId, text, kPageTextCapacity);
+    AddText(page, row.place, text);
   }
+  return page.texts[page.count - 1].text;
 }

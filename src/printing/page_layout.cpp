@@ -1,26 +1,19 @@
 #include "printing/page_layout.h"
 
-#include <cstring>
+#include "text/bounded.h"
 
-int PageXOf(const PrintJob &job, PageX x) {
-  const long long fraction = static_cast<long long>(x.widthPercent) * job.pageWidth / 100;
-  return x.lineUnits * job.lineUnit + x.columnUnits * job.columnUnit + static_cast<int>(fraction);
+int PageXOf(const PageUnits &units, PageX x) {
+  const long long fraction = static_cast<long long>(x.widthPercent) * units.pageWidth / 100;
+  return x.lineUnits * units.lineUnit + x.columnUnits * units.columnUnit +
+         static_cast<int>(fraction);
 }
 
-int LineYOf(const PrintJob &job, int line) { return line * job.lineUnit; }
+int LineYOf(const PageUnits &units, int line) { return line * units.lineUnit; }
 
-void PrintRow(const PrintJob &job, const RowPlace &place, const char *text) {
-  SetTextAlignment(job.printer, place.alignment);
-  OutputText(job.printer, PageXOf(job, place.x), LineYOf(job, place.line), text,
-             static_cast<int>(strlen(text)));
-}
-
-void PrintTabbedRow(const PrintJob &job, const RowPlace &place, const char *text,
-                    const PageX *tabStops, int tabCount, PageX tabOrigin) {
-  int stops[kMaxTabStops];
-  const int count = tabCount < 0 ? 0 : tabCount < kMaxTabStops ? tabCount : kMaxTabStops;
-  for (int i = 0; i < count; ++i) stops[i] = PageXOf(job, tabStops[i]);
-  SetTextAlignment(job.printer, place.alignment);
-  OutputTabbedText(job.printer, PageXOf(job, place.x), LineYOf(job, place.line), text,
-                   static_cast<int>(strlen(text)), stops, count, PageXOf(job, tabOrigin));
+void AddText(Page &page, const RowPlace &place, const char *text, bool tabbed) {
+  if (page.count >= kMaxPageTexts) return;
+  PageText &added = page.texts[page.count++];
+  CopyText(added.text, kPageTextCapacity, text);
+  added.place = place;
+  added.tabbed = tabbed;
 }

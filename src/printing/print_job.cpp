@@ -1,5 +1,6 @@
 #include "printing/print_job.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/cursor.h"
@@ -20,15 +21,24 @@ DrawingContext OpenJobPrinter(WindowHandle owner) {
   return printer;
 }
 
-// Releases the job's font and printer context and puts the cursor back.
-void ReleaseJob(PrintJob &job) {
-  if (job.printFont != nullptr) {
-    SelectFontInto(job.printer, job.previousFont);
-    DeleteFontHandle(job.printFont);
+// Draws each text with its alignment at its place; a tabbed text's tabs move
+// on to the page's tab stops.
+void DrawPage(const PrintJob &job, const Page &page) {
+  int stops[kMaxTabStops];
+  const int stopCount = std::clamp(page.tabs.count, 0, kMaxTabStops);
+  for (int i = 0; i < stopCount; ++i) stops[i] = PageXOf(job.units, page.tabs.stops[i]);
+  const int tabOrigin = PageXOf(job.units, page.tabs.origin);
+  for (int i = 0; i < page.count; ++i) {
+    const PageText &text = page.texts[i];
+    const int x = PageXOf(job.units, text.place.x);
+    const int y = LineYOf(job.units, text.place.line);
+    const int length = static_cast<int>(strlen(text.text));
+    SetTextAlignment(job.printer, text.place.alignment);
+    if (text.tabbed)
+      OutputTabbedText(job.printer, x, y, text.text, length, stops, stopCount, tabOrigin);
+    else
+      OutputText(job.printer, x, y, text.text, length);
   }
-  DeletePrinterContext(job.printer);
-  RestoreCursor(job.previousCursor);
-  job = PrintJob{};
 }
 
 }  // namespace
@@ -91,7 +101,7 @@ TextSize MeasureText(WindowHandle window, const char *text, const FontDescriptio
   return size;
 }
 
-int BeginPrintJob(WindowHandle owner, PrintJob &job) {
+int OpenPrintJob(WindowHandle owner, PrintJob &job) {
   job = PrintJob{};
   // Opening a printer, and a driver's own dialogs, may take a while: the
   // wait cursor shows until the job has ended.
@@ -102,34 +112,45 @@ int BeginPrintJob(WindowHandle owner, PrintJob &job) {
     return 0;
   }
   const PrinterMetrics metrics = ReadPrinterMetrics(job.printer);
-  job.pageWidth = metrics.pageWidth;
-  job.pageHeight = metrics.pageHeight;
+  job.units.pageWidth = metrics.pageWidth;
+  job.units.pageHeight = metrics.pageHeight;
 
   // The units come from the print font as laid out for a 600-dpi printer,
   // measured on the screen, and are scaled to this printer like the font.
   FontDescription font = PrintFontDescription(kPrintFontHeight);
   const TextSize sample = MeasureText(owner, kLayoutSample, font);
-  job.lineUnit = ScaleToPrinter(LineUnitOf(sample.height), metrics.dotsPerInchY);
-  job.columnUnit = ScaleToPrinter(ColumnUnitOf(sample.width), metrics.dotsPerInchX);
+  job.units.lineUnit = ScaleToPrinter(LineUnitOf(sample.height), metrics.dotsPerInchY);
+  job.units.columnUnit = ScaleToPrinter(ColumnUnitOf(sample.width), metrics.dotsPerInchX);
 
   font.height = ScaleToPrinter(kPrintFontHeight, metrics.dotsPerInchY);
   job.printFont = CreateFontFrom(font);
   // Without the print font the text comes out in the printer's own font.
   if (job.printFont != nullptr) job.previousFont = SelectFontInto(job.printer, job.printFont);
+  return 1;
+}
 
+int PrintPage(PrintJob &job, const Page &page) {
   char documentName[64];
   CopyText(documentName, sizeof documentName, kPrintDocumentName);
   if (!StartPrintDocument(job.printer, documentName)) {
-    ReleaseJob(job);
+    ClosePrintJob(job);
     return 0;
   }
   StartPrintPage(job.printer);
   SetTransparentBackground(job.printer);
+  DrawPage(job, page);
+  EndPrintPage(job.printer);
+  EndPrintDocument(job.printer);
+  ClosePrintJob(job);
   return 1;
 }
 
-void EndPrintJob(PrintJob &job) {
-  EndPrintPage(job.printer);
-  EndPrintDocument(job.printer);
-  ReleaseJob(job);
+void ClosePrintJob(PrintJob &job) {
+  if (job.printFont != nullptr) {
+    SelectFontInto(job.printer, job.previousFont);
+    DeleteFontHandle(job.printFont);
+  }
+  DeletePrinterContext(job.printer);
+  RestoreCursor(job.previousCursor);
+  job = PrintJob{};
 }

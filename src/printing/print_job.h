@@ -1,9 +1,11 @@
 #pragma once
-// The one-page print job shared by the printed forms: the printer device
-// context, the print font and the two layout units every printed position
-// is given in.
+// The one-page print job shared by the printed forms, in three steps: the
+// printer is opened (its context, page, units and font), the form builds its
+// page (every text read, the page's shape known), and the page is printed as
+// one document.
 #include "platform/cursor.h"
 #include "platform/printer.h"
+#include "printing/page_layout.h"
 
 // The layout sample, measured in the print font to find the units.
 constexpr char kLayoutSample[] = "AaBbCcXxYyZz";
@@ -30,10 +32,7 @@ int ScaleToPrinter(int length, int dotsPerInch);
 // An open print job.
 struct PrintJob {
   DrawingContext printer;  // owned by the job
-  int pageWidth;           // printable area, device pixels
-  int pageHeight;
-  int lineUnit;
-  int columnUnit;
+  PageUnits units;
   FontHandle printFont;     // null when it could not be made; owned by the job
   FontHandle previousFont;  // what the print font replaced in the printer context
   CursorHandle previousCursor;  // shown again when the job ends
@@ -49,14 +48,18 @@ DrawingContext GetPrinterDC(PrintSettings settings, WindowHandle owner);
 // empty text, without touching the screen.
 TextSize MeasureText(WindowHandle window, const char *text, const FontDescription &font);
 
-// Opens a one-page job on the printer of the run-wide print settings (else,
-// or when it has gone, the default printer): document "Print Document", its
-// page started, the print font selected, text drawn transparently, the wait
-// cursor showing. Returns 1, or 0 when no printer context could be had or
-// the document did not start (nothing printed, nothing shown, everything
-// released).
-int BeginPrintJob(WindowHandle owner, PrintJob &job);
+// Opens the printer of the run-wide print settings (else, or when it has
+// gone, the default printer): its context, its page and the layout units,
+// the print font selected, the wait cursor showing. Returns 1, or 0 when no
+// printer context could be had (nothing started, nothing shown).
+int OpenPrintJob(WindowHandle owner, PrintJob &job);
 
-// Ends the page and the document, releases the job's font and context and
-// shows the cursor from before the job.
-void EndPrintJob(PrintJob &job);
+// Prints the page on the open job as document "Print Document" of one page,
+// its text drawn transparently, then releases the job's font and context and
+// shows the cursor from before the job. Returns 1, or 0 when the document
+// did not start (nothing printed, everything released).
+int PrintPage(PrintJob &job, const Page &page);
+
+// Releases the job's font and context, printing nothing, and shows the
+// cursor from before the job.
+void ClosePrintJob(PrintJob &job);

@@ -6,21 +6,20 @@
 #include "customer/saved_profile.h"
 #include "platform/strings.h"
 #include "printing/page_head.h"
-#include "printing/page_layout.h"
+#include "printing/print_job.h"
 #include "resources/texts.h"
 #include "text/bounded.h"
 
 namespace {
 
-constexpr int kTextCapacity = 256;
-
-enum class RowText { String, Field, NameLine, CityLine };
+// Where a row's text comes from.
+enum class RegistrationTextSource { String, Field, NameLine, CityLine };
 
 // One row of the page. A row on a line of its own only when its field is
 // filled (the second street line) moves every later row down one line when
-// it is printed: the line counter of the address block.
+// it is on the page: the line counter of the address block.
 struct Row {
-  RowText source;
+  RegistrationTextSource source;
   int id;  // the string id, or the CustomerField
   RowPlace place;
   bool ownLineWhenFilled;
@@ -30,19 +29,21 @@ constexpr PageX kCaptionEdge = AtColumn(20);  // captions end here
 constexpr PageX kValueColumn = AtColumn(21);  // values start here
 
 constexpr Row Line(int textId, TextAlignment alignment, PageX x, int line) {
-  return {RowText::String, textId, {alignment, x, line}, false};
+  return {RegistrationTextSource::String, textId, {alignment, x, line}, false};
 }
 constexpr Row Caption(int textId, int line) {
-  return {RowText::String, textId, {kAlignRight, kCaptionEdge, line}, false};
+  return {RegistrationTextSource::String, textId, {kAlignRight, kCaptionEdge, line}, false};
 }
 constexpr Row Value(CustomerField field, int line) {
-  return {RowText::Field, static_cast<int>(field), {kAlignLeft, kValueColumn, line}, false};
+  return {RegistrationTextSource::Field, static_cast<int>(field), {kAlignLeft, kValueColumn, line},
+          false};
 }
-constexpr Row Composed(RowText source, int line) {
+constexpr Row Composed(RegistrationTextSource source, int line) {
   return {source, 0, {kAlignLeft, kValueColumn, line}, false};
 }
 constexpr Row OptionalValue(CustomerField field, int line) {
-  return {RowText::Field, static_cast<int>(field), {kAlignLeft, kValueColumn, line}, true};
+  return {RegistrationTextSource::Field, static_cast<int>(field), {kAlignLeft, kValueColumn, line},
+          true};
 }
 
 // Lines below the second street line are given as they stand without it.
@@ -55,11 +56,11 @@ const Row kRows[] = {
     Caption(TEXT_DATE_REGISTERED, 14),
     Value(CustomerField::RegistrationDate, 14),
     Caption(TEXT_YOUR_NAME, 15),
-    Composed(RowText::NameLine, 15),
+    Composed(RegistrationTextSource::NameLine, 15),
     Caption(TEXT_YOUR_ADDRESS, 16),
     Value(CustomerField::Street1, 16),
     OptionalValue(CustomerField::Street2, 17),
-    Composed(RowText::CityLine, 17),
+    Composed(RegistrationTextSource::CityLine, 17),
     Caption(TEXT_EMAIL, 18),
     Value(CustomerField::Email, 18),
     Caption(TEXT_PHONE, 19),
@@ -70,35 +71,47 @@ const Row kRows[] = {
     Value(CustomerField::WhereBought, 22),
 };
 
+static_assert(kPageHeadTexts + sizeof kRows / sizeof kRows[0] <= kMaxPageTexts,
+              "the page holds every row");
+
 void TextOfRow(const Row &row, const CustomerRecord &record, char *text) {
   switch (row.source) {
-    case RowText::String: LoadText(row.id, text, kTextCapacity); break;
-    case RowText::Field:
-      CopyText(text, kTextCapacity, FieldText(record, static_cast<CustomerField>(row.id)));
+    case RegistrationTextSource::String: LoadText(row.id, text, kPageTextCapacity); break;
+    case RegistrationTextSource::Field:
+      CopyText(text, kPageTextCapacity, FieldText(record, static_cast<CustomerField>(row.id)));
       break;
-    case RowText::NameLine: FormatNameLine(record, text, kTextCapacity); break;
-    case RowText::CityLine: FormatCityLine(record, text, kTextCapacity); break;
+    case RegistrationTextSource::NameLine:
+      FormatNameLine(record, text, kPageTextCapacity);
+      break;
+    case RegistrationTextSource::CityLine:
+      FormatCityLine(record, text, kPageTextCapacity);
+      break;
   }
 }
 
 }  // namespace
 
-int PrintRegistrationForm(WindowHandle owner, const CustomerRecord &record) {
-  PrintJob job;
-  if (!BeginPrintJob(owner, job)) return 0;
-  char text[kTextCapacity];
-  PrintPageHead(job, TEXT_REG_FORM_TITLE, text, kTextCapacity);
+void BuildRegistrationPage(const CustomerRecord &record, Page &page) {
+  page = Page{};
+  AddPageHead(page, TEXT_REG_FORM_TITLE);
   int linesAdded = 0;
   for (const Row &row : kRows) {
+    char text[kPageTextCapacity];
     TextOfRow(row, record, text);
     if (row.ownLineWhenFilled && text[0] == '\0') continue;
     RowPlace place = row.place;
     place.line += linesAdded;
-    PrintRow(job, place, text);
+    AddText(page, place, text);
     if (row.ownLineWhenFilled) ++linesAdded;
   }
-  EndPrintJob(job);
-  return 1;
+}
+
+int PrintRegistrationForm(WindowHandle owner, const CustomerRecord &record) {
+  PrintJob job;
+  if (!OpenPrintJob(owner, job)) return 0;
+  Page page;
+  BuildRegistrationPage(record, page);
+  return PrintPage(job, page);
 }
 
 int PrintRegistration(WindowHandle owner) {

@@ -2,8 +2,8 @@
 // A scripted printing system: tests choose the printers, the default one,
 // what the customer does in the print set-up dialog and what the screen
 // measures; the fake records every call of the print frame and every text
-// printed, with the alignment, tab stops and font in force, and keeps count
-// of what was allocated and not released.
+// drawn, with the alignment and tab stops in force and whether on a page in
+// the print font, and keeps count of what was allocated and not released.
 #include <map>
 #include <string>
 #include <vector>
@@ -29,9 +29,8 @@ struct PrintedText {
   bool tabbed;
   std::vector<int> tabStops;
   int tabOrigin;
-  bool inPrintFont;      // a font made by the program was selected, not the printer's own
-  FontDescription font;  // that font's description
-  bool onPage;           // between the start and the end of a page
+  bool inPrintFont;  // a font made by the program was selected, not the printer's own
+  bool onPage;       // between the start and the end of a page
 };
 
 struct FakePrinting {

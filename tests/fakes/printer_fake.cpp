@@ -255,11 +255,9 @@ void Record(DrawingContext handle, int x, int y, const char *text, int length, b
             std::vector<int> tabStops, int tabOrigin) {
   Context *context = ContextOf(handle);
   if (context == nullptr) return;
-  auto font = fonts.find(Id(context->font));
-  const bool inPrintFont = font != fonts.end();
   printing.printed.push_back({std::string(text, static_cast<size_t>(length)), x, y,
                               context->alignment, tabbed, std::move(tabStops), tabOrigin,
-                              inPrintFont, inPrintFont ? font->second : FontDescription{},
+                              fonts.count(Id(context->font)) != 0,
                               context->printer && context->pageOpen});
 }
 

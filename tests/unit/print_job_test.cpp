@@ -5,7 +5,6 @@
 
 #include "fake_platform.h"
 #include "fake_printer.h"
-#include "printing/page_layout.h"
 #include "printing/print_job.h"
 #include "printing/print_setup.h"
 #include "registration/printed_registration.h"
@@ -25,12 +24,12 @@ class PrintJobTest : public ::testing::Test {
     RunPrintSettings = {};
   }
 
-  // Opens and ends one job; returns the job as it was open.
-  PrintJob OneJob() {
+  // Opens one job and prints the page on it; returns the job as it was open.
+  PrintJob OneJob(const Page &page = Page{}) {
     PrintJob job;
-    EXPECT_EQ(1, BeginPrintJob(Backdrop(), job));
+    EXPECT_EQ(1, OpenPrintJob(Backdrop(), job));
     PrintJob open = job;
-    EndPrintJob(job);
+    EXPECT_EQ(1, PrintPage(job, page));
     return open;
   }
 
@@ -48,17 +47,16 @@ TEST_F(PrintJobTest, FrameOpensAndClosesOnePageInOrderAndReleasesEverything) {
                    // the sample is measured on the screen in the print font
                    "screen context", "font -88 Arial", "select font into screen", "measure",
                    "restore font into screen", "delete font", "release screen context",
-                   "font -88 Arial", "select font into printer", "start document",
-                   "start page", "transparent",
-                   // EndPrintJob
-                   "end page", "end document", "restore font into printer", "delete font",
-                   "delete printer context"}),
+                   "font -88 Arial", "select font into printer",
+                   // PrintPage
+                   "start document", "start page", "transparent", "end page", "end document",
+                   "restore font into printer", "delete font", "delete printer context"}),
             Printing().calls);
   EXPECT_EQ(std::vector<std::string>{"Print Document"}, Printing().documentNames);
   EXPECT_EQ(std::vector<WindowHandle>{Backdrop()}, Printing().screenWindows);
   EXPECT_EQ((std::vector<std::string>{"Office Laser"}), Printing().printerContexts);
-  EXPECT_EQ(4800, job.pageWidth);
-  EXPECT_EQ(6600, job.pageHeight);
+  EXPECT_EQ(4800, job.units.pageWidth);
+  EXPECT_EQ(6600, job.units.pageHeight);
   EXPECT_EQ(0, LivePrintBlocks());  // the default printer's blocks were released
   ExpectNothingLeftOpen();
   EXPECT_TRUE(Fake().messageBoxes.empty());
@@ -103,8 +101,8 @@ TEST_F(PrintJobTest, UnitsComeFromTheSampleAndScaleWithThePrintersResolution) {
     const std::string where = std::to_string(c.sample.width) + "x" +
                               std::to_string(c.sample.height) + " at " +
                               std::to_string(c.dotsPerInchX) + "x" + std::to_string(c.dotsPerInchY);
-    EXPECT_EQ(c.columnUnit, job.columnUnit) << where;
-    EXPECT_EQ(c.lineUnit, job.lineUnit) << where;
+    EXPECT_EQ(c.columnUnit, job.units.columnUnit) << where;
+    EXPECT_EQ(c.lineUnit, job.units.lineUnit) << where;
     // The sample is always measured in the font as laid out for 600 dpi.
     EXPECT_EQ(-88, Printing().measuredIn.at(0).height) << where;
     EXPECT_EQ("font " + std::to_string(c.fontHeight) + " Arial", Printing().calls.at(12)) << where;
@@ -124,7 +122,7 @@ TEST_F(PrintJobTest, MeasuringAnEmptyTextDoesNotTouchTheScreen) {
 TEST_F(PrintJobTest, WithoutAPrinterNoJobStartsAndNothingIsShown) {
   Printing().defaultPrinter = -1;
   PrintJob job;
-  EXPECT_EQ(0, BeginPrintJob(Backdrop(), job));
+  EXPECT_EQ(0, OpenPrintJob(Backdrop(), job));
   EXPECT_EQ(Calls{"print dialog (default printer)"}, Printing().calls);
   ASSERT_EQ(1u, Printing().dialogs.size());
   EXPECT_EQ(Backdrop(), Printing().dialogs[0].owner);
@@ -138,7 +136,7 @@ TEST_F(PrintJobTest, WithoutAPrinterNoJobStartsAndNothingIsShown) {
 TEST_F(PrintJobTest, PrinterThatCannotBeOpenedStartsNoJobAndLeaksNothing) {
   Printing().printerContextFails = true;
   PrintJob job;
-  EXPECT_EQ(0, BeginPrintJob(Backdrop(), job));
+  EXPECT_EQ(0, OpenPrintJob(Backdrop(), job));
   EXPECT_EQ((Calls{"print dialog (default printer)", "printer context", "release block",
                    "release block"}),
             Printing().calls);
@@ -148,12 +146,11 @@ TEST_F(PrintJobTest, PrinterThatCannotBeOpenedStartsNoJobAndLeaksNothing) {
 
 TEST_F(PrintJobTest, WithoutThePrintFontTheJobGoesOnInThePrintersFont) {
   Printing().fontCreationFails = true;
-  PrintJob job;
-  ASSERT_EQ(1, BeginPrintJob(Backdrop(), job));
-  EXPECT_EQ(126, job.lineUnit);  // measured in the screen's font, units as measured
-  EXPECT_EQ(50, job.columnUnit);
-  PrintRow(job, {kAlignLeft, kLeftMargin, 5}, "text");
-  EndPrintJob(job);
+  Page page = {};
+  AddText(page, {kAlignLeft, kLeftMargin, 5}, "text");
+  const PrintJob job = OneJob(page);
+  EXPECT_EQ(126, job.units.lineUnit);  // measured in the screen's font, units as measured
+  EXPECT_EQ(50, job.units.columnUnit);
   ASSERT_EQ(1u, Printing().printed.size());
   EXPECT_FALSE(Printing().printed[0].inPrintFont);
   EXPECT_TRUE(Printing().printed[0].onPage);
@@ -164,18 +161,16 @@ TEST_F(PrintJobTest, WithoutThePrintFontTheJobGoesOnInThePrintersFont) {
   ExpectNothingLeftOpen();
 }
 
-TEST_F(PrintJobTest, RowsArePlacedInLineAndColumnUnitsAndFractionsOfThePageWidth) {
+TEST_F(PrintJobTest, APageIsDrawnInLineAndColumnUnitsAndFractionsOfThePageWidth) {
   Printing().printers[0].pageWidth = 4801;  // odd: half of it is truncated
-  PrintJob job;
-  ASSERT_EQ(1, BeginPrintJob(Backdrop(), job));  // line unit 126, column unit 50
-  PrintRow(job, {kAlignCentre, kPageCentre, 3}, "Title");
-  PrintRow(job, {kAlignRight, AtColumn(20), 12}, "Caption:");
-  PrintRow(job, {kAlignLeft, kLeftMargin, 21}, "Question?");
-  PrintRow(job, {kAlignRight, {0, 17, 57}, 24}, "12.50");  // 17 columns + 57% of the width
-  const PageX stops[] = {{0, 0, 33}, {0, 0, 45}, {0, 0, 57}};
-  PrintTabbedRow(job, {kAlignLeft, AtColumn(8), 12}, "Product\tUnit Price", stops, 3,
-                 AtColumn(8));
-  EndPrintJob(job);
+  Page page = {};
+  AddText(page, {kAlignCentre, kPageCentre, 3}, "Title");
+  AddText(page, {kAlignRight, AtColumn(20), 12}, "Caption:");
+  AddText(page, {kAlignLeft, kLeftMargin, 21}, "Question?");
+  AddText(page, {kAlignRight, {0, 17, 57}, 24}, "12.50");  // 17 columns + 57% of the width
+  AddText(page, {kAlignLeft, AtColumn(8), 12}, "Product\tUnit Price", true);
+  page.tabs = {AtColumn(8), {{0, 0, 33}, {0, 0, 45}, {0, 0, 57}}, 3};
+  OneJob(page);  // line unit 126, column unit 50
 
   const std::vector<PrintedText> &printed = Printing().printed;
   ASSERT_EQ(5u, printed.size());
@@ -196,11 +191,11 @@ TEST_F(PrintJobTest, RowsArePlacedInLineAndColumnUnitsAndFractionsOfThePageWidth
     EXPECT_EQ(rows[i].y, printed[i].y) << i;
     EXPECT_TRUE(printed[i].onPage) << i;
     EXPECT_TRUE(printed[i].inPrintFont) << i;
-    EXPECT_EQ(-88, printed[i].font.height) << i;
     EXPECT_EQ(i == 4, printed[i].tabbed) << i;
   }
   EXPECT_EQ((std::vector<int>{1584, 2160, 2736}), printed[4].tabStops);
   EXPECT_EQ(400, printed[4].tabOrigin);
+  ExpectNothingLeftOpen();
 }
 
 TEST_F(PrintJobTest, EachJobWithoutSetUpAsksForTheDefaultPrinterOfThatMoment) {
@@ -224,8 +219,8 @@ TEST_F(PrintJobTest, ConfirmedSetUpHoldsForTheRunAndACancelKeepsIt) {
   EXPECT_EQ(0x40u, Printing().dialogs[0].flags);
 
   PrintJob job = OneJob();
-  EXPECT_EQ(3300, job.pageWidth);  // landscape on the chosen printer
-  EXPECT_EQ(2400, job.pageHeight);
+  EXPECT_EQ(3300, job.units.pageWidth);  // landscape on the chosen printer
+  EXPECT_EQ(2400, job.units.pageHeight);
 
   // Cancelled: the dialog started from the choice and nothing changed.
   Printing().setupChoice = 0;
@@ -252,18 +247,32 @@ TEST_F(PrintJobTest, ConfirmedSetUpHoldsForTheRunAndACancelKeepsIt) {
 
 TEST_F(PrintJobTest, ADocumentThatDoesNotStartEndsTheJobThereAndReleasesEverything) {
   Printing().documentStartFails = true;  // the driver's save dialog cancelled, say
+  Page page = {};
+  AddText(page, {kAlignLeft, kLeftMargin, 5}, "text");
   PrintJob job;
-  EXPECT_EQ(0, BeginPrintJob(Backdrop(), job));
+  ASSERT_EQ(1, OpenPrintJob(Backdrop(), job));
+  EXPECT_EQ(0, PrintPage(job, page));
   const Calls &calls = Printing().calls;
   ASSERT_EQ("start document", calls.at(calls.size() - 4));
   EXPECT_EQ((Calls{"restore font into printer", "delete font", "delete printer context"}),
             Calls(calls.end() - 3, calls.end()));
+  EXPECT_TRUE(Printing().printed.empty());
   ExpectNothingLeftOpen();
   EXPECT_EQ(kFakeStartCursor, Fake().shownCursor);
   // The printed forms print nothing more.
   CustomerRecord record = {};
   EXPECT_EQ(0, PrintRegistrationForm(Backdrop(), record));
   EXPECT_TRUE(Printing().printed.empty());
+  ExpectNothingLeftOpen();
+}
+
+TEST_F(PrintJobTest, AJobClosedBeforeItsDocumentStartsPrintsNothingAndReleasesEverything) {
+  PrintJob job;
+  ASSERT_EQ(1, OpenPrintJob(Backdrop(), job));
+  EXPECT_EQ("select font into printer", Printing().calls.back());  // nothing started yet
+  ClosePrintJob(job);
+  EXPECT_TRUE(Printing().documentNames.empty());
+  EXPECT_EQ((Calls{"wait", "restore"}), Fake().cursorCalls);
   ExpectNothingLeftOpen();
 }
 

@@ -1,8 +1,9 @@
 #include <string>
 #include <vector>
 
+#include "customer/form_checks.h"
 #include "customer_fixture.h"
-#include "fake_printer.h"
+#include "page_rows.h"
 #include "printing/print_setup.h"
 #include "registration/printed_registration.h"
 
@@ -17,17 +18,9 @@ constexpr int kMargin = 126;      // one line unit
 constexpr int kVendor = 8 * 50;   // the vendor's address block
 constexpr int kCaptions = 20 * 50;  // captions end here
 constexpr int kValues = 21 * 50;    // values start here
-constexpr unsigned kLeft = 0, kRight = 2, kCentred = 6;
-
-struct Row {
-  std::string text;
-  unsigned alignment;
-  int x;
-  int line;
-};
 
 // The rows every page starts with, down to the first street line.
-std::vector<Row> PageHead(const std::string &name, const std::string &street1) {
+std::vector<PageRow> PageHead(const std::string &name, const std::string &street1) {
   return {
       {"Software Registration And Upgrade Form", kCentred, kCentre, 3},
       {"Please mail this form to:", kLeft, kMargin, 5},
@@ -78,19 +71,14 @@ class PrintedRegistrationTest : public CustomerTest {
     OpenRegistrationForm(texts);
   }
 
-  static void ExpectPage(const std::vector<Row> &expected) {
-    const std::vector<PrintedText> &printed = Printing().printed;
-    ASSERT_EQ(expected.size(), printed.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-      SCOPED_TRACE("row " + std::to_string(i + 1) + " \"" + expected[i].text + "\"");
-      EXPECT_EQ(expected[i].text, printed[i].text);
-      EXPECT_EQ(expected[i].alignment, printed[i].alignment);
-      EXPECT_EQ(expected[i].x, printed[i].x);
-      EXPECT_EQ(expected[i].line * 126, printed[i].y);
-      EXPECT_FALSE(printed[i].tabbed);
-      EXPECT_TRUE(printed[i].onPage);
-      EXPECT_TRUE(printed[i].inPrintFont);
-    }
+  // The page as built from the form, and as it was printed.
+  static void ExpectPage(const std::vector<PageRow> &expected) {
+    CustomerRecord record = {};
+    ASSERT_EQ(1, CollectRegistration(record));
+    Page page;
+    BuildRegistrationPage(record, page);
+    EXPECT_EQ(expected, RowsOf(page));
+    EXPECT_EQ(expected, PrintedRows());
     EXPECT_EQ(std::vector<std::string>{"Print Document"}, Printing().documentNames);
     EXPECT_TRUE(Printing().faults.empty());
     EXPECT_EQ(0, LiveDrawingContexts());
@@ -100,8 +88,8 @@ class PrintedRegistrationTest : public CustomerTest {
 TEST_F(PrintedRegistrationTest, PageWithASecondStreetLinePrintsTheAddressBlockOneLineLower) {
   OpenForm({});
   EXPECT_EQ(1, PrintRegistration(Backdrop()));
-  std::vector<Row> page = PageHead("Lee, Ann", "1 Main St");
-  const std::vector<Row> lower = {
+  std::vector<PageRow> page = PageHead("Lee, Ann", "1 Main St");
+  const std::vector<PageRow> lower = {
       {"Suite 5", kLeft, kValues, 17},
       {"Austin, TX 78701 USA", kLeft, kValues, 18},
       {"E-Mail:", kRight, kCaptions, 19},
@@ -126,9 +114,9 @@ TEST_F(PrintedRegistrationTest, WithoutASecondStreetLineTheCityMovesUpAndEmptyVa
   OpenForm({{"reg_street2", "   "}, {"reg_email", ""}, {"reg_phone", ""}, {"reg_fax", ""},
             {"reg_where_bought", ""}, {"reg_serial", ""}});
   EXPECT_EQ(1, PrintRegistration(Backdrop()));
-  std::vector<Row> page = PageHead("Lee, Ann", "1 Main St");
+  std::vector<PageRow> page = PageHead("Lee, Ann", "1 Main St");
   page[10].text = "";  // the serial number
-  const std::vector<Row> lower = {
+  const std::vector<PageRow> lower = {
       {"Austin, TX 78701 USA", kLeft, kValues, 17},
       {"E-Mail:", kRight, kCaptions, 18},
       {"", kLeft, kValues, 18},
@@ -152,13 +140,14 @@ TEST_F(PrintedRegistrationTest, NameAndCityLinesLongerThanTheirBufferAreCut) {
   CopyText(record.state, sizeof record.state, "SSSSSSS");
   CopyText(record.zip, sizeof record.zip, "ZZZZZZZ");
   CopyText(record.country, sizeof record.country, std::string(255, 'n').c_str());
-  EXPECT_EQ(1, PrintRegistrationForm(Backdrop(), record));
-  const std::vector<PrintedText> &printed = Printing().printed;
-  ASSERT_EQ(26u, printed.size());
-  EXPECT_EQ(std::string(63, 'L') + ", Ann", printed[14].text);
+  Page page;
+  BuildRegistrationPage(record, page);
+  const std::vector<PageRow> rows = RowsOf(page);
+  ASSERT_EQ(26u, rows.size());
+  EXPECT_EQ(std::string(63, 'L') + ", Ann", rows[14].text);
   const std::string city = std::string(63, 'c') + ", SSSSSSS ZZZZZZZ " + std::string(255, 'n');
-  EXPECT_EQ(city.substr(0, 255), printed[17].text);
-  EXPECT_EQ(17 * 126, printed[17].y);
+  EXPECT_EQ(city.substr(0, 255), rows[17].text);
+  EXPECT_EQ(17, rows[17].line);
 }
 
 TEST_F(PrintedRegistrationTest, IncompleteFormWarnsAndNeitherPrintsNorSaves) {

@@ -1,26 +1,23 @@
-// The printed purchase form on the fake's default printer: 4800 x 6600
-// device units, line unit 126, column unit 50.
+// The purchase page as built for the fake's default printer (4800 x 6600
+// device units, line unit 126, column unit 50), and as printed.
+#include <memory>
+
+#include "order/order_pricing.h"
 #include "order/purchase_form.h"
 #include "order_fixture.h"
+#include "page_rows.h"
+#include "resources/texts.h"
 
 namespace {
 
 WindowHandle Backdrop() { return reinterpret_cast<WindowHandle>(0x1234); }
 
 constexpr int kLu = 126, kCu = 50;
-constexpr unsigned kLeft = 0, kRight = 2, kCentred = 6;
 constexpr int kTable = 8 * kCu;
 constexpr int kCaptions = 20 * kCu;
 constexpr int kValues = 21 * kCu;
 
 int SumsEdge(int pageWidth) { return 8 * kCu + 57 * pageWidth / 100; }
-
-struct Row {
-  std::string text;
-  unsigned alignment;
-  int x;
-  int line;
-};
 
 class PurchaseFormTest : public OrderTest {
  protected:
@@ -29,9 +26,16 @@ class PurchaseFormTest : public OrderTest {
     CopyText(BuyerRecord.street2, sizeof BuyerRecord.street2, "Suite 5");
   }
 
-  void UsePage(int width, int height) {
-    Printing().printers[0].pageWidth = width;
-    Printing().printers[0].pageHeight = height;
+  // The page of the order form as it stands, for a printer's page of this
+  // size.
+  const std::vector<PageRow> &BuildPage(int pageWidth = 4800, int pageHeight = 6600) {
+    Order order = {};
+    EXPECT_EQ(1, PriceAndValidateOrder(order, BuyerRecord));
+    const PageUnits units = {pageWidth, pageHeight, kLu, kCu};
+    auto built = std::make_unique<Page>();
+    BuildPurchasePage(order, BuyerRecord, units, *built);
+    page = RowsOf(*built, units);
+    return page;
   }
 
   // Prints the order form as it stands.
@@ -41,28 +45,30 @@ class PurchaseFormTest : public OrderTest {
     EXPECT_EQ(0, LiveDrawingContexts());
   }
 
-  const PrintedText *Printed(const std::string &text) const {
-    for (const PrintedText &each : Printing().printed)
+  const PageRow *OnPage(const std::string &text) const {
+    for (const PageRow &each : page)
       if (each.text == text) return &each;
     return nullptr;
   }
 
-  // The line each text stands on, -1 when it was not printed.
+  // The line each text stands on, -1 when it is not on the page.
   std::vector<int> LinesOf(const std::vector<std::string> &texts) const {
     std::vector<int> lines;
     for (const std::string &text : texts) {
-      const PrintedText *found = Printed(text);
-      lines.push_back(found != nullptr ? found->y / kLu : -1);
+      const PageRow *found = OnPage(text);
+      lines.push_back(found != nullptr ? found->line : -1);
     }
     return lines;
   }
+
+  std::vector<PageRow> page;  // as last built
 };
 
 TEST_F(PurchaseFormTest, CompleteOrderPrintsEveryItemInItsPlaceAndLeavesTheFormAsItWas) {
   OpenOrderForm({"1", "", "", "", "", "", "4"}, "Visa", " 4111 1111 ", "12/28");
   Print();
   const int xs = SumsEdge(4800), xa = xs + 9 * kCu;
-  const std::vector<Row> expected = {
+  std::vector<PageRow> expected = {
       {"Software Purchase Form", kCentred, 2400, 3},
       {"Please mail this form to:", kLeft, kLu, 5},
       {"Velmora Software, Inc.", kLeft, kTable, 6},
@@ -110,21 +116,13 @@ TEST_F(PurchaseFormTest, CompleteOrderPrintsEveryItemInItsPlaceAndLeavesTheFormA
       {"Expires:", kRight, kCaptions, 41},
       {"12/28", kLeft, kValues, 41},
   };
-  const std::vector<PrintedText> &printed = Printing().printed;
-  ASSERT_EQ(expected.size(), printed.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    SCOPED_TRACE("item " + std::to_string(i + 1) + " \"" + expected[i].text + "\"");
-    EXPECT_EQ(expected[i].text, printed[i].text);
-    EXPECT_EQ(expected[i].alignment, printed[i].alignment);
-    EXPECT_EQ(expected[i].x, printed[i].x);
-    EXPECT_EQ(expected[i].line * kLu, printed[i].y);
-    EXPECT_TRUE(printed[i].onPage);
-    const bool table = i >= 7 && i <= 17;
-    EXPECT_EQ(table, printed[i].tabbed);
-    if (table) {
-      EXPECT_EQ((std::vector<int>{1584, 2160, 2736}), printed[i].tabStops);
-      EXPECT_EQ(kTable, printed[i].tabOrigin);
-    }
+  for (size_t i = 7; i <= 17; ++i) expected[i].tabbed = true;  // the product table
+  EXPECT_EQ(expected, BuildPage());
+  EXPECT_EQ(expected, PrintedRows());
+  for (const PrintedText &printed : Printing().printed) {
+    if (!printed.tabbed) continue;
+    EXPECT_EQ((std::vector<int>{1584, 2160, 2736}), printed.tabStops);
+    EXPECT_EQ(kTable, printed.tabOrigin);
   }
   EXPECT_EQ(std::vector<std::string>{"Print Document"}, Printing().documentNames);
   // Printing prices afresh but writes nothing back into the form.
@@ -157,9 +155,7 @@ TEST_F(PurchaseFormTest, BillingLinesCountDownToTheFaxAndPlaceThePaymentBlock) {
   };
   for (const BillingCase &c : cases) {
     SCOPED_TRACE(c.what);
-    ResetFakePrinting();
     SetBuyer("TX", "USA");
-    UsePage(c.pageWidth, c.pageHeight);
     CopyText(BuyerRecord.street2, sizeof BuyerRecord.street2, c.street2 ? "Suite 5" : "");
     if (!c.city) {
       for (char *field : {BuyerRecord.city, BuyerRecord.state, BuyerRecord.zip,
@@ -167,12 +163,12 @@ TEST_F(PurchaseFormTest, BillingLinesCountDownToTheFaxAndPlaceThePaymentBlock) {
         field[0] = '\0';
     }
     OpenOrderForm({"1"}, c.payment);
-    Print();
+    BuildPage(c.pageWidth, c.pageHeight);
     EXPECT_EQ(c.lines, LinesOf({"E-Mail:", "Fax:", "Payment Information", "Payment Method:",
                                 "Card Number:"}));
-    EXPECT_EQ(c.city, Printed("Austin, TX 78701 USA") != nullptr);
-    const PrintedText *heading = Printed("Payment Information");
-    const PrintedText *method = Printed(c.payment);
+    EXPECT_EQ(c.city, OnPage("Austin, TX 78701 USA") != nullptr);
+    const PageRow *heading = OnPage("Payment Information");
+    const PageRow *method = OnPage(c.payment);
     ASSERT_NE(nullptr, heading);
     ASSERT_NE(nullptr, method);
     const int xs = SumsEdge(c.pageWidth);
@@ -180,7 +176,7 @@ TEST_F(PurchaseFormTest, BillingLinesCountDownToTheFaxAndPlaceThePaymentBlock) {
     EXPECT_EQ(c.landscape ? kRight : kLeft, heading->alignment);
     EXPECT_EQ(c.landscape ? xs + kCu : kValues, method->x);
     // The page ends with the payment line when no card is needed.
-    EXPECT_EQ(c.lines[4] < 0, &Printing().printed.back() == method);
+    EXPECT_EQ(c.lines[4] < 0, &page.back() == method);
   }
 }
 
@@ -189,16 +185,14 @@ TEST_F(PurchaseFormTest, NameLineShowsWhatThereIsAroundTheComma) {
     const char *first, *last, *line;
   } cases[] = {{"", "Lee", "Lee, "}, {"Ann", "", ", Ann"}, {"", "", nullptr}};
   for (const auto &c : cases) {
-    ResetFakePrinting();
     CopyText(BuyerRecord.firstName, sizeof BuyerRecord.firstName, c.first);
     CopyText(BuyerRecord.lastName, sizeof BuyerRecord.lastName, c.last);
     OpenOrderForm({"1"});
-    Print();
-    const std::vector<PrintedText> &printed = Printing().printed;
+    BuildPage();
     size_t caption = 0;
-    while (caption < printed.size() && printed[caption].text != "Your Name:") ++caption;
-    ASSERT_LT(caption + 1, printed.size());
-    EXPECT_EQ(c.line != nullptr ? c.line : "Your Address:", printed[caption + 1].text);
+    while (caption < page.size() && page[caption].text != "Your Name:") ++caption;
+    ASSERT_LT(caption + 1, page.size());
+    EXPECT_EQ(c.line != nullptr ? c.line : "Your Address:", page[caption + 1].text);
   }
 }
 
@@ -210,18 +204,42 @@ TEST_F(PurchaseFormTest, DashesUnderlineEachHeadingAndAbsentLabelsRepeatTheirWor
                 {"Kb=Corvinel Professional 4.0\n", ""},
                 {"CreditCard=Card Number:\n", ""}});
   OpenOrderForm({"1"});
-  Print();
-  const std::vector<PrintedText> &printed = Printing().printed;
-  ASSERT_EQ(46u, printed.size());
-  EXPECT_EQ("Product123\tUnit Price\tQuantity\tPrice", printed[7].text);
-  const std::string dashes = printed[8].text;
+  BuildPage();
+  ASSERT_EQ(46u, page.size());
+  EXPECT_EQ("Product123\tUnit Price\tQuantity\tPrice", page[7].text);
+  const std::string dashes = page[8].text;
   EXPECT_EQ(36u, dashes.size());
   EXPECT_EQ(std::string(10, '-') + "\t" + std::string(10, '-') + "\t" + std::string(8, '-') +
                 "\t" + std::string(5, '-'),
             dashes);
   // Slot 2 prints slot 1's name; the card caption the [payment string] value.
-  EXPECT_EQ("Corvinel Standard 4.0\t299.00\t0\t0.00  ", printed[10].text);
-  EXPECT_EQ("Check", printed[42].text);
+  EXPECT_EQ("Corvinel Standard 4.0\t299.00\t0\t0.00  ", page[10].text);
+  EXPECT_EQ("Check", page[42].text);
+}
+
+TEST_F(PurchaseFormTest, AnAbsentLabelRepeatsTheTextReadBeforeItInItsChain) {
+  const struct {
+    const char *key;  // the line of the sample disc left out
+    size_t item;
+    const char *text;
+  } cases[] = {
+      // The first heading follows the page head's fax line.
+      {"Product=Product\n", 7, "Or fax it to us at (503) 555-0148.\tUnit Price\tQuantity\tPrice"},
+      {"Subtotal=Subtotal\n", 18, "Corvinel Site Licence (5 users)"},
+      {"BillingInfo=Billing Information\n", 26, "Total"},
+      {"Payment Info=Payment Information\n", 39, "Fax:"},
+      {"Expiration=Expires:\n", 44, "Card Number:"},
+      // Without a Check value every payment needs the card, whose caption stands.
+      {"Check=Check\n", 42, "Card Number:"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.key);
+    EditSettings({{c.key, ""}});
+    OpenOrderForm({"1"});
+    BuildPage();
+    ASSERT_EQ(46u, page.size());
+    EXPECT_EQ(c.text, page[c.item].text);
+  }
 }
 
 TEST_F(PurchaseFormTest, NothingIsPrintedWithoutCardDetailsOrWithoutAPrinter) {
@@ -239,6 +257,14 @@ TEST_F(PurchaseFormTest, NothingIsPrintedWithoutCardDetailsOrWithoutAPrinter) {
   EXPECT_EQ(1u, Fake().messageBoxes.size());
   Order order = {};
   EXPECT_EQ(0, PrintPurchaseForm(Backdrop(), order, BuyerRecord));
+
+  // A document that does not start prints nothing, its page read all the same.
+  ResetFakePrinting();
+  Printing().documentStartFails = true;
+  Fake().textsLoaded.clear();
+  EXPECT_EQ(1, PrintPurchase(Backdrop()));
+  EXPECT_TRUE(Printing().printed.empty());
+  EXPECT_EQ(1u, Fake().textsLoaded.count(KEY_LABEL_EXPIRATION));
 }
 
 }  // namespace
