@@ -11,6 +11,7 @@
 #include "shell/registry_text.h"
 #include "text/bounded.h"
 #include "text/characters.h"
+#include "text/command_line.h"
 
 namespace {
 
@@ -33,17 +34,6 @@ int OpenSettingsUrl(const Setting<kPathCapacity> &row) {
   char address[kPathCapacity] = "";
   ReadSetting(row, address);
   return OpenInBrowser(address);
-}
-
-void CutProgramPath(const char *openCommand, char *dest, int capacity) {
-  int length = CopyText(dest, capacity, openCommand);
-  const char *end = nullptr;
-  if (dest[0] == '"')
-    end = strchr(dest + 1, '"');
-  else
-    end = strchr(dest, ' ');
-  if (end != nullptr) length = static_cast<int>(end - dest);
-  dest[length] = '\0';
 }
 
 void ProgramFolderOf(const char *programPath, char *dest, int capacity) {
@@ -70,17 +60,17 @@ int OpenInBrowser(const char *address) {
                                 kRegistryTextCapacity))
     return 0;
 
-  char programPath[kRegistryTextCapacity];
-  CutProgramPath(openCommand, programPath, kRegistryTextCapacity);
+  // The open command's own arguments ("%1", options) are dropped: the
+  // address alone follows the program.
+  char program[kRegistryTextCapacity];
+  char arguments[kRegistryTextCapacity];
+  SplitCommandLine(openCommand, program, kRegistryTextCapacity, arguments, kRegistryTextCapacity);
   char folder[kRegistryTextCapacity];
-  ProgramFolderOf(programPath, folder, kRegistryTextCapacity);
-
-  const char *application = programPath[0] == '"' ? programPath + 1 : programPath;
-  const char *directory = folder[0] == '"' ? folder + 1 : folder;
+  ProgramFolderOf(program, folder, kRegistryTextCapacity);
   // The program's own name comes first on its command line: a browser that
   // found the address in its place would take it for its name and open its
   // start page instead.
   char commandLine[kRegistryTextCapacity + kPathCapacity + 4];
-  FormatText(commandLine, sizeof commandLine, "\"%s\" %s", application, address);
-  return StartProgram(application, commandLine, directory) ? 1 : 0;
+  FormatText(commandLine, sizeof commandLine, "\"%s\" %s", program, address);
+  return StartProgram(program, commandLine, folder) ? 1 : 0;
 }

@@ -11,11 +11,7 @@ int OpenSettingsUrl(const Setting<kPathCapacity> &row);
 // program was started; a failure shows nothing.
 int OpenInBrowser(const char *address);
 
-// Cuts an open command after the program's path: at the closing double quote
-// when it starts with one (the opening quote stays), else at the first space.
-void CutProgramPath(const char *openCommand, char *dest, int capacity);
-
-// The folder of a cut program path: the text before its last "\" or ":"
+// The folder of a program's path: the text before its last "\" or ":"
 // from the second character on (the second byte of a double-byte letter is
 // neither); the whole text when there is neither.
 void ProgramFolderOf(const char *programPath, char *dest, int capacity);

@@ -15,6 +15,7 @@
 #include "shell/step_aside.h"
 #include "text/bounded.h"
 #include "text/characters.h"
+#include "text/command_line.h"
 
 namespace {
 
@@ -132,39 +133,6 @@ int CompareVersions(const char *left, const char *right) {
     if (a != b) return a < b ? -1 : 1;
   }
   return 0;
-}
-
-void SplitCommandLine(const char *commandLine, char *program, int programCapacity,
-                      char *parameters, int parametersCapacity) {
-  const char *text = commandLine;
-  while (*text == ' ') ++text;
-  const char *end = nullptr;
-  const char *rest = nullptr;
-  if (*text == '"') {
-    ++text;
-    end = strchr(text, '"');
-    if (end == nullptr) end = text + strlen(text);
-    rest = *end == '"' ? end + 1 : end;
-  } else {
-    for (const char *at = text; (at = strchr(at, '.')) != nullptr; ++at) {
-      char extension[5];
-      CopyText(extension, sizeof extension, at);
-      if (EqualsIgnoringCase(extension, ".exe") && (at[4] == '\0' || at[4] == ' ')) {
-        end = at + 4;
-        break;
-      }
-    }
-    if (end == nullptr) end = text + strcspn(text, " ");
-    rest = end;
-  }
-  const int length = static_cast<int>(end - text);
-  CopyText(program, programCapacity, "");
-  if (length < programCapacity) {
-    memcpy(program, text, static_cast<size_t>(length));
-    program[length] = '\0';
-  }
-  while (*rest == ' ') ++rest;
-  CopyText(parameters, parametersCapacity, rest);
 }
 
 void ProgramOfIcon(const char *displayIcon, char *dest, int capacity) {

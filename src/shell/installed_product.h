@@ -36,13 +36,6 @@ InstallOffer OfferFor(const InstalledProduct &product, const char *discVersion);
 // character separates numbers, a missing number counts as 0): <0, 0 or >0.
 int CompareVersions(const char *left, const char *right);
 
-// A command line as uninstall entries store it, split into the program and
-// its arguments: a quoted program ends at its closing quote, an unquoted one
-// after the first ".exe" that ends a word (so C:\Program Files\... needs no
-// quotes), else at the first blank.
-void SplitCommandLine(const char *commandLine, char *program, int programCapacity,
-                      char *parameters, int parametersCapacity);
-
 // The program file of a DisplayIcon value ("C:\x\app.exe,0", quoted or not);
 // empty when it names no program (an .ico file).
 void ProgramOfIcon(const char *displayIcon, char *dest, int capacity);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "fake_platform.h"
 #include "resources/texts.h"
@@ -83,25 +84,15 @@ TEST_F(LaunchTest, LanguageGateStartsTheInstallerOnOtherLanguagesUnlessTurnedOff
   EXPECT_EQ(1u, Fake().shellLaunches.size());
 }
 
-TEST_F(LaunchTest, OpenCommandIsCutAfterTheProgramPath) {
-  char path[512];
+TEST_F(LaunchTest, ProgramFolderIsThePathBeforeItsLastSeparator) {
   char folderName[512];
-  CutProgramPath("\"C:\\VIEWER\\VIEW.EXE\" -nohome", path, sizeof path);
-  EXPECT_STREQ("\"C:\\VIEWER\\VIEW.EXE", path);
-  ProgramFolderOf(path, folderName, sizeof folderName);
-  EXPECT_STREQ("\"C:\\VIEWER", folderName);
-
-  CutProgramPath("C:\\VIEWER\\VIEW.EXE %1", path, sizeof path);
-  EXPECT_STREQ("C:\\VIEWER\\VIEW.EXE", path);
-  CutProgramPath("C:\\My Viewer\\view.exe", path, sizeof path);
-  EXPECT_STREQ("C:\\My", path);
-  CutProgramPath("\"C:\\unterminated\\view.exe", path, sizeof path);
-  EXPECT_STREQ("\"C:\\unterminated\\view.exe", path);
-
-  ProgramFolderOf("VIEW.EXE", folderName, sizeof folderName);
-  EXPECT_STREQ("VIEW.EXE", folderName);
-  ProgramFolderOf("\\VIEW.EXE", folderName, sizeof folderName);  // first char not searched
-  EXPECT_STREQ("\\VIEW.EXE", folderName);
+  for (auto c : {std::make_pair("\"C:\\VIEWER\\VIEW.EXE", "\"C:\\VIEWER"),
+                 std::make_pair("C:\\VIEWER\\VIEW.EXE", "C:\\VIEWER"),
+                 std::make_pair("VIEW.EXE", "VIEW.EXE"),
+                 std::make_pair("\\VIEW.EXE", "\\VIEW.EXE")}) {  // first char not searched
+    ProgramFolderOf(c.first, folderName, sizeof folderName);
+    EXPECT_STREQ(c.second, folderName) << c.first;
+  }
   Fake().textSpelling = kFakeShiftJis;  // "\x83\x5C" is one letter in code page 932
   ProgramFolderOf("\"C:\\Tools\\\x83\x5C.exe", folderName, sizeof folderName);
   EXPECT_STREQ("\"C:\\Tools", folderName);
@@ -124,6 +115,16 @@ TEST_F(LaunchTest, BrowserGetsItsQuotedPathThenTheAddressInItsFolder) {
               Fake().programStarts[i].commandLine);
     EXPECT_EQ("C:\\VIEWER", Fake().programStarts[i].directory);
   }
+}
+
+TEST_F(LaunchTest, UnquotedBrowserPathWithBlanksIsTakenWhole) {
+  RegisterBrowser("C:\\Program Files\\Viewer\\view.exe -osint -url %1");
+  EXPECT_EQ(1, OpenInBrowser("http://x/"));
+  ASSERT_EQ(1u, Fake().programStarts.size());
+  EXPECT_EQ("C:\\Program Files\\Viewer\\view.exe", Fake().programStarts[0].application);
+  EXPECT_EQ("\"C:\\Program Files\\Viewer\\view.exe\" http://x/",
+            Fake().programStarts[0].commandLine);
+  EXPECT_EQ("C:\\Program Files\\Viewer", Fake().programStarts[0].directory);
 }
 
 TEST_F(LaunchTest, OpenCommandStoredForExpansionNamesTheProgramThroughVariables) {
