@@ -4,8 +4,6 @@
 #include "customer/prefill.h"
 #include "forms/form_engine.h"
 #include "order/order_form.h"
-#include "platform/quit.h"
-#include "platform/window_enabling.h"
 #include "platform/window_search.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
@@ -17,8 +15,8 @@
 const char kTemplateWindowClass[] = VORM_WINDOW_CLASS;
 bool RecalcPending = false;
 
-// True when the name equals the [Form Name] value of keyId, without regard
-// to the case of A-Z. An absent value matches no name that is not empty.
+// True when the name equals the row's [Form Name] value, without regard to
+// the case of A-Z. An absent value matches no name that is not empty.
 static bool IsFormNamed(const char *name, const Setting<kValueCapacity> &row) {
   char formName[kValueCapacity] = "";
   ReadSetting(row, formName);
@@ -79,21 +77,7 @@ bool OnBackdropCommand(WindowHandle window, unsigned command) {
   if (carryingOut) return false;
   carryingOut = true;
   SettingsOperation operation;
-  switch (command & 0xFFFF) {
-    case kCommandQuit: PostQuitRequest(); break;
-    case kCommandNothing: break;
-    default: {
-      // The form windows take no clicks while the command's message boxes,
-      // dialogs or its wait for the vendor's server are up: a form clicked
-      // would come above the box and hide it, and with commands dropped every
-      // button would seem dead. They are enabled again before the window
-      // procedure gives the focus back.
-      const DisabledWindows forms = DisableThreadWindows(kTemplateWindowClass);
-      DispatchCommand(window, command & 0xFFFF);
-      EnableWindowsAgain(forms);
-      break;
-    }
-  }
+  DispatchCommand(window, command);
   carryingOut = false;
   return true;
 }

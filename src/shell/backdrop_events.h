@@ -30,8 +30,8 @@ bool OnTimerTick();
 // running launcher.
 bool CancelsAutoPlay();
 
-// A button's command: 40001 ends the run, 40002 does nothing, every other
-// number goes through the command table. A command that arrives while
+// A button's command, carried out through its row of the command table
+// (DispatchCommand), 40001 and 40002 included. A command that arrives while
 // another is being carried out is ignored: returns false then, true when the
 // command was carried out.
 bool OnBackdropCommand(WindowHandle window, unsigned command);

@@ -1,55 +1,44 @@
 #pragma once
-// The command numbers that template buttons carry, and what each does. The
-// backdrop window and the command table carry them out; the disc checker
-// accepts exactly these on a button.
+// The commands that template buttons carry, as the rows of
+// command_table.inc give them: their numbers and the settings key without
+// which each does nothing. The disc checker accepts exactly these numbers on
+// a button; it needs none of the operations, which commands.h carries out.
 #include "settings/key_vocabulary.h"
 
-enum CommandNumber : unsigned {
-  kCommandInstall = 3024,
-  kCommandProductPage = 3028,
-  kCommandRunProduct = 3030,
-  kCommandModifyProduct = 3031,
-  kCommandUninstallProduct = 3032,
-  kCommandRegisterOnline = 3044,
-  kCommandPrintRegistration = 3045,
-  kCommandPrintSetup = 3046,
-  kCommandVendorSite = 3064,
-  kCommandProductPageToo = 3065,
-  kCommandOrderOnline = 3074,
-  kCommandOpenOrderForm = 3084,
-  kCommandPrintPurchase = 3094,
-  kCommandPrintSetupToo = 3095,
-  kCommandFirstDocument = 3101,  // 3101-3108: [Documents] "Document1"-"Document8"
-  kCommandExit = 4004,
-  kCommandQuit = 40001,
-  kCommandNothing = 40002,
+// Whether a click reaches the form windows while a command runs.
+enum CommandForms {
+  // Disabled: a form clicked would come above the command's message box or
+  // dialog and hide it.
+  kFormsDisabled,
+  // Left as they are: the command shows nothing and waits for nothing.
+  kFormsAsTheyAre,
 };
 
-enum class CommandOperation {
-  Install,
-  OpenProductPage,
-  RegisterOnline,
-  PrintRegistration,
-  PrintSetup,
-  OpenVendorSite,
-  OpenOrderOnline,
-  OpenOrderForm,
-  PrintPurchase,
-  RunProduct,
-  ModifyProduct,
-  UninstallProduct,
-  OpenDocument,
-  EndRun,   // 4004 and 40001
-  Nothing,  // 40002
+template <typename... More>
+constexpr unsigned FirstNumber(unsigned first, More...) {
+  return first;
+}
+
+enum CommandNumber : unsigned {
+#define VELINST_COMMAND(name, numbers, key, forms, operation) name = FirstNumber numbers,
+#include "shell/command_table.inc"
+#undef VELINST_COMMAND
 };
 
 struct CommandRow {
-  unsigned number;
-  CommandOperation operation;
-  // The settings key without which the command does nothing (nullptr:
-  // none): the document it opens, the uninstall entry it reads.
+  unsigned numbers[2];  // a second number of the same command, or 0
   const VocabularyKey *key;
+  CommandForms forms;
 };
+
+constexpr int kCommandCount = 0
+#define VELINST_COMMAND(...) +1
+#include "shell/command_table.inc"
+#undef VELINST_COMMAND
+    ;
+
+// In the order of command_table.inc.
+extern const CommandRow kCommandTable[kCommandCount];
 
 // The row of a command number (its low 16 bits); nullptr for a number the
 // launcher does not know, which does nothing.

@@ -1,36 +1,50 @@
 #include "shell/commands.h"
 
+#include "forms/form_engine.h"
 #include "order/order_form.h"
 #include "order/purchase_form.h"
 #include "platform/quit.h"
+#include "platform/window_enabling.h"
 #include "printing/print_setup.h"
 #include "registration/online_registration.h"
 #include "registration/printed_registration.h"
-#include "resources/texts.h"
 #include "shell/browser.h"
 #include "shell/documents.h"
 #include "shell/installed_product.h"
 
-long long DispatchCommand(WindowHandle window, unsigned command) {
+namespace {
+
+using CommandOperation = long long (*)(WindowHandle backdrop);
+
+long long EndRun() {
+  PostQuitRequest();
+  return 0;
+}
+
+// In the order of the table's rows.
+const CommandOperation kOperations[] = {
+#define VELINST_COMMAND(name, numbers, key, forms, operation) \
+  []([[maybe_unused]] WindowHandle backdrop) -> long long { return operation; },
+#include "shell/command_table.inc"
+#undef VELINST_COMMAND
+};
+static_assert(sizeof kOperations / sizeof kOperations[0] == kCommandCount,
+              "one operation for each row");
+
+}  // namespace
+
+long long DispatchCommand(WindowHandle backdrop, unsigned command) {
   const CommandRow *row = FindCommand(command);
   if (row == nullptr) return 0;
-  switch (row->operation) {
-    case CommandOperation::Install: return InstallOrRun(window);
-    case CommandOperation::OpenProductPage: return OpenSettingsUrl(kGeneralProductPage);
-    case CommandOperation::RegisterOnline: return RegisterOnline(window);
-    case CommandOperation::PrintRegistration: return PrintRegistration(window);
-    case CommandOperation::PrintSetup: return ShowPrintSetup(RunPrintSettings, window);
-    case CommandOperation::OpenVendorSite: return OpenSettingsUrl(kGeneralVendorSite);
-    case CommandOperation::OpenOrderOnline: return OpenSettingsUrl(kGeneralOrderOnline);
-    case CommandOperation::OpenOrderForm: return OpenOrderForm(window);
-    case CommandOperation::PrintPurchase: return PrintPurchase(window);
-    case CommandOperation::RunProduct: return RunInstalledProduct(window);
-    case CommandOperation::ModifyProduct: return ModifyInstalledProduct(window);
-    case CommandOperation::UninstallProduct: return UninstallProduct(window);
-    case CommandOperation::OpenDocument:
-      return OpenDocument(window, kDocuments[row->number - kCommandFirstDocument]);
-    case CommandOperation::EndRun: PostQuitRequest(); return 0;
-    case CommandOperation::Nothing: return 0;
-  }
-  return 0;
+  const CommandOperation carryOut = kOperations[row - kCommandTable];
+  if (row->forms == kFormsAsTheyAre) return carryOut(backdrop);
+  // The command's message boxes, dialogs and waits (the vendor's server, an
+  // elevation prompt) handle the messages queued meanwhile: a form clicked
+  // would come above the box and hide it, and with commands dropped every
+  // button would seem dead. The window procedure gives the focus back once
+  // they are enabled again.
+  const DisabledWindows forms = DisableThreadWindows(VORM_WINDOW_CLASS);
+  const long long result = carryOut(backdrop);
+  EnableWindowsAgain(forms);
+  return result;
 }

@@ -2,7 +2,8 @@
 #include "platform/window_handle.h"
 #include "shell/command_table.h"
 
-// Runs the operation of a command number and returns its result; a number
-// the table does not list does nothing and gives 0. The backdrop window
-// carries out 40001 and 40002 itself before it calls this.
-long long DispatchCommand(WindowHandle window, unsigned command);
+// Carries out the command of a number (its low 16 bits) through its row's
+// operation, with the form windows disabled meanwhile unless the row leaves
+// them as they are, and returns the operation's result. A number the table
+// does not list does nothing and gives 0.
+long long DispatchCommand(WindowHandle backdrop, unsigned command);

@@ -149,6 +149,9 @@ bool TopLevelWindowExists(const char *className) {
 
 void PostQuitRequest() { ++fake.quitRequests; }
 
-// The unit tests run without windows: nothing to disable.
-DisabledWindows DisableThreadWindows(const char *) { return {}; }
-void EnableWindowsAgain(const DisabledWindows &) {}
+// The unit tests run without windows: the calls alone are recorded.
+DisabledWindows DisableThreadWindows(const char *windowClass) {
+  fake.formCalls.push_back(std::string("disable ") + windowClass);
+  return {};
+}
+void EnableWindowsAgain(const DisabledWindows &) { fake.formCalls.push_back("enable"); }

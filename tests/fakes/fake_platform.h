@@ -95,6 +95,7 @@ struct FakePlatform {
   std::vector<ProgramStart> programStarts;
   std::vector<ShellStartCall> shellStarts;
   std::vector<std::string> windowCalls;  // "hide", "show"
+  std::vector<std::string> formCalls;    // "disable <window class>", "enable"
   int quitRequests = 0;
   int profileReads = 0;
   std::vector<ProfileRead> profileReadLog;

@@ -93,17 +93,30 @@ TEST_F(BackdropEventsTest, TickEndsTheRunWhenNoFormWindowIsLeft) {
   EXPECT_TRUE(OnTimerTick());
 }
 
-TEST_F(BackdropEventsTest, QuitAndNothingCommandsAreHandledBeforeTheTable) {
-  OnBackdropCommand(backdrop, kCommandNothing);
-  EXPECT_EQ(0, Fake().quitRequests);
-  OnBackdropCommand(backdrop, kCommandQuit);
-  EXPECT_EQ(1, Fake().quitRequests);
-  OnBackdropCommand(backdrop, kCommandExit);
-  EXPECT_EQ(2, Fake().quitRequests);
-  OnBackdropCommand(backdrop, 0x10000 | kCommandExit);  // only the low 16 bits count
-  EXPECT_EQ(3, Fake().quitRequests);
-  OnBackdropCommand(backdrop, 40003);
-  EXPECT_EQ(3, Fake().quitRequests);
+TEST_F(BackdropEventsTest, CommandsEndTheRunOrNotAndDisableTheFormsByTheirRows) {
+  const std::string disabled = "disable Template Window Class, enable";
+  const struct {
+    unsigned command;
+    int quitRequests;
+    std::string formCalls;
+  } cases[] = {
+      {kCommandNothing, 0, ""},
+      {kCommandQuit, 1, ""},
+      {kCommandExit, 1, disabled},
+      {0x10000 | kCommandExit, 1, disabled},  // only the low 16 bits count
+      {40003, 0, ""},                         // no row: nothing at all
+      {kCommandFirstDocument, 0, disabled},   // no document: nothing to open
+  };
+  for (const auto &c : cases) {
+    Fake().quitRequests = 0;
+    Fake().formCalls.clear();
+    EXPECT_TRUE(OnBackdropCommand(backdrop, c.command));
+    EXPECT_EQ(c.quitRequests, Fake().quitRequests) << c.command;
+    std::string formCalls;
+    for (const std::string &call : Fake().formCalls)
+      formCalls += (formCalls.empty() ? "" : ", ") + call;
+    EXPECT_EQ(c.formCalls, formCalls) << c.command;
+  }
 }
 
 TEST_F(BackdropEventsTest, StartupTemplateOpensFromTheProgramDirectory) {

@@ -12,11 +12,9 @@
 #include "disc_check.h"
 #include "fake_printer.h"
 #include "order/order_form.h"
-#include "order/purchase_form.h"
 #include "resources/text_table.h"
 #include "resources/texts.h"
 #include "shell/backdrop_events.h"
-#include "shell/browser.h"
 #include "shell/commands.h"
 #include "shell/installed_product.h"
 #include "shell/installer.h"
@@ -32,8 +30,6 @@ class VocabularyTest : public CustomerTest {
     PassLanguageGate();
     OpenStartupTemplate(nullptr);
     LaunchInstaller(nullptr);
-    for (const auto *row : {&kGeneralProductPage, &kGeneralVendorSite, &kGeneralOrderOnline})
-      OpenSettingsUrl(*row);
     OpenRegistrationForm();
     OnTemplateOpened("Registration");
     OpenRegistrationForm();
@@ -48,18 +44,18 @@ class VocabularyTest : public CustomerTest {
                    {"buyer_street1", "1 Main St"}, {"buyer_city", "Austin"},
                    {"buyer_state", "TX"}, {"buyer_zip", "78701"},
                    {"buyer_country", "USA"}, {"buyer_phone", "555-0100"}});
-    OpenOrderForm(nullptr);
+    DispatchCommand(nullptr, kCommandOpenOrderForm);
     OpenFakeTemplate("Order", {});
     for (const char *country : {"USA", "Canada", "Elsewhere"}) {
       CopyText(BuyerRecord.country, sizeof BuyerRecord.country, country);
       RecalculateOrderForm(BuyerRecord);
     }
-    PrintPurchase(nullptr);  // no card details: the warning's texts
+    DispatchCommand(nullptr, kCommandPrintPurchase);  // no card details: the warning's texts
     Forms().current.radioSelections[1] = "Visa";
     Forms().current.fields = {{"card_number", "4111"}, {"card_expiration", "12/28"}};
-    PrintPurchase(nullptr);
     // The installed product, in the disc's version and an older one; the
-    // installer started from the screens; the documents; AutoPlay.
+    // installer started from the screens; every command, with the order
+    // form filled in and the product installed; AutoPlay.
     const std::string entry =
         "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvinel Professional 4.0";
     Fake().registry[RegistryPlace(RegistryRoot::Machine64, entry, "DisplayName")] = "Corvinel";
@@ -68,7 +64,9 @@ class VocabularyTest : public CustomerTest {
       ShowProductState();
     }
     LaunchInstaller(reinterpret_cast<WindowHandle>(0x77));
-    for (unsigned n = 0; n < 8; ++n) DispatchCommand(nullptr, kCommandFirstDocument + n);
+    for (const CommandRow &row : kCommandTable)
+      for (unsigned number : row.numbers)
+        if (number != 0) DispatchCommand(nullptr, number);
     CancelsAutoPlay();
   }
 };

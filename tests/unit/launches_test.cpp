@@ -101,7 +101,7 @@ TEST_F(LaunchTest, ProgramFolderIsThePathBeforeItsLastSeparator) {
 TEST_F(LaunchTest, BrowserGetsItsQuotedPathThenTheAddressInItsFolder) {
   RegisterBrowser("\"C:\\VIEWER\\VIEW.EXE\" -nohome \"%1\"");
   EXPECT_EQ(1, DispatchCommand(backdrop, kCommandProductPage));
-  EXPECT_EQ(1, DispatchCommand(backdrop, kCommandProductPageToo));
+  EXPECT_EQ(1, DispatchCommand(backdrop, 3065));  // the same command
   EXPECT_EQ(1, DispatchCommand(backdrop, kCommandVendorSite));
   RegisterBrowser("C:\\VIEWER\\VIEW.EXE %1");
   EXPECT_EQ(1, DispatchCommand(backdrop, kCommandOrderOnline));

@@ -227,14 +227,14 @@ TEST_F(PrintJobTest, ConfirmedSetUpHoldsForTheRunAndACancelKeepsIt) {
   Printing().setupLandscape = false;
   Printing().setupConfirms = false;
   const PrintSettings chosen = RunPrintSettings;
-  EXPECT_EQ(0, DispatchCommand(Backdrop(), kCommandPrintSetupToo));
+  EXPECT_EQ(0, DispatchCommand(Backdrop(), 3095));  // the command's second number
   EXPECT_EQ(chosen.deviceNames, Printing().dialogs.back().deviceNames);
   OneJob();
 
   // Both set-up commands open the same dialog; the default printer is not
   // asked for once a printer was chosen.
   Printing().setupConfirms = true;
-  EXPECT_NE(0, DispatchCommand(Backdrop(), kCommandPrintSetupToo));
+  EXPECT_NE(0, DispatchCommand(Backdrop(), 3095));
   OneJob();
   EXPECT_EQ((std::vector<std::string>{"Draft Printer landscape", "Draft Printer landscape",
                                       "Office Laser"}),
@@ -290,7 +290,7 @@ TEST_F(PrintJobTest, AChosenPrinterThatHasGoneIsForgottenForTheDefaultPrinter) {
 
   // Set-up refuses a choice whose printer has gone: it opens afresh.
   Printing().printers[1].gone = false;
-  ASSERT_NE(0, DispatchCommand(Backdrop(), kCommandPrintSetupToo));
+  ASSERT_NE(0, DispatchCommand(Backdrop(), 3095));
   Printing().printers[1].gone = true;
   Printing().setupChoice = 0;
   Printing().dialogs.clear();
