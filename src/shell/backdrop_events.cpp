@@ -23,11 +23,10 @@ static bool IsFormNamed(const char *name, const Setting<kValueCapacity> &row) {
   return EqualsIgnoringCase(name, formName);
 }
 
-int IsOrderFormCurrent() {
-  if (!TopLevelWindowExists(kTemplateWindowClass)) return 0;
+bool IsOrderFormCurrent() {
+  if (!TopLevelWindowExists(kTemplateWindowClass)) return false;
   const char *name = VORM_GetCurrentTemplateName();
-  if (name == nullptr || name[0] == '\0') return 0;
-  return IsFormNamed(name, kFormNameOrder) ? 1 : 0;
+  return name != nullptr && name[0] != '\0' && IsFormNamed(name, kFormNameOrder);
 }
 
 void OnTemplateOpened(const char *templateName) {

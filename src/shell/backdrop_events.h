@@ -10,14 +10,16 @@ extern const char kTemplateWindowClass[];
 // finds the order form current.
 extern bool RecalcPending;
 
-// 1 when a form window exists and the current template is the order form.
-int IsOrderFormCurrent();
+// True when a form window exists and the current template is the order
+// form.
+bool IsOrderFormCurrent();
 
 // A template was opened: prefill the registration or the buyer form, and
 // show the installed product's state on its buttons.
 void OnTemplateOpened(const char *templateName);
 
-// A field of the current template changed.
+// A field of the current template changed: on the order form, the next
+// tick recalculates it.
 void OnFieldChanged();
 
 // The 500 ms tick. Returns true while a form window is left or the forms
@@ -36,7 +38,8 @@ bool CancelsAutoPlay();
 // command was carried out.
 bool OnBackdropCommand(WindowHandle window, unsigned command);
 
-// True while a command is being carried out.
+// True while a command is being carried out: the backdrop drops the clicks
+// on it meanwhile.
 bool IsCarryingOutCommand();
 
 // Opens the [General] "Startup" template, owned by the backdrop window.

@@ -83,7 +83,7 @@ int RegisterBackdropClass(HINSTANCE instance) {
 HWND CreateBackdropWindow(HINSTANCE instance) {
   const RECT area = CoveredArea();
   BuildSettingsPath();
-  if (!PassLanguageGate()) return nullptr;
+  if (LanguageGateStartsInstaller()) return nullptr;
   char title[kValueCapacity];
   LoadText(TEXT_TITLE, title, kValueCapacity);
   return CreateWindowExA(0, kBackdropClassName, title, WS_POPUP | WS_VISIBLE, area.left,

@@ -10,7 +10,8 @@ extern const char kBackdropClassName[];
 int RegisterBackdropClass(HINSTANCE instance);
 
 // Builds SettingsPath, applies the language gate and creates the backdrop,
-// which opens the startup template. Returns the window, or none.
+// which opens the startup template. Returns the window; none when the gate
+// started the installer instead, or the window could not be made.
 HWND CreateBackdropWindow(HINSTANCE instance);
 
 LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

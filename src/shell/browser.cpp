@@ -5,7 +5,7 @@
 #include "platform/code_page.h"
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "platform/shell.h"
+#include "platform/shell_open.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
 #include "shell/registry_text.h"
@@ -30,7 +30,7 @@ bool IsWebAddress(const char *address) {
 
 }  // namespace
 
-int OpenSettingsUrl(const Setting<kPathCapacity> &row) {
+bool OpenSettingsUrl(const Setting<kPathCapacity> &row) {
   char address[kPathCapacity] = "";
   ReadSetting(row, address);
   return OpenInBrowser(address);
@@ -42,23 +42,23 @@ void ProgramFolderOf(const char *programPath, char *dest, int capacity) {
   if (separator > 0) dest[separator] = '\0';
 }
 
-int OpenInBrowser(const char *address) {
+bool OpenInBrowser(const char *address) {
   // Since Windows 8 the customer's choice of browser is kept for the http
   // and https protocols where only the shell reads it; the ".htm" program
   // may be another, or a page viewer that no longer opens addresses.
-  if (IsWebAddress(address) && ShellOpenAddress(address)) return 1;
+  if (IsWebAddress(address) && ShellOpenAddress(address)) return true;
   char fileType[kRegistryTextCapacity];
-  if (!ReadClassesRootDefault(".htm", fileType, kRegistryTextCapacity)) return 0;
+  if (!ReadClassesRootDefault(".htm", fileType, kRegistryTextCapacity)) return false;
   // The command key's name must fit whole, or another key would be opened.
   static const char kOpenCommandKey[] = "\\shell\\open\\command";
-  if (strlen(fileType) + strlen(kOpenCommandKey) >= kRegistryTextCapacity) return 0;
+  if (strlen(fileType) + strlen(kOpenCommandKey) >= kRegistryTextCapacity) return false;
   AppendText(fileType, kRegistryTextCapacity, kOpenCommandKey);
   char openCommand[kRegistryTextCapacity];
   // A command stored for expansion names its program through variables such
   // as %ProgramFiles%; one that no longer fits once expanded opens nothing.
   if (!ReadExpandedRegistryText(RegistryRoot::ClassesRoot, fileType, nullptr, openCommand,
                                 kRegistryTextCapacity))
-    return 0;
+    return false;
 
   // The open command's own arguments ("%1", options) are dropped: the
   // address alone follows the program.
@@ -72,5 +72,5 @@ int OpenInBrowser(const char *address) {
   // start page instead.
   char commandLine[kRegistryTextCapacity + kPathCapacity + 4];
   FormatText(commandLine, sizeof commandLine, "\"%s\" %s", program, address);
-  return StartProgram(program, commandLine, folder) ? 1 : 0;
+  return StartProgram(program, commandLine, folder);
 }

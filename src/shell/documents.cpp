@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/files.h"
-#include "platform/shell.h"
+#include "platform/shell_open.h"
 #include "settings/settings.h"
 
 long long OpenDocument(WindowHandle owner, const Setting<kPathCapacity> &document) {

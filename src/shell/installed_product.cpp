@@ -5,7 +5,7 @@
 
 #include "forms/form_engine.h"
 #include "platform/code_page.h"
-#include "platform/shell.h"
+#include "platform/shell_open.h"
 #include "platform/strings.h"
 #include "resources/texts.h"
 #include "shell/browser.h"

@@ -1,6 +1,6 @@
 #include "shell/installer.h"
 
-#include "platform/shell.h"
+#include "platform/shell_open.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
 #include "shell/step_aside.h"

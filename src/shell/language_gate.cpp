@@ -5,21 +5,18 @@
 #include "settings/settings.h"
 #include "shell/installer.h"
 
-int IsEnglishSystemLanguage() {
+bool IsEnglishSystemLanguage() {
   const unsigned short id = GetSystemLanguageId();
   const unsigned short primary = id & 0x3FF;
   const unsigned short sublanguage = id >> 10;
-  return primary == 0x09 && sublanguage >= 1 && sublanguage <= 13 ? 1 : 0;
+  return primary == 0x09 && sublanguage >= 1 && sublanguage <= 13;
 }
 
-int PassLanguageGate() {
+bool LanguageGateStartsInstaller() {
   SettingsOperation operation;
   // A disc with settings of the customer's language shows its screens.
-  if (SettingsForDisplayLanguage) return 1;
-  if (ReadSettingInt(kGeneralEnglishOnly, 1) != 0 &&
-      !IsEnglishSystemLanguage()) {
-    LaunchInstaller(nullptr);
-    return 0;
-  }
-  return 1;
+  if (SettingsForDisplayLanguage) return false;
+  if (ReadSettingInt(kGeneralEnglishOnly, 1) == 0 || IsEnglishSystemLanguage()) return false;
+  LaunchInstaller(nullptr);
+  return true;
 }

@@ -3,9 +3,10 @@
 // disc skips its screens and starts the installer, unless the settings file
 // turns that off or is one for the customer's display language.
 
-// 1 when the system default language id is English with sub-language 1-13.
-int IsEnglishSystemLanguage();
+// True when the system default language id is English with sub-language
+// 1-13.
+bool IsEnglishSystemLanguage();
 
-// Applies the gate before any window exists. Returns 1 when the screens are
-// to be shown; otherwise it has started the installer and returns 0.
-int PassLanguageGate();
+// Applies the gate before any window exists: true when it has started the
+// installer in place of the screens, false when the screens are to be shown.
+bool LanguageGateStartsInstaller();

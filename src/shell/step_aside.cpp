@@ -2,7 +2,7 @@
 
 #include "platform/program_windows.h"
 #include "platform/quit.h"
-#include "platform/shell.h"
+#include "platform/shell_open.h"
 #include "settings/settings.h"
 #include "shell/installed_product.h"
 

@@ -3,9 +3,8 @@
 // and watched until they end. With [General] "Hide While Installing" the
 // launcher's windows make way for them meanwhile: 1 brings them back when
 // the program ends, 2 ends the run then. Only one such program at a time.
+#include "platform/shell_open.h"
 #include "platform/window_handle.h"
-
-#include "platform/shell.h"
 
 // The watched program, run-wide: none while program is nullptr.
 struct WatchedLaunch {
@@ -33,7 +32,6 @@ bool WatchesInstaller();
 // result.
 long long StartWatched(WindowHandle backdrop, const char *file, const char *parameters);
 
-// True while a watched program runs.
 bool WatchedProgramRunning();
 
 // The timer tick: looks at the watched program, and when it has ended shows

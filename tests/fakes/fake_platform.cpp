@@ -13,7 +13,7 @@
 #include "platform/program_windows.h"
 #include "platform/quit.h"
 #include "platform/registry.h"
-#include "platform/shell.h"
+#include "platform/shell_open.h"
 #include "platform/window_enabling.h"
 #include "platform/window_search.h"
 #include "text/bounded.h"

@@ -36,24 +36,24 @@ class BackdropEventsTest : public ::testing::Test {
 };
 
 TEST_F(BackdropEventsTest, OrderFormIsCurrentByNameIgnoringTheCaseOfLettersOnly) {
-  EXPECT_EQ(0, IsOrderFormCurrent());  // no form window at all
+  EXPECT_FALSE(IsOrderFormCurrent());  // no form window at all
   ShowForm("ORDER");
-  EXPECT_EQ(1, IsOrderFormCurrent());
+  EXPECT_TRUE(IsOrderFormCurrent());
   ShowForm("order ");
-  EXPECT_EQ(0, IsOrderFormCurrent());
+  EXPECT_FALSE(IsOrderFormCurrent());
   ShowForm("");
-  EXPECT_EQ(0, IsOrderFormCurrent());
+  EXPECT_FALSE(IsOrderFormCurrent());
   // The engine's own record of a current template does not count without a
   // form window on the desktop.
   ShowForm("Order");
   Fake().topLevelWindowClasses.clear();
-  EXPECT_EQ(0, IsOrderFormCurrent());
+  EXPECT_FALSE(IsOrderFormCurrent());
 }
 
 TEST_F(BackdropEventsTest, AbsentOrderNameNeverMakesTheOrderFormCurrent) {
   folder.Write("VelInst.ini", "[General]\r\n");
   ShowForm("Order");
-  EXPECT_EQ(0, IsOrderFormCurrent());
+  EXPECT_FALSE(IsOrderFormCurrent());
   OnFieldChanged();
   EXPECT_FALSE(RecalcPending);
 }

@@ -27,7 +27,7 @@ class VocabularyTest : public CustomerTest {
   // Runs every operation of the launcher that reads the disc's files.
   void RunTheLauncher() {
     Fake().topLevelWindowClasses.insert(kTemplateWindowClass);
-    PassLanguageGate();
+    LanguageGateStartsInstaller();
     OpenStartupTemplate(nullptr);
     LaunchInstaller(nullptr);
     OpenRegistrationForm();

@@ -65,22 +65,22 @@ TEST_F(LaunchTest, EnglishIsTheThirteenEnglishSubLanguagesOnly) {
   }
   EXPECT_EQ(13, english);
   Fake().systemLanguageId = 0x3409;
-  EXPECT_EQ(1, IsEnglishSystemLanguage());
+  EXPECT_TRUE(IsEnglishSystemLanguage());
   Fake().systemLanguageId = 0x3809;  // English sub-language 14
-  EXPECT_EQ(0, IsEnglishSystemLanguage());
+  EXPECT_FALSE(IsEnglishSystemLanguage());
 }
 
 TEST_F(LaunchTest, LanguageGateStartsTheInstallerOnOtherLanguagesUnlessTurnedOff) {
   Fake().systemLanguageId = 0x0407;
-  EXPECT_EQ(0, PassLanguageGate());  // "IsEnglishOnly" absent: default 1
+  EXPECT_TRUE(LanguageGateStartsInstaller());  // "IsEnglishOnly" absent: default 1
   ASSERT_EQ(1u, Fake().shellLaunches.size());
   EXPECT_EQ(nullptr, Fake().shellLaunches[0].owner);
 
   UseSettings("[General]\r\nisenglishonly=0\r\nInstaller=Setup.exe\r\n");
-  EXPECT_EQ(1, PassLanguageGate());
+  EXPECT_FALSE(LanguageGateStartsInstaller());
   Fake().systemLanguageId = 0x0809;
   UseSettings("[General]\r\nInstaller=Setup.exe\r\n");
-  EXPECT_EQ(1, PassLanguageGate());
+  EXPECT_FALSE(LanguageGateStartsInstaller());
   EXPECT_EQ(1u, Fake().shellLaunches.size());
 }
 
@@ -119,7 +119,7 @@ TEST_F(LaunchTest, BrowserGetsItsQuotedPathThenTheAddressInItsFolder) {
 
 TEST_F(LaunchTest, UnquotedBrowserPathWithBlanksIsTakenWhole) {
   RegisterBrowser("C:\\Program Files\\Viewer\\view.exe -osint -url %1");
-  EXPECT_EQ(1, OpenInBrowser("http://x/"));
+  EXPECT_TRUE(OpenInBrowser("http://x/"));
   ASSERT_EQ(1u, Fake().programStarts.size());
   EXPECT_EQ("C:\\Program Files\\Viewer\\view.exe", Fake().programStarts[0].application);
   EXPECT_EQ("\"C:\\Program Files\\Viewer\\view.exe\" http://x/",
@@ -132,7 +132,7 @@ TEST_F(LaunchTest, OpenCommandStoredForExpansionNamesTheProgramThroughVariables)
   Fake().environment["PROGRAMFILES"] = "C:\\Program Files";
   RegisterBrowser(command);
   Fake().expandableKeys.insert("TestHTML\\shell\\open\\command");
-  EXPECT_EQ(1, OpenInBrowser("http://x/"));
+  EXPECT_TRUE(OpenInBrowser("http://x/"));
   ASSERT_EQ(1u, Fake().programStarts.size());
   EXPECT_EQ("C:\\Program Files\\Viewer\\view.exe", Fake().programStarts[0].application);
   EXPECT_EQ("\"C:\\Program Files\\Viewer\\view.exe\" http://x/", Fake().programStarts[0].commandLine);
@@ -146,7 +146,7 @@ TEST_F(LaunchTest, OpenCommandStoredForExpansionNamesTheProgramThroughVariables)
   // Expanded beyond the 512 bytes of the command: nothing is started.
   Fake().expandableKeys.insert("TestHTML\\shell\\open\\command");
   Fake().environment["PROGRAMFILES"] = "C:\\" + std::string(490, 'p');
-  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_FALSE(OpenInBrowser("http://x/"));
   EXPECT_EQ(2u, Fake().programStarts.size());
 }
 
@@ -154,23 +154,23 @@ TEST_F(LaunchTest, OnlyWebAddressesGoToTheShell) {
   RegisterBrowser("VIEW.EXE");
   Fake().shellOpensAddresses = true;
   for (const char *address : {"HTTPS://x/", "http://x/", "https:/x/", "www.x", "ftp://x/", ""})
-    EXPECT_EQ(1, OpenInBrowser(address)) << address;
+    EXPECT_TRUE(OpenInBrowser(address)) << address;
   EXPECT_EQ((std::vector<std::string>{"HTTPS://x/", "http://x/"}), Fake().shellAddresses);
   EXPECT_EQ(4u, Fake().programStarts.size());  // the rest by the ".htm" program
 }
 
 TEST_F(LaunchTest, NoAssociationOrFailedStartOpensNothing) {
-  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_FALSE(OpenInBrowser("http://x/"));
   Fake().classesRoot[".htm"] = "TestHTML";  // no open command
-  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_FALSE(OpenInBrowser("http://x/"));
   EXPECT_TRUE(Fake().programStarts.empty());
   RegisterBrowser("\"C:\\My Viewer\\view.exe\" %1");
   Fake().startProgramSucceeds = false;
-  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_FALSE(OpenInBrowser("http://x/"));
   EXPECT_EQ("C:\\My Viewer\\view.exe", Fake().programStarts.back().application);
   // A file-type name that leaves no room for the command key opens nothing.
   Fake().classesRoot[".htm"] = std::string(495, 'T');
-  EXPECT_EQ(0, OpenInBrowser("http://x/"));
+  EXPECT_FALSE(OpenInBrowser("http://x/"));
   EXPECT_EQ(1u, Fake().programStarts.size());
   EXPECT_TRUE(Fake().messageBoxes.empty());
 }
@@ -178,7 +178,7 @@ TEST_F(LaunchTest, NoAssociationOrFailedStartOpensNothing) {
 TEST_F(LaunchTest, EmptyAddressStillStartsTheBrowser) {
   UseSettings("[General]\r\n");
   RegisterBrowser("VIEW.EXE");
-  EXPECT_EQ(1, OpenSettingsUrl(kGeneralProductPage));
+  EXPECT_TRUE(OpenSettingsUrl(kGeneralProductPage));
   EXPECT_EQ("\"VIEW.EXE\" ", Fake().programStarts[0].commandLine);
   EXPECT_EQ("VIEW.EXE", Fake().programStarts[0].directory);
 }

@@ -1,4 +1,7 @@
 #pragma once
+// Opening a file, a web address or a program through the shell's "open"
+// verb, as a double-click would: in the program the system has for it,
+// with an administrator's consent where the program asks for one.
 #include "platform/window_handle.h"
 
 // Opens a file through the shell's "open" verb. Returns the shell's result:

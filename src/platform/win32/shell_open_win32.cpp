@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "platform/shell.h"
+#include "platform/shell_open.h"
 
 long long ShellOpen(WindowHandle owner, const char *path) {
   return reinterpret_cast<INT_PTR>(
