@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
+#include <cstdlib>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,57 +24,51 @@ const char *const kOperationTexts[] = {
 };
 
 struct DocumentedRow {
-  std::vector<unsigned> numbers;
+  std::multiset<unsigned> numbers;
   std::string line;
 };
 
-// The numbers of a table's first cell: "3028 / 3065", "4004, 40001"; "-" or
-// "…" between two numbers spans those between them ("3101 … 3108").
-std::vector<unsigned> NumbersOf(const std::string &cell) {
-  std::vector<unsigned> numbers;
+// The numbers of a table row's first cell: "3028 / 3065", "4004, 40001";
+// "-" or "…" between two numbers spans those between ("3101 … 3108").
+std::multiset<unsigned> NumbersOf(const std::string &cell) {
+  std::multiset<unsigned> numbers;
+  unsigned last = 0;
   bool span = false;
-  for (size_t at = 0; at < cell.size();) {
-    if (isdigit(static_cast<unsigned char>(cell[at]))) {
-      size_t end = at;
-      while (end < cell.size() && isdigit(static_cast<unsigned char>(cell[end]))) ++end;
-      const unsigned number = static_cast<unsigned>(std::stoul(cell.substr(at, end - at)));
-      for (unsigned between = span ? numbers.back() + 1 : number; between < number; ++between)
-        numbers.push_back(between);
-      numbers.push_back(number);
-      span = false;
-      at = end;
-    } else {
-      span = span || cell.compare(at, 1, "-") == 0 || cell.compare(at, 3, "\u2026") == 0;
+  for (const char *at = cell.c_str(); *at != '\0';) {
+    char *end = nullptr;
+    const unsigned number = static_cast<unsigned>(strtoul(at, &end, 10));
+    if (end == at || *at == '-' || *at == '+') {
+      span = span || *at == '-' || std::string(at).rfind("\u2026", 0) == 0;
       ++at;
+      continue;
     }
+    for (unsigned between = span ? last + 1 : number; between <= number; ++between)
+      numbers.insert(between);
+    last = number;
+    span = false;
+    at = end;
   }
   return numbers;
 }
 
-// The rows of the first table after the line that begins with `anchor`
-// whose first cell holds numbers.
+// The rows of the first table after the line that begins with `anchor`; a
+// table may stand indented in a list item.
 std::vector<DocumentedRow> DocumentedCommands(const std::string &document,
                                               const std::string &anchor) {
   std::string text;
   EXPECT_TRUE(ReadWholeFile(std::string(VELINST_SOURCE_DIR) + "/docs/" + document, text));
+  std::istringstream lines(text.substr(std::min(text.find("\n" + anchor), text.size())));
+  EXPECT_FALSE(lines.str().empty()) << document << ": " << anchor;
   std::vector<DocumentedRow> rows;
-  size_t start = text.find("\n" + anchor);
-  EXPECT_NE(std::string::npos, start) << document << ": " << anchor;
   bool inTable = false;
-  while (start != std::string::npos && start + 1 < text.size()) {
-    start += 1;
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    // A table may stand indented in a list item.
-    const size_t first = text.find_first_not_of(' ', start);
-    const std::string line = first < end ? text.substr(first, end - first) : "";
-    start = end;
+  for (std::string line; std::getline(lines, line);) {
+    line.erase(0, line.find_first_not_of(' '));
     if (line.rfind("|", 0) != 0) {
       if (inTable) break;
       continue;
     }
     inTable = true;
-    std::vector<unsigned> numbers = NumbersOf(line.substr(1, line.find('|', 1) - 1));
+    const std::multiset<unsigned> numbers = NumbersOf(line.substr(1, line.find('|', 1) - 1));
     if (!numbers.empty()) rows.push_back({numbers, line});
   }
   return rows;
@@ -119,8 +114,7 @@ TEST(CommandReference, ArchitectureNamesTheOperationOfEveryRow) {
     if (call == std::string::npos) continue;  // a value: the command does nothing
     const std::string named = "`" + operation.substr(0, call) + "`";
     for (const DocumentedRow &row : documented) {
-      const bool ofThisRow = std::find(row.numbers.begin(), row.numbers.end(),
-                                       kCommandTable[i].numbers[0]) != row.numbers.end();
+      const bool ofThisRow = row.numbers.count(kCommandTable[i].numbers[0]) != 0;
       EXPECT_TRUE(!ofThisRow || row.line.find(named) != std::string::npos)
           << row.line << " lacks " << named;
     }
