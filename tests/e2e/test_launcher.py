@@ -72,15 +72,16 @@ class StartupTests(LauncherScenario):
         self.assertEqual(self.form["owner"], backdrop["hwnd"])
         self.assertEqual(self.form["pid"], backdrop["pid"])
 
-        shot = wait_until(self.painted_screenshot, 5)
-        self.assertTrue(shot, "the backdrop is not painted black")
         form_left, form_top, form_right, form_bottom = rect(self.form)
+        center = ((form_left + form_right) // 2, (form_top + form_bottom) // 2)
+        shot = wait_until(lambda: self.painted_screenshot(center), 5)
+        self.assertTrue(shot, "the backdrop is not painted black or the start screen not drawn")
         self.assertGreater(form_left, 20, "the start screen should leave backdrop visible")
         for x, y in ((2, 2), (SCREEN_WIDTH - 3, SCREEN_HEIGHT - 3), (form_left // 2, SCREEN_HEIGHT // 2),
                      (SCREEN_WIDTH // 2, max(form_bottom + 5, SCREEN_HEIGHT - 8))):
             self.assertEqual(self.session.pixel(shot, x, y), (0, 0, 0), (x, y))
-        center = self.session.pixel(shot, (form_left + form_right) // 2, (form_top + form_bottom) // 2)
-        self.assertNotEqual(center, (0, 0, 0), "the start screen is not drawn")
+        self.assertNotEqual(self.session.pixel(shot, *center), (0, 0, 0),
+                            "the start screen is not drawn")
 
 
     def form_above_backdrop(self):
@@ -88,10 +89,13 @@ class StartupTests(LauncherScenario):
         return FORM in classes and BACKDROP in classes and \
             classes.index(FORM) < classes.index(BACKDROP)
 
-    def painted_screenshot(self):
-        """A screenshot once painting has reached the backdrop's corner."""
+    def painted_screenshot(self, form_center):
+        """A screenshot once painting has reached the backdrop's corner and
+        the start screen's centre."""
         shot = self.session.screenshot("launcher-start")
-        return shot if self.session.pixel(shot, 2, 2) == (0, 0, 0) else None
+        painted = self.session.pixel(shot, 2, 2) == (0, 0, 0) and \
+            self.session.pixel(shot, *form_center) != (0, 0, 0)
+        return shot if painted else None
 
 
 class PlantedLibraryTests(LauncherScenario):

@@ -173,7 +173,13 @@ class RegistrationScenario(ScenarioTestCase):
 
     def go(self, window, button, template):
         self.session.click(window["hwnd"], button)
-        return self.form(template)
+        found = self.form(template)
+        # The engine shows the new form before it destroys the one before:
+        # until that is gone, a form of its template may still be found.
+        self.assertTrue(wait_until(lambda: window["hwnd"] not in
+                                   [w["hwnd"] for w in self.session.windows(FORM)], 10),
+                        f"the form {window['template']} stayed")
+        return found
 
     def open_registration(self, start):
         return self.go(start, "register", "Registration")
@@ -362,11 +368,11 @@ class CompleteRegistrationTests(RegistrationScenario):
         self.assertIn("&FIRST%20NAME=J%FCrgen&", request["query"])
 
     def check_profile(self, profile):
+        # Saved once the result box is closed, one key after another.
+        expected = {"registration info": {key: SENT[name] for key, name in PROFILE_KEYS.items()}}
+        wait_until(lambda: profile.exists() and ini_values(profile) == expected, 10)
         self.assertTrue(profile.exists(), [p for p in self.profile_candidates() if p.exists()])
-        sections = ini_values(profile)
-        self.assertEqual(list(sections), ["registration info"])
-        self.assertEqual(sections["registration info"],
-                         {key: SENT[name] for key, name in PROFILE_KEYS.items()})
+        self.assertEqual(ini_values(profile), expected)
 
 
 class OneCommandAtATimeTests(RegistrationScenario):
