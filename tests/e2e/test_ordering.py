@@ -10,7 +10,7 @@ an alignment fixes, in the printer's device units."""
 import time
 
 from test_printing import LANDSCAPE_BUTTON, LANDSCAPE_WIDTH, PAGE_WIDTH, TOLERANCE, PrintingScenario
-from test_registration import ORDER_BUTTON
+from test_registration import ORDER_BUTTON, RegistrationScenario
 from velinst_e2e import edit_ini, ini_values, read_ini_lines, write_ini_lines
 
 BUYER = {
@@ -40,7 +40,38 @@ PRODUCTS = [  # name on the page, unit price, quantity, line price
 ]
 
 
-class OrderingTests(PrintingScenario):
+class OrderFormScenario(RegistrationScenario):
+    """Reaches the order form through the buyer form."""
+
+    def templates_showing(self):
+        return [w["template"] for w in self.session.windows("Template Window Class",
+                                                            visible_only=True)]
+
+    def open_order_form(self, buyer, values):
+        """Fills the buyer form and continues; the order form shows the
+        template's own texts until a field changes."""
+        self.type_into(buyer, values)
+        order = self.go(buyer, "continue", "Order")
+        time.sleep(1.2)  # two ticks
+        self.assertEqual({name: self.fields(order)[name] for name in [*LINE_PRICES, *SUMS]},
+                         dict.fromkeys([*LINE_PRICES, *SUMS], ""))
+        return order
+
+
+class PricingTests(OrderFormScenario):
+    """Live pricing alone, where a build runs only a handful of scenarios."""
+
+    def test_quantities_typed_are_priced_with_the_buyers_tax_and_shipping(self):
+        start = self.start_launcher("pricing")
+        order = self.open_order_form(self.go(start, ORDER_BUTTON, "Buyer"), BUYER)
+        self.type_into(order, QUANTITIES)
+        sums = next(sums for state, country, *sums in REGIONS
+                    if (state, country) == (BUYER["buyer_state"], BUYER["buyer_country"]))
+        self.assert_fields(order, dict(LINE_PRICES, **dict(zip(SUMS, sums))))
+        self.assertTrue(self.program.running())
+
+
+class OrderingTests(OrderFormScenario, PrintingScenario):
     """One run of the launcher, as a customer orders from several addresses
     and prints the order."""
 
@@ -100,20 +131,6 @@ class OrderingTests(PrintingScenario):
         self.assertTrue(self.program.running())
 
     # The forms -------------------------------------------------------------
-
-    def templates_showing(self):
-        return [w["template"] for w in self.session.windows("Template Window Class",
-                                                            visible_only=True)]
-
-    def open_order_form(self, buyer, values):
-        """Fills the buyer form and continues; the order form shows the
-        template's own texts until a field changes."""
-        self.type_into(buyer, values)
-        order = self.go(buyer, "continue", "Order")
-        time.sleep(1.2)  # two ticks
-        self.assertEqual({name: self.fields(order)[name] for name in [*LINE_PRICES, *SUMS]},
-                         dict.fromkeys([*LINE_PRICES, *SUMS], ""))
-        return order
 
     def assert_warning(self, missing):
         texts = ini_values(self.disc / "VelInst.ini")["validate error"]

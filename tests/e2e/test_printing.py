@@ -186,6 +186,54 @@ class PrintingScenario(RegistrationScenario):
         self.press(dialog, button)
         self.assertTrue(self.session.wait_no_window("#32770", 5), "the dialog stayed")
 
+    def check_registration_page(self, page, street2):
+        line_unit, column_unit = self.units
+        leading = self.title_leading(page, "Software Registration And Upgrade Form", PAGE_WIDTH)
+
+        shift = 1 if street2 else 0
+        rows = [  # text, edge ("left" or "right"), x, line
+            ("Please mail this form to:", "left", line_unit, 5),
+            ("Velmora Software, Inc.", "left", 8 * column_unit, 6),
+            ("Customer Service Department", "left", 8 * column_unit, 7),
+            ("2150 Alder Ridge Road, Suite 300", "left", 8 * column_unit, 8),
+            ("Portland, OR 97205", "left", 8 * column_unit, 9),
+            ("Or fax it to us at (503) 555-0148.", "left", line_unit, 10),
+            ("Product Name:", "right", 20 * column_unit, 12),
+            (PRODUCT, "left", 21 * column_unit, 12),
+            ("Serial Number:", "right", 20 * column_unit, 13),
+            ("CP40-7731-0042", "left", 21 * column_unit, 13),
+            ("Date Registered:", "right", 20 * column_unit, 14),
+            ("Your Name:", "right", 20 * column_unit, 15),
+            ("O'Neill-Smith, J\u00fcrgen", "left", 21 * column_unit, 15),
+            ("Your Address:", "right", 20 * column_unit, 16),
+            ("12 Main St. #4", "left", 21 * column_unit, 16),
+            ("New York, NY 10001 USA", "left", 21 * column_unit, 17 + shift),
+            ("E-Mail:", "right", 20 * column_unit, 18 + shift),
+            ("Tel.Number:", "right", 20 * column_unit, 19 + shift),
+            ("Fax:", "right", 20 * column_unit, 20 + shift),
+            ("Where did you purchase your product?", "left", line_unit, 21 + shift),
+            ("Smith & Sons", "left", 21 * column_unit, 22 + shift),
+        ]
+        if street2:
+            rows += [("Suite 5", "left", 21 * column_unit, 17),
+                     ("j.mueller@example.com", "left", 21 * column_unit, 19),
+                     ("+1 (212) 555-0100", "left", 21 * column_unit, 20),
+                     ("212-555-0199", "left", 21 * column_unit, 21)]
+        lines = {3}
+        for text, edge, x, line in rows:
+            self.assert_placed(page, leading, text, edge, x, line)
+            lines.add(line)
+        date = next(filter(None, map(page.find, today_texts())), None)
+        self.assertIsNotNone(date, "no date printed")
+        self.assertAlmostEqual(date[0], 21 * column_unit, delta=TOLERANCE)
+        # Nothing else: every word (today's date too, beside its caption)
+        # stands on one of these lines; none on 4 or 11.
+        for word in page.words:
+            line = round((word.top - leading) / line_unit)
+            self.assertIn(line, lines, word.text)
+            self.assertAlmostEqual(word.top - leading, line * line_unit, delta=TOLERANCE,
+                                   msg=word.text)
+
 
 class PrintingTests(PrintingScenario):
     """One run of the launcher, as a customer prints and reprints."""
@@ -205,7 +253,7 @@ class PrintingTests(PrintingScenario):
         self.type_into(registration, TYPED)
         page = self.print_form(registration)
         with self.subTest("with a second street line"):
-            self.check_page(page, street2=True)
+            self.check_registration_page(page, street2=True)
         profile = self.saved_profile()
         self.assertEqual((profile["firstname"], profile["streetaddr2"], profile["fax"]),
                          ("J\u00fcrgen", "Suite 5", "212-555-0199"))
@@ -214,7 +262,7 @@ class PrintingTests(PrintingScenario):
                                       "reg_fax": ""})
         page = self.print_form(registration)
         with self.subTest("without a second street line, e-mail, telephone or fax"):
-            self.check_page(page, street2=False)
+            self.check_registration_page(page, street2=False)
         self.assertEqual(self.saved_profile()["fax"], "")
 
         with self.subTest("without a printer nothing is printed or shown; the profile is saved"):
@@ -266,56 +314,6 @@ class PrintingTests(PrintingScenario):
         self.assertIsNotNone(title, page.bbox)
         return (title[0] + title[2]) / 2
 
-    def check_page(self, page, street2):
-        line_unit, column_unit = self.units
-        leading = self.title_leading(page, "Software Registration And Upgrade Form", PAGE_WIDTH)
-
-        shift = 1 if street2 else 0
-        rows = [  # text, edge ("left" or "right"), x, line
-            ("Please mail this form to:", "left", line_unit, 5),
-            ("Velmora Software, Inc.", "left", 8 * column_unit, 6),
-            ("Customer Service Department", "left", 8 * column_unit, 7),
-            ("2150 Alder Ridge Road, Suite 300", "left", 8 * column_unit, 8),
-            ("Portland, OR 97205", "left", 8 * column_unit, 9),
-            ("Or fax it to us at (503) 555-0148.", "left", line_unit, 10),
-            ("Product Name:", "right", 20 * column_unit, 12),
-            (PRODUCT, "left", 21 * column_unit, 12),
-            ("Serial Number:", "right", 20 * column_unit, 13),
-            ("CP40-7731-0042", "left", 21 * column_unit, 13),
-            ("Date Registered:", "right", 20 * column_unit, 14),
-            ("Your Name:", "right", 20 * column_unit, 15),
-            ("O'Neill-Smith, J\u00fcrgen", "left", 21 * column_unit, 15),
-            ("Your Address:", "right", 20 * column_unit, 16),
-            ("12 Main St. #4", "left", 21 * column_unit, 16),
-            ("New York, NY 10001 USA", "left", 21 * column_unit, 17 + shift),
-            ("E-Mail:", "right", 20 * column_unit, 18 + shift),
-            ("Tel.Number:", "right", 20 * column_unit, 19 + shift),
-            ("Fax:", "right", 20 * column_unit, 20 + shift),
-            ("Where did you purchase your product?", "left", line_unit, 21 + shift),
-            ("Smith & Sons", "left", 21 * column_unit, 22 + shift),
-        ]
-        if street2:
-            rows += [("Suite 5", "left", 21 * column_unit, 17),
-                     ("j.mueller@example.com", "left", 21 * column_unit, 19),
-                     ("+1 (212) 555-0100", "left", 21 * column_unit, 20),
-                     ("212-555-0199", "left", 21 * column_unit, 21)]
-        lines = {3}
-        for text, edge, x, line in rows:
-            self.assert_placed(page, leading, text, edge, x, line)
-            lines.add(line)
-        date = next(filter(None, map(page.find, today_texts())), None)
-        self.assertIsNotNone(date, "no date printed")
-        self.assertAlmostEqual(date[0], 21 * column_unit, delta=TOLERANCE)
-        # Nothing else: every word (today's date too, beside its caption)
-        # stands on one of these lines; none on 4 or 11.
-        for word in page.words:
-            line = round((word.top - leading) / line_unit)
-            self.assertIn(line, lines, word.text)
-            self.assertAlmostEqual(word.top - leading, line * line_unit, delta=TOLERANCE,
-                                   msg=word.text)
-
-
-
 
 class PrintersComeAndGoTests(PrintingScenario):
     """Printers the customer adds and removes while the launcher runs: one
@@ -362,4 +360,15 @@ class PrintersComeAndGoTests(PrintingScenario):
             page = self.print_form(registration)
             self.title_leading(page, "Software Registration And Upgrade Form", PAGE_WIDTH)
             self.assertFalse(self.other.exists())
+        self.assertTrue(self.program.running())
+
+
+class PrintedPageTests(PrintingScenario):
+    """The printed registration page alone, where a build runs only a
+    handful of scenarios."""
+
+    def test_registration_page_printed_with_every_row_in_place(self):
+        registration = self.registration_screen("printed-page")
+        self.type_into(registration, TYPED)
+        self.check_registration_page(self.print_form(registration), street2=True)
         self.assertTrue(self.program.running())

@@ -9,9 +9,11 @@ started by `velinst_e2e.py start` (the e2e_session fixture) and stopped by
 Every wait is bounded: each helper takes a timeout in seconds and polls
 against a deadline. Standard library only.
 """
+import contextlib
 import itertools
 import json
 import os
+import select
 import shutil
 import signal
 import socket
@@ -22,7 +24,17 @@ import time
 import unittest
 from pathlib import Path
 
-WINE = os.environ.get("VELINST_WINE64", "/usr/lib/wine/wine64")
+# The Wine of the build under test: wine64 for the x64 build; for the i686
+# build, the release, 32-bit Wine in a win32 prefix, under qemu's user-mode
+# emulation (this kernel runs no 32-bit code). tools/setup-wine32 puts its
+# loader where wine64 does not look for it.
+WINE_ARCH = os.environ.get("VELINST_WINE_ARCH", "win64")
+EMULATED = WINE_ARCH == "win32"
+WINE32 = Path("/usr/lib/wine32/wine")
+WINE = str(WINE32) if EMULATED else os.environ.get("VELINST_WINE64", "/usr/lib/wine/wine64")
+# Emulated programs start and answer several times more slowly: the waits for
+# their windows and their end are that much longer.
+PATIENCE = 3 if EMULATED else 1
 WINESERVER = os.environ.get("VELINST_WINESERVER", "wineserver")
 MARLETT = Path("/usr/share/wine/fonts/marlett.ttf")
 SCREEN = "1024x768x24"
@@ -42,7 +54,7 @@ TYPING_LANGUAGE = "C.UTF-8"
 # with the session's server stopped afterwards so the registry reaches disk.
 # Each is a function(prefix: Prefix). Raise PREFIX_SETUP_VERSION when a step
 # is added or changed: prefixes made with an older version are set up again.
-PREFIX_SETUP_VERSION = 2
+PREFIX_SETUP_VERSION = 3
 PREFIX_SETUP_STEPS = []
 
 
@@ -53,6 +65,12 @@ def prefix_setup_step(function):
 
 class HarnessError(Exception):
     pass
+
+
+class ProgramHung(HarnessError):
+    """A program that did not end, answer or show itself in time: under
+    emulation one Wine program in ten or so hangs, and the scenario is run
+    once more."""
 
 
 def env_path(name):
@@ -87,6 +105,12 @@ def unescape(text):
             out.append(text[i])
             i += 1
     return "".join(out)
+
+
+def escape(text):
+    """Escapes a text as winctl's input and output are (\\\\ \\t \\n \\r)."""
+    return text.translate({ord("\\"): "\\\\", ord("\t"): "\\t", ord("\n"): "\\n",
+                           ord("\r"): "\\r"})
 
 
 def parse_fields(line, escaped=True):
@@ -136,6 +160,7 @@ def base_env(prefix_dir, display=None):
         env.pop(name, None)
     env["WINEPREFIX"] = str(prefix_dir)
     env["WINEDEBUG"] = "-all"
+    env["WINEARCH"] = WINE_ARCH
     env["LC_ALL"] = DEFAULT_LANGUAGE
     if display is not None:
         env["DISPLAY"] = display
@@ -158,7 +183,7 @@ def run_bounded(args, env, timeout, cwd=None, check=True, capture=True):
         except subprocess.TimeoutExpired:
             kill_group(process.pid)
             process.wait()
-            raise HarnessError(f"timed out after {timeout} s: {' '.join(map(str, args))}")
+            raise ProgramHung(f"timed out after {timeout} s: {' '.join(map(str, args))}")
         out.seek(0)
         err.seek(0)
         result = subprocess.CompletedProcess(args, process.returncode,
@@ -263,6 +288,33 @@ def install_test_printer(prefix):
 
 prefix_setup_step(install_test_printer)
 
+# The network information driver, as wine.inf registers it. Under emulation
+# wineboot registers no service at all (see network_driver_service); without
+# this one the internet library finds no network and says it is offline.
+NETWORK_DRIVER_SERVICE = r"""REGEDIT4
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\nsiproxy]
+"DisplayName"="NSI Proxy"
+"ErrorControl"=dword:00000001
+"Group"="System Bus Extender"
+"ImagePath"="C:\\windows\\system32\\drivers\\nsiproxy.sys"
+"ObjectName"="LocalSystem"
+"Start"=dword:00000002
+"Type"=dword:00000001
+"""
+
+
+@prefix_setup_step
+def network_driver_service(prefix):
+    # Wine's service manager fails under qemu: qemu reports every fault
+    # with trap number -1, so Wine raises an illegal instruction where code
+    # expects an access violation it can catch.
+    if not EMULATED:
+        return
+    registry_file = prefix.build / "e2e" / "network-driver.reg"
+    registry_file.write_text(NETWORK_DRIVER_SERVICE)
+    prefix.wine(["regedit", "/S", registry_file])
+
 
 def display_free(number):
     return not (Path(f"/tmp/.X{number}-lock").exists()
@@ -323,7 +375,7 @@ def stop_session(build):
     prefix = Prefix(build)
     if prefix.path.exists():
         prefix.stop_server()
-    if state and is_xvfb(state["xvfb_pid"]):
+    if state and is_xvfb(state.get("xvfb_pid")):
         os.kill(state["xvfb_pid"], signal.SIGTERM)
         if not wait_until(lambda: not is_xvfb(state["xvfb_pid"]), 10):
             os.kill(state["xvfb_pid"], signal.SIGKILL)
@@ -375,7 +427,7 @@ class Program:
     def wait(self, timeout):
         """The exit code, or None when the program still runs after timeout s."""
         try:
-            return self.process.wait(timeout=timeout)
+            return self.process.wait(timeout=timeout * PATIENCE)
         except subprocess.TimeoutExpired:
             return None
 
@@ -395,6 +447,68 @@ class Program:
             self.process.wait(timeout=10)
 
 
+class WinctlServer:
+    """One winctl taking command after command (`winctl serve`): under
+    emulation every start of a program costs seconds. Each command gets its
+    own time limit; one that overruns ends the server, and the next command
+    starts another."""
+
+    END = "winctl-end="
+
+    def __init__(self, winctl, env, log_path):
+        self.args, self.env, self.log_path = [WINE, winctl, "serve"], env, log_path
+        self.process = None
+
+    def run(self, args, timeout):
+        """(exit code, output lines, lines that start with "winctl:")."""
+        if self.process is None or self.process.poll() is not None:
+            self.log_path.parent.mkdir(parents=True, exist_ok=True)
+            with open(self.log_path, "ab") as log:
+                self.process = subprocess.Popen(self.args, env=self.env, stdin=subprocess.PIPE,
+                                                stdout=subprocess.PIPE, stderr=log,
+                                                start_new_session=True)
+        command = "\t".join(escape(str(a)) for a in args) + "\n"
+        lines = []
+        try:
+            try:
+                self.process.stdin.write(command.encode("utf-8"))
+                self.process.stdin.flush()
+            except OSError as error:
+                raise HarnessError(f"winctl serve: {error}") from error
+            deadline = time.monotonic() + timeout
+            pending = b""
+            while True:
+                if b"\n" not in pending:
+                    ready, _, _ = select.select([self.process.stdout], [], [],
+                                                max(0, deadline - time.monotonic()))
+                    chunk = os.read(self.process.stdout.fileno(), 65536) if ready else b""
+                    if not chunk:
+                        error = HarnessError if ready else ProgramHung
+                        raise error(("ended" if ready else f"timed out after {timeout} s")
+                                    + f": winctl serve, at {' '.join(map(str, args))}")
+                    pending += chunk
+                    continue
+                line, pending = pending.split(b"\n", 1)
+                line = line.decode("latin-1").rstrip("\r")
+                if line.startswith(self.END):
+                    said = [x for x in lines if x.startswith("winctl:")]
+                    return (int(line[len(self.END):]), [x for x in lines if x not in said],
+                            "\n".join(said))
+                lines.append(line)
+        except HarnessError:
+            self.stop()
+            raise
+
+    def stop(self):
+        if self.process is not None:
+            kill_group(self.process.pid)
+            self.process.wait(timeout=10)
+            for pipe in (self.process.stdin, self.process.stdout):
+                with contextlib.suppress(OSError):  # a command half written
+                    pipe.close()
+            self.process = None
+
+
 class Session:
     """The running session, as scenarios use it."""
 
@@ -409,6 +523,10 @@ class Session:
         self.screens = self.build / "e2e" / "screens"
         self.discs = self.build / "e2e" / "discs"
         self.programs = []
+        self.winctl_server = WinctlServer(
+            env_path("VELINST_WINCTL"), self.env(),
+            self.build / "e2e" / "logs" / f"{time.strftime('%H%M%S')}-{os.getpid()}-winctl.log"
+        ) if EMULATED else None
 
     # Commands ------------------------------------------------------------
 
@@ -446,12 +564,16 @@ class Session:
         for program in killed:
             program.kill()
         self.programs = []
-        if killed:
-            # On a loaded machine the server may take several seconds.
-            for window_class in PROGRAM_WINDOW_CLASSES:
-                if not self.wait_no_window(window_class, 20):
-                    raise HarnessError(f"windows of class {window_class!r} outlived "
-                                       "their killed program by 20 s")
+        try:
+            if killed:
+                # On a loaded machine the server may take several seconds.
+                for window_class in PROGRAM_WINDOW_CLASSES:
+                    if not self.wait_no_window(window_class, 20):
+                        raise HarnessError(f"windows of class {window_class!r} outlived "
+                                           "their killed program by 20 s")
+        finally:
+            if self.winctl_server:
+                self.winctl_server.stop()
 
     def restart_server(self, wrapper=()):
         """Ends every program of the session and its wineserver, and starts a
@@ -474,14 +596,17 @@ class Session:
         stderr. A control that did not answer in time (exit code 3) is a
         harness error, and so is an exit code 1 that winctl did not explain:
         Wine could not run it, which must not pass for "not found"."""
-        result = self.run(env_path("VELINST_WINCTL"), [str(a) for a in args],
-                          timeout=timeout, language=language, check=False)
-        if result.returncode not in (0, 1) or (result.returncode == 1
-                                               and "winctl:" not in result.stderr):
+        # The serving winctl converts what it is given from UTF-8 itself.
+        if self.winctl_server and language in (None, TYPING_LANGUAGE):
+            code, out, said = self.winctl_server.run(args, timeout)
+        else:
+            result = self.run(env_path("VELINST_WINCTL"), [str(a) for a in args],
+                              timeout=timeout, language=language, check=False)
+            code, out, said = result.returncode, result.stdout.splitlines(), result.stderr
+        if code not in (0, 1) or (code == 1 and "winctl:" not in said):
             raise HarnessError(f"winctl {' '.join(map(str, args))}: exit code "
-                               f"{result.returncode}\n{result.stdout}{result.stderr}")
-        lines = [parse_fields(line) for line in result.stdout.splitlines() if line]
-        return result.returncode, lines, result.stderr.strip()
+                               f"{code}\n" + "\n".join(out) + said)
+        return code, [parse_fields(line) for line in out if line], said.strip()
 
     def winctl(self, *args, timeout=30, language=None):
         """Runs winctl; returns (exit code, list of field dicts)."""
@@ -504,6 +629,7 @@ class Session:
 
     def wait_window(self, window_class, timeout=10, title=None):
         """The window's dict once one of the class (and title) exists, else None."""
+        timeout *= PATIENCE
         args = ["wait", window_class, int(timeout * 1000)] + ([title] if title is not None else [])
         code, lines = self.winctl(*args, timeout=timeout + 30)
         return lines[0] if code == 0 else None
@@ -513,12 +639,25 @@ class Session:
         the engine has finished building it and each of `names` is one of
         its controls, else None. Every scenario drives a form found so: a
         form window exists a moment before its controls do."""
+        timeout *= PATIENCE
         code, lines = self.winctl("form", template, int(timeout * 1000), *names,
                                   timeout=timeout + 30)
+        if code != 0 and EMULATED:
+            self._check_not_hung(timeout)
         return lines[0] if code == 0 else None
+
+    def _check_not_hung(self, waited):
+        """A program of this session that runs while no window of the
+        programs under test exists hung on its way up."""
+        running = [p for p in self.programs if p.running()]
+        shown = {w["class"] for w in self.windows()} & set(PROGRAM_WINDOW_CLASSES)
+        if running and not shown:
+            raise ProgramHung(f"{Path(running[-1].args[-1]).name} runs but shows no window "
+                           f"after {waited} s")
 
     def wait_no_window(self, window_class, timeout=10):
         """True once no window of the class is left."""
+        timeout *= PATIENCE
         code, _ = self.winctl("gone", window_class, int(timeout * 1000), timeout=timeout + 30)
         return code == 0
 
@@ -544,11 +683,13 @@ class Session:
     def message_box(self, timeout=5):
         """The first message box (hwnd, caption, text, owner, icon, buttons),
         or None when none appears in time."""
+        timeout *= PATIENCE
         code, lines = self.winctl("msgbox", int(timeout * 1000), timeout=timeout + 30)
         return lines[0] if code == 0 else None
 
     def close_message_box(self, timeout=5, button=1):
         """Presses a message box's button (IDOK by default)."""
+        timeout *= PATIENCE
         code, _ = self.winctl("closebox", int(timeout * 1000), button, timeout=timeout + 30)
         return code == 0
 
@@ -755,12 +896,73 @@ class ScenarioTestCase(unittest.TestCase):
         self.addCleanup(self.session.close)
 
 
+def wine32_unavailable():
+    """Why this machine cannot run the i686 build, or None."""
+    if not os.access(WINE32, os.X_OK):
+        return f"no 32-bit Wine at {WINE32} (tools/bootstrap installs it)"
+    try:
+        enabled = Path("/proc/sys/fs/binfmt_misc/qemu-i386").read_text().startswith("enabled")
+    except OSError:
+        enabled = False
+    if not enabled:
+        return "binfmt_misc hands i386 programs to no emulator (tools/bootstrap registers qemu)"
+    return None
+
+
+# What ctest takes for a skipped test (SKIP_RETURN_CODE).
+SKIPPED = 77
+
+
+def run_scenario(case, attempt_seconds):
+    """Runs one unittest case of the emulated build for ctest. A scenario
+    that hung (ran out of its time, or met a ProgramHung) is run once more on
+    a fresh wineserver, and the output says so."""
+    build = build_dir()
+    skipped = (SessionState(build).read() or {}).get("skipped")
+    if skipped:
+        print(f"i686 scenarios skipped: {skipped}")
+        return SKIPPED
+    for attempt in (1, 2):
+        with tempfile.TemporaryFile() as output:
+            process = subprocess.Popen([sys.executable, "-m", "unittest", "-v", case],
+                                       stdin=subprocess.DEVNULL, stdout=output,
+                                       stderr=subprocess.STDOUT, start_new_session=True)
+            try:
+                code = process.wait(timeout=attempt_seconds)
+                hung = None
+            except subprocess.TimeoutExpired:
+                kill_group(process.pid)
+                code = process.wait()
+                hung = f"still running after {attempt_seconds} s"
+            output.seek(0)
+            text = output.read().decode("latin-1")
+        print(text, end="", flush=True)
+        if code != 0 and hung is None and "velinst_e2e.ProgramHung: " in text:
+            hung = "a Wine program hung"
+        if hung is None:
+            return code
+        if attempt == 1:
+            print(f"RETRY: {case} hung ({hung}); running it once more on a fresh wineserver",
+                  flush=True)
+            Session(build).restart_server()
+    print(f"{case} hung again ({hung})")
+    return 1
+
+
 def main(argv):
-    usage = "usage: velinst_e2e.py start|stop [BUILD_DIR]"
+    usage = "usage: velinst_e2e.py start|stop [BUILD_DIR] | scenario SECONDS CASE"
+    if len(argv) == 4 and argv[1] == "scenario":
+        return run_scenario(argv[3], int(argv[2]))
     if len(argv) not in (2, 3) or argv[1] not in ("start", "stop"):
         print(usage, file=sys.stderr)
         return 2
     build = Path(argv[2]) if len(argv) == 3 else build_dir()
+    reason = wine32_unavailable() if argv[1] == "start" and EMULATED else None
+    if reason:
+        stop_session(build)
+        SessionState(build).write({"skipped": reason})
+        print(f"i686 scenarios skipped: {reason}")
+        return SKIPPED
     if argv[1] == "start":
         winctl = Path(os.environ.get("VELINST_WINCTL", build / "tests" / "e2e" / "winctl.exe"))
         started = time.monotonic()

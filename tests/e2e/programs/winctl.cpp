@@ -9,6 +9,13 @@
 //
 // A WINDOW argument is a handle in hex (0x...) or a window class name: the
 // first visible top-level window of that class, else the first hidden one.
+//
+// `winctl serve` takes one command a line from stdin (arguments separated by
+// tabs, escaped as the output is, in UTF-8) and ends each command's output
+// with the line "winctl-end=CODE"; messages go to stdout with it. Under
+// emulation each start of a program costs seconds, so the harness keeps one
+// running there.
+#include <io.h>
 #include <windows.h>
 
 #include <cctype>
@@ -458,19 +465,19 @@ int Usage() {
           "       winctl post WINDOW MESSAGE WPARAM LPARAM\n"
           "       winctl responds WINDOW TIMEOUT_MS\n"
           "       winctl send WINDOW MESSAGE|NAME WPARAM LPARAM\n"
-          "       winctl language\n");
+          "       winctl language\n"
+          "       winctl serve\n");
   return 2;
 }
 
 unsigned long long Number(const char *text) { return strtoull(text, nullptr, 0); }
 
-}  // namespace
-
-int main(int argc, char **argv) {
-  if (argc < 2) return Usage();
-  const std::string command = argv[1];
-  const int count = argc - 2;
-  char **args = argv + 2;
+// One command: words[0] names it, the rest are its arguments.
+int Run(int words, char **argv) {
+  if (words < 1) return Usage();
+  const std::string command = argv[0];
+  const int count = words - 1;
+  char **args = argv + 1;
   if (command == "list" && count == 0) return List();
   if (command == "language" && count == 0) return Language();
   if (command == "metrics" && count == 0) return Metrics();
@@ -498,4 +505,57 @@ int main(int argc, char **argv) {
                 static_cast<WPARAM>(Number(args[2])), static_cast<LPARAM>(Number(args[3])));
   if (command == "responds" && count == 2) return Responds(args[0], ParseMs(args[1]));
   return Usage();
+}
+
+// An argument as Wine hands a program started in a UTF-8 locale its command
+// line: in the ANSI code page.
+std::string FromUtf8(const std::string &text) {
+  std::vector<wchar_t> wide(text.size() + 1, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+  std::vector<char> ansi(wide.size() * 2, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, ansi.data(), static_cast<int>(ansi.size()),
+                      nullptr, nullptr);
+  return ansi.data();
+}
+
+std::vector<std::string> SplitArguments(const std::string &line) {
+  std::vector<std::string> words(1);
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '\t') {
+      words.emplace_back();
+    } else if (line[i] == '\\' && i + 1 < line.size()) {
+      const char next = line[++i];
+      words.back() += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    } else {
+      words.back() += line[i];
+    }
+  }
+  for (std::string &word : words) word = FromUtf8(word);
+  return words;
+}
+
+int Serve() {
+  _dup2(_fileno(stdout), _fileno(stderr));
+  std::string line;
+  for (int c = getchar(); c != EOF; c = getchar()) {
+    if (c != '\n') {
+      line += static_cast<char>(c);
+      continue;
+    }
+    std::vector<std::string> words = SplitArguments(line);
+    line.clear();
+    std::vector<char *> argv;
+    for (std::string &word : words) argv.push_back(&word[0]);
+    const int code = Run(static_cast<int>(argv.size()), argv.data());
+    printf("winctl-end=%d\n", code);
+    fflush(stdout);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc == 2 && strcmp(argv[1], "serve") == 0) return Serve();
+  return Run(argc - 1, argv + 1);
 }
