@@ -1,7 +1,6 @@
 #include "disc_check.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "customer/customer_fields.h"
 #include "customer/field_maps.h"
@@ -9,60 +8,60 @@
 #include "order/order_keys.h"
 #include "resources/text_table.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
 
 namespace {
 
-// A field map as vocabulary: each key names an edit field whose text is
-// read into its record field.
-VocabularySection FieldMapSection(const FieldMap &map) {
-  VocabularySection section = {map.rows[0].key.section, {}};
+// A field map's fields are read into the record fields they belong to.
+int RecordFieldWidth(int keyId) {
   CustomerRecord record = {};
-  for (int i = 0; i < map.count; ++i) {
-    section.keys.push_back(map.rows[i].key);
-    section.keys.back().fieldCapacity = FieldOf(record, map.rows[i].field).width;
-  }
-  return section;
+  for (const FieldMap *map : {&kRegistrationFormMap, &kBuyerFormMap})
+    for (int i = 0; i < map->count; ++i)
+      if (map->rows[i].key.keyId == keyId) return FieldOf(record, map->rows[i].field).width;
+  return 0;
 }
 
-template <int Capacity, size_t Count>
-VocabularySection SectionOf(const Setting<Capacity> (&rows)[Count]) {
-  return {rows[0].section, std::vector<VocabularyKey>(std::begin(rows), std::end(rows))};
-}
-
-VocabularySection SectionOf(const VocabularyRows &list) {
-  VocabularySection section = {list.rows[0]->section, {}};
-  for (int i = 0; i < list.count; ++i) section.keys.push_back(*list.rows[i]);
-  return section;
+const VocabularySection &SectionNamed(const char *name) {
+  for (const VocabularySection &section : SettingsSections())
+    if (SameSectionName(section.name, name)) return section;
+  static const VocabularySection none = {name, {}};
+  return none;
 }
 
 }  // namespace
 
-const std::vector<FormFields> &FormFieldSections() {
-  static const std::vector<FormFields> forms = {
-      {FieldMapSection(kRegistrationFormMap), &kFormNameRegistration},
-      {FieldMapSection(kBuyerFormMap), &kFormNameBuyer},
-      {SectionOf(kOrderFormKeys), &kFormNameOrder},
-  };
-  return forms;
-}
-
 const std::vector<VocabularySection> &SettingsSections() {
   static const std::vector<VocabularySection> sections = [] {
-    std::vector<VocabularySection> all = {SectionOf(kGeneralRows), SectionOf(kFormNameRows)};
-    for (const FormFields &form : FormFieldSections()) all.push_back(form.section);
-    for (const VocabularySection &section :
-         {SectionOf(kValidateErrorRows), SectionOf(kUnitPriceKeys), SectionOf(kShippingPriceKeys),
-          SectionOf(kCountryCodeRows), VocabularySection{kPaymentStringCheck.section, {kPaymentStringCheck}},
-          SectionOf(kOrderLabelKeys), SectionOf(kDocumentRows)})
-      all.push_back(section);
+    std::vector<VocabularySection> all;
+    for (const VocabularyKey *row : kSettingsKeys) {
+      if (row->inRegistrationFile) continue;
+      auto section = std::find_if(all.begin(), all.end(), [&](const VocabularySection &each) {
+        return SameSectionName(each.name, row->section);
+      });
+      if (section == all.end()) section = all.insert(all.end(), {row->section, {}});
+      section->keys.push_back(*row);
+      if (const int width = RecordFieldWidth(row->keyId)) section->keys.back().fieldCapacity = width;
+    }
     return all;
   }();
   return sections;
 }
 
+const std::vector<FormFields> &FormFieldSections() {
+  static const std::vector<FormFields> forms = {
+      {SectionNamed(kRegistrationFormMap.rows[0].key.section), &kFormNameRegistration},
+      {SectionNamed(kBuyerFormMap.rows[0].key.section), &kFormNameBuyer},
+      {SectionNamed(kOrderFormKeys[0].section), &kFormNameOrder},
+  };
+  return forms;
+}
+
 const VocabularySection &RegistrationFileSection() {
-  static const VocabularySection section = {kRegisterProduct.section, {kRegisterProduct}};
+  static const VocabularySection section = [] {
+    VocabularySection file = {kRegisterProduct.section, {}};
+    for (const VocabularyKey *row : kSettingsKeys)
+      if (row->inRegistrationFile) file.keys.push_back(*row);
+    return file;
+  }();
   return section;
 }
 

@@ -6,7 +6,7 @@
 #include "order/decimal.h"
 #include "resources/text_table.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/key_vocabulary.h"
 #include "text/bounded.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // The field maps: which edit field of a form holds which record field. Each
-// key of the map's section names the edit field.
+// key of the map's section (its rows in resources/settings_keys.inc) names
+// the edit field.
 #include "customer/customer_fields.h"
 #include "settings/key_vocabulary.h"
 

@@ -5,7 +5,7 @@
 #include "customer/registration_file.h"
 #include "customer/saved_profile.h"
 #include "platform/clock.h"
-#include "settings/settings.h"
+#include "settings/key_vocabulary.h"
 #include "text/bounded.h"
 
 // Today as month-day-year, without leading zeros: 12-7-2026.

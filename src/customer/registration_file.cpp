@@ -1,7 +1,8 @@
 #include "customer/registration_file.h"
 
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/key_service.h"
+#include "settings/paths.h"
 #include "text/bounded.h"
 
 int GetRegistrationFilePath(char (&path)[kPathCapacity]) {

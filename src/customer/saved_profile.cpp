@@ -5,6 +5,8 @@
 #include "platform/folder_access.h"
 #include "platform/folders.h"
 #include "resources/texts.h"
+#include "settings/key_service.h"
+#include "settings/paths.h"
 #include "settings/settings.h"
 #include "text/bounded.h"
 #include "text/characters.h"

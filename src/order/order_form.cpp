@@ -5,6 +5,7 @@
 #include "order/decimal.h"
 #include "order/order_pricing.h"
 #include "resources/texts.h"
+#include "settings/paths.h"
 #include "settings/settings.h"
 #include "text/bounded.h"
 

@@ -10,8 +10,8 @@
 #include "platform/strings.h"
 #include "printing/page_head.h"
 #include "printing/print_job.h"
-#include "settings/settings.h"
 #include "resources/texts.h"
+#include "settings/settings.h"
 #include "text/bounded.h"
 
 namespace {

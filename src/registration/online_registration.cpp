@@ -8,7 +8,7 @@
 #include "registration/internet_library.h"
 #include "registration/request_target.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/key_vocabulary.h"
 
 namespace {
 

@@ -1,17 +1,18 @@
 #pragma once
 // The vocabulary of a disc's settings: every key the launcher reads from the
-// disc's files, as one row each: its section, its key id (whose string-table
-// text is the key's name), the buffer its value is read into and what the
-// value is. The launcher reads a key only through its row (ReadSetting,
-// settings/settings.h), so each read's section and capacity stand in one
-// place. Each reader's rows stand beside its code (the field maps in
-// customer/, the ordering keys in order/); the general ones stand here. The
-// disc checker (velinst-check) checks a disc against all of them, and
-// docs/settings.md describes them.
+// disc's files, made from the rows of resources/settings_keys.inc. The
+// launcher reads a key only through its row (settings/settings.h), so each
+// read's section and capacity stand in one place; the disc checker
+// (velinst-check) checks a disc against the same rows, and docs/settings.md
+// describes them.
+#include "resources/texts.h"
 
-constexpr int kPathCapacity = 260;   // paths and web addresses
-constexpr int kValueCapacity = 256;  // most values and display texts
-constexpr int kWholeNumber = 0;      // the capacity of a key read as a whole number
+constexpr int kPathCapacity = 260;          // paths and web addresses
+constexpr int kValueCapacity = 256;         // most values and display texts
+constexpr int kTaxStateCapacity = 8;        // a state code: at most 7 characters
+constexpr int kCountryCodeCapacity = 64;
+constexpr int kQuantityTextCapacity = 64;   // a quantity field's text: 63 characters
+constexpr int kPaymentTextCapacity = 32;    // payment method, card number, expiration: 31
 
 enum class ValueKind {
   Text,          // shown, printed or compared as it stands
@@ -29,100 +30,112 @@ enum class ValueKind {
   DiscDocument,  // a file or folder named relative to the program's folder
 };
 
-struct VocabularyKey {
-  const char *section;
-  int keyId;
-  int capacity;  // bytes of the buffer the value is read into, terminator included
-  ValueKind kind;
+enum KeyTraits {
+  kPlainKey = 0,
   // Read into the buffer that holds the text read just before it: an absent
   // key silently repeats that text.
+  kRepeatsPrevious = 1,
+  // Absent has a meaning of its own (no installer; screens only on English
+  // systems), so its absence is worth a warning, not an error.
+  kMayBeAbsent = 2,
+  // Absent, the disc does not use what the key turns on: nothing to report.
+  kOptIn = 4,
+  // A key of the product's registration file, not of the settings file.
+  kInRegistrationFile = 8,
+};
+
+// A row as the disc checker goes through it, whatever it is read into.
+struct VocabularyKey {
+  const char *section;
+  int keyId;  // its string-table text is the key's name
+  // Bytes of the buffer the text is read into, terminator included; 0 for a
+  // key read as a whole number.
+  int capacity;
+  ValueKind kind;
   bool repeatsPrevious;
   // FieldName only: bytes of the buffer the field's text is read into; 0 when
   // the launcher only writes the field.
   int fieldCapacity;
-  // Absent has a meaning of its own (no installer; screens only on English
-  // systems), so its absence is worth a warning, not an error.
   bool mayBeAbsent;
-  // Absent, the disc does not use what the key turns on: nothing to report.
   bool optIn;
+  bool inRegistrationFile;
 };
 
-// A row whose capacity is part of its type: a read into a buffer of another
-// size does not compile.
+// A key read as text. The capacity is part of the type: a read into a buffer
+// of another size does not compile.
 template <int Capacity>
 struct Setting : VocabularyKey {};
 
-enum KeyTraits { kPlainKey = 0, kRepeatsPrevious = 1, kMayBeAbsent = 2, kOptIn = 4 };
+// A key read as a whole number.
+struct WholeNumberSetting : VocabularyKey {};
 
 template <int Capacity>
-constexpr Setting<Capacity> MakeSetting(const char *section, int keyId, ValueKind kind,
-                                        int traits = kPlainKey, int fieldCapacity = 0) {
-  return {{section, keyId, Capacity, kind, (traits & kRepeatsPrevious) != 0, fieldCapacity,
-           (traits & kMayBeAbsent) != 0, (traits & kOptIn) != 0}};
+constexpr int TextCapacity(const Setting<Capacity> *) { return Capacity; }
+constexpr int TextCapacity(const WholeNumberSetting *) { return 0; }
+
+template <typename Row>
+constexpr Row MakeRow(const char *section, int keyId, ValueKind kind, int traits,
+                      int fieldCapacity = 0) {
+  return {{section, keyId, TextCapacity(static_cast<const Row *>(nullptr)), kind,
+           (traits & kRepeatsPrevious) != 0, fieldCapacity, (traits & kMayBeAbsent) != 0,
+           (traits & kOptIn) != 0, (traits & kInRegistrationFile) != 0}};
 }
 
-// Section [General] of VelInst.ini.
-extern const Setting<kPathCapacity> kGeneralInstaller;
-extern const Setting<kPathCapacity> kGeneralStartup;
-extern const Setting<kPathCapacity> kGeneralProductPage;
-extern const Setting<kPathCapacity> kGeneralRegistrationFile;
-extern const Setting<kPathCapacity> kGeneralVendorSite;
-extern const Setting<kPathCapacity> kGeneralOrderOnline;
-constexpr int kTaxStateCapacity = 8;  // a state code: at most 7 characters
-extern const Setting<kTaxStateCapacity> kGeneralTaxState;
-extern const Setting<kPathCapacity> kGeneralOrderFormTemplate;
-extern const Setting<kPathCapacity> kGeneralProfileFile;
-extern const Setting<kWholeNumber> kGeneralEnglishOnly;
-// The installed product, stepping aside for the installer, AutoPlay.
-extern const Setting<kValueCapacity> kGeneralUninstallEntry;
-extern const Setting<kValueCapacity> kGeneralVersion;
-extern const Setting<kPathCapacity> kGeneralInstalledProgram;
-extern const Setting<kValueCapacity> kGeneralRunCaption;
-extern const Setting<kValueCapacity> kGeneralUpdateCaption;
-extern const Setting<kWholeNumber> kGeneralHideWhileInstalling;
-extern const Setting<kWholeNumber> kGeneralCancelAutoPlay;
+#define VELINST_SETTING(row, id, constant, name, section, Type, kind, ...) \
+  inline constexpr Type row = MakeRow<Type>(section, constant, ValueKind::kind, __VA_ARGS__);
+#include "resources/settings_keys.inc"
+#undef VELINST_SETTING
 
-// Section [Documents]: files and folders of the disc that commands open.
-constexpr int kDocumentCount = 8;
-extern const Setting<kPathCapacity> kDocuments[kDocumentCount];
-
-// Section [Form Name]: the names of the templates the launcher tells apart.
-extern const Setting<kValueCapacity> kFormNameRegistration;
-extern const Setting<kValueCapacity> kFormNameOrder;
-extern const Setting<kValueCapacity> kFormNameBuyer;
-
-// Section [Validate Error]: the warning's head and the text of each missing
-// field or payment detail.
-extern const Setting<kValueCapacity> kValidateErrorWarning;
-extern const Setting<kValueCapacity> kValidateErrorFirstName;
-extern const Setting<kValueCapacity> kValidateErrorLastName;
-extern const Setting<kValueCapacity> kValidateErrorAddress;
-extern const Setting<kValueCapacity> kValidateErrorCity;
-extern const Setting<kValueCapacity> kValidateErrorState;
-extern const Setting<kValueCapacity> kValidateErrorZip;
-extern const Setting<kValueCapacity> kValidateErrorCountry;
-extern const Setting<kValueCapacity> kValidateErrorPhone;
-extern const Setting<kValueCapacity> kValidateErrorCardNumber;
-extern const Setting<kValueCapacity> kValidateErrorExpiration;
-
-// Section [Country Code]: the countries of the USA and Canada shipping
-// prices; the first is also the buyer's country when the profile has none.
-constexpr int kCountryCodeCapacity = 64;
-extern const Setting<kCountryCodeCapacity> kCountryCodeUsa;
-extern const Setting<kCountryCodeCapacity> kCountryCodeCanada;
-
-// Section [Register] of the product's registration file.
-extern const Setting<kValueCapacity> kRegisterProduct;
-
-// The rows of a section that are named one by one, in the order the disc
-// checker reports them. A row missing here is missing from the checker's
-// and the reference's view of its section (tests/unit compares them).
-struct VocabularyRows {
-  const VocabularyKey *const *rows;
-  int count;
+// Every row, in the table's order.
+inline constexpr const VocabularyKey *kSettingsKeys[] = {
+#define VELINST_SETTING(row, ...) &row,
+#include "resources/settings_keys.inc"
+#undef VELINST_SETTING
 };
-extern const VocabularyRows kGeneralRows;
-extern const VocabularyRows kFormNameRows;
-extern const VocabularyRows kValidateErrorRows;
-extern const VocabularyRows kCountryCodeRows;
-extern const VocabularyRows kDocumentRows;
+constexpr int kSettingsKeyCount = sizeof kSettingsKeys / sizeof kSettingsKeys[0];
+
+// Section names match as the profile service matches them: ignoring the case
+// of A-Z.
+constexpr bool SameSectionName(const char *a, const char *b) {
+  for (;; ++a, ++b) {
+    const char x = *a >= 'A' && *a <= 'Z' ? static_cast<char>(*a - 'A' + 'a') : *a;
+    const char y = *b >= 'A' && *b <= 'Z' ? static_cast<char>(*b - 'A' + 'a') : *b;
+    if (x != y) return false;
+    if (x == '\0') return true;
+  }
+}
+
+// Named where a section's rows cannot serve as one array: it is no constant
+// expression, so the compiler reports its name.
+void SectionRowsMustStandTogetherWithOneCapacity();
+
+// The rows of one section, in the table's order, for code that reads them by
+// position (the ordering keys, the documents). They stand together in the
+// table and are all read into buffers of Capacity bytes, or this does not
+// compile.
+template <int Capacity>
+class SectionKeys {
+ public:
+  constexpr explicit SectionKeys(const char *section) {
+    for (int i = 0; i < kSettingsKeyCount; ++i) {
+      if (!SameSectionName(kSettingsKeys[i]->section, section)) continue;
+      if (count_ == 0) first_ = i;
+      if (first_ + count_ != i || kSettingsKeys[i]->capacity != Capacity)
+        SectionRowsMustStandTogetherWithOneCapacity();
+      ++count_;
+    }
+  }
+  constexpr int size() const { return count_; }
+  constexpr const Setting<Capacity> &operator[](int position) const {
+    return static_cast<const Setting<Capacity> &>(*kSettingsKeys[first_ + position]);
+  }
+
+ private:
+  int first_ = 0;
+  int count_ = 0;
+};
+
+// [Documents] "Document1"-"Document8".
+constexpr int kDocumentCount = 8;
+inline constexpr SectionKeys<kPathCapacity> kDocuments{"Documents"};
+static_assert(kDocuments.size() == kDocumentCount, "eight documents");

@@ -6,6 +6,7 @@
 #include "order/order_form.h"
 #include "platform/window_search.h"
 #include "resources/texts.h"
+#include "settings/paths.h"
 #include "settings/settings.h"
 #include "shell/commands.h"
 #include "shell/installed_product.h"

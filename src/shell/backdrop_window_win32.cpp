@@ -4,7 +4,7 @@
 #include "platform/strings.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "shell/backdrop_events.h"
 #include "shell/backdrop_window_win32.h"
 #include "shell/language_gate.h"

@@ -4,7 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/shell_open.h"
-#include "settings/settings.h"
+#include "settings/paths.h"
 
 long long OpenDocument(WindowHandle owner, const Setting<kPathCapacity> &document) {
   char path[kPathCapacity];

@@ -12,6 +12,7 @@
 #include "shell/command_table.h"
 #include "shell/installer.h"
 #include "shell/registry_text.h"
+#include "settings/settings.h"
 #include "shell/step_aside.h"
 #include "text/bounded.h"
 #include "text/characters.h"

@@ -5,7 +5,7 @@
 // entry never asks the registry, and its buttons stay as its screens have
 // them.
 #include "platform/window_handle.h"
-#include "settings/settings.h"
+#include "settings/key_vocabulary.h"
 
 // A program's path followed by its arguments.
 constexpr int kCommandLineCapacity = 2 * kPathCapacity;

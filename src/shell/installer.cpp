@@ -2,7 +2,7 @@
 
 #include "platform/shell_open.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/paths.h"
 #include "shell/step_aside.h"
 
 long long LaunchInstaller(WindowHandle owner) {

@@ -3,6 +3,7 @@
 #include "platform/language.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "shell/installer.h"
 
 bool IsEnglishSystemLanguage() {

@@ -869,10 +869,14 @@ def ini_values(path):
 
 
 def string_table(source):
-    """{id: (constant, text)} of src/resources/texts.inc."""
+    """{id: (constant, text)} of src/resources/texts.inc, the names of the
+    settings keys included from settings_keys.inc."""
     import re
-    pattern = re.compile(r'^VELINST_TEXT\((\d+),\s*(\w+),\s*"((?:[^"\\]|\\.)*)"\)', re.M)
-    text = (Path(source) / "src" / "resources" / "texts.inc").read_text(encoding="latin-1")
+    pattern = re.compile(r'^(?:VELINST_TEXT\(|VELINST_SETTING\(\w+,\s*)(\d+),\s*(\w+),\s*'
+                         r'"((?:[^"\\]|\\.)*)"', re.M)
+    resources = Path(source) / "src" / "resources"
+    text = "".join((resources / name).read_text(encoding="latin-1")
+                   for name in ("texts.inc", "settings_keys.inc"))
     return {int(i): (name, value.replace('\\"', '"').replace("\\\\", "\\"))
             for i, name, value in pattern.findall(text)}
 

@@ -12,7 +12,7 @@
 #include "customer/trim.h"
 #include "customer/validation.h"
 #include "fuzz_record.h"
-#include "settings/settings.h"
+#include "settings/settings_path.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "fake_internet.h"
 #include "fake_platform.h"
 #include "registration/internet_library.h"
-#include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "shell/step_aside.h"
 #include "temp_folder.h"
 #include "text/bounded.h"

@@ -9,7 +9,7 @@
 
 #include "fake_forms.h"
 #include "fake_platform.h"
-#include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "shell/backdrop_events.h"
 #include "shell/commands.h"
 #include "shell/installed_product.h"

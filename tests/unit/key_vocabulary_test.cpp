@@ -14,6 +14,7 @@
 #include "order/order_form.h"
 #include "resources/text_table.h"
 #include "resources/texts.h"
+#include "settings/settings_path.h"
 #include "shell/backdrop_events.h"
 #include "shell/commands.h"
 #include "shell/installed_product.h"

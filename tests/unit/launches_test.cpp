@@ -5,7 +5,7 @@
 
 #include "fake_platform.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "shell/browser.h"
 #include "shell/commands.h"
 #include "shell/installer.h"

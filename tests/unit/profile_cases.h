@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "resources/texts.h"
+#include "settings/key_service.h"
 #include "settings/settings.h"
 
 // Files of the settings format that the system's profile service and the

@@ -8,6 +8,7 @@
 #include "profile_cases.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "temp_folder.h"
 #include "text/bounded.h"
 

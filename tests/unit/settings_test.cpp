@@ -6,7 +6,9 @@
 
 #include "fake_platform.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/key_service.h"
+#include "settings/paths.h"
+#include "settings/settings_path.h"
 #include "temp_folder.h"
 #include "text/bounded.h"
 

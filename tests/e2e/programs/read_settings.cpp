@@ -19,7 +19,7 @@
 
 #include "platform/strings.h"
 #include "resources/texts.h"
-#include "settings/settings.h"
+#include "settings/key_service.h"
 
 namespace {
 

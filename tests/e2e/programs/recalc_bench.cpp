@@ -28,7 +28,9 @@
 #include "order/order_form.h"
 #include "order/order_pricing.h"
 #include "resources/texts.h"
+#include "settings/paths.h"
 #include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "text/bounded.h"
 
 namespace {
