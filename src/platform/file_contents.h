@@ -2,10 +2,14 @@
 // Reading a whole file, and the stamp that tells whether it was written since.
 #include <string>
 
-// A file's size and last-write time: either changes whenever it is written.
+// Times of files and of the clock, in 100-nanosecond units.
+constexpr unsigned long long kFileTimeUnitsPerSecond = 10000000;
+
+// A file's size and last-write time, the time as fine as its file system
+// keeps it (to 2 s on FAT).
 struct FileStamp {
   unsigned long long size;
-  unsigned long long lastWrite;  // in the file system's own units
+  unsigned long long lastWrite;
 };
 
 inline bool operator==(const FileStamp &a, const FileStamp &b) {
@@ -14,6 +18,9 @@ inline bool operator==(const FileStamp &a, const FileStamp &b) {
 
 // False when there is no file of that name (a folder is none).
 bool GetFileStamp(const char *path, FileStamp *stamp);
+
+// The time now, on the clock of FileStamp::lastWrite.
+unsigned long long FileTimeNow();
 
 // The file's bytes into *text; false (and *text empty) when it cannot be read.
 bool ReadFileContents(const char *path, std::string *text);

@@ -35,15 +35,26 @@ void Parse(ProfileSnapshot &snapshot, const std::string &text) {
 
 }  // namespace
 
+// A file system keeps a write time only to its resolution, 2 s on FAT, so a
+// file rewritten at the same size that soon after its last write keeps its
+// stamp. A file written less than this before it was read is read again at
+// the next look; after that the stamp alone tells. Comparing the contents
+// instead would read the whole file at every look.
+constexpr unsigned long long kSameStampSpan = 21 * kFileTimeUnitsPerSecond / 10;
+
 void RefreshProfileSnapshot(ProfileSnapshot &snapshot, const char *path) {
+  // The time taken before the stamp and the reading: a write meanwhile falls
+  // within the span.
+  const unsigned long long now = FileTimeNow();
   FileStamp stamp = {};
   const bool found = GetFileStamp(path, &stamp);
-  if (snapshot.path == path && snapshot.found == found && (!found || snapshot.stamp == stamp))
+  const bool settled = snapshot.stamp.lastWrite + kSameStampSpan <= snapshot.readAt;
+  if (snapshot.path == path && snapshot.found == found &&
+      (!found || (snapshot.stamp == stamp && settled)))
     return;
   snapshot.path = path;
-  // The stamp taken before reading: a write while the file is read shows as
-  // a change at the next look.
   snapshot.stamp = stamp;
+  snapshot.readAt = now;
   std::string text;
   snapshot.found = found && ReadFileContents(path, &text);
   snapshot.readByService =

@@ -98,6 +98,7 @@ struct FakePlatform {
   std::vector<std::string> formCalls;    // "disable <window class>", "enable"
   int quitRequests = 0;
   int profileReads = 0;
+  int fileContentReads = 0;  // whole files read, as the settings snapshot reads them
   std::vector<ProfileRead> profileReadLog;
   std::set<int> textsLoaded;  // ids of the string table, key names included
   CursorHandle shownCursor = kFakeStartCursor;

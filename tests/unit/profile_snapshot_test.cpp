@@ -2,6 +2,8 @@
 // profile service on the same files, and how it follows a file that changes.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "fake_platform.h"
@@ -61,6 +63,42 @@ TEST_F(ProfileSnapshotTest, AChangedSettingsFileIsReadAgainAtTheNextOperation) {
            folder.Write("other.ini", "[General]\r\nStartup=other.vrm\r\n").c_str());
   EXPECT_EQ("other.vrm", startup());
   EXPECT_EQ(0, Fake().profileReads);  // none of it through the profile service
+}
+
+// A file system keeps write times only to its resolution (2 s on FAT), so a
+// file rewritten at the same size soon after its last write may keep its
+// stamp: one written shortly before it was read is read again at the next
+// look, one unchanged for longer is not read again.
+TEST_F(ProfileSnapshotTest, ASameSizeRewriteWithTheSameStampIsReadWhileTheStampIsRecent) {
+  struct Case {
+    const char *name;
+    int millisecondsBeforeTheRead;
+    bool readAgain;
+  };
+  const Case cases[] = {
+      {"written as it is read", 0, true},
+      {"written 1.5 s before", 1500, true},
+      {"written by a clock 1 s ahead", -1000, true},
+      {"written 3 s before", 3000, false},
+      {"written an hour before", 3600000, false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = folder.Write("VelInst.ini", "[General]\r\nIsEnglishOnly=0\r\n");
+    CopyText(SettingsPath, kPathCapacity, path.c_str());
+    const auto written = std::filesystem::file_time_type::clock::now() -
+                         std::chrono::milliseconds(c.millisecondsBeforeTheRead);
+    std::filesystem::last_write_time(path, written);
+    EXPECT_EQ(0u, ReadSettingInt(kGeneralEnglishOnly, 7));
+    folder.Write("VelInst.ini", "[General]\r\nIsEnglishOnly=1\r\n");
+    std::filesystem::last_write_time(path, written);
+    const int readsBefore = Fake().fileContentReads;
+    const unsigned flag = ReadSettingInt(kGeneralEnglishOnly, 7);
+    EXPECT_EQ(c.readAgain ? 1 : 0, Fake().fileContentReads - readsBefore);
+    if (c.readAgain) {
+      EXPECT_EQ(1u, flag);
+    }
+  }
 }
 
 }  // namespace

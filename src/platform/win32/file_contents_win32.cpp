@@ -18,6 +18,12 @@ bool GetFileStamp(const char *path, FileStamp *stamp) {
   return true;
 }
 
+unsigned long long FileTimeNow() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
 bool ReadFileContents(const char *path, std::string *text) {
   text->clear();
   // Shared with writers, as the system's profile service opens it: an editor
