@@ -20,11 +20,10 @@ int RecordFieldWidth(int keyId) {
   return 0;
 }
 
-const VocabularySection &SectionNamed(const char *name) {
+VocabularySection SectionNamed(const char *name) {
   for (const VocabularySection &section : SettingsSections())
     if (SameSectionName(section.name, name)) return section;
-  static const VocabularySection none = {name, {}};
-  return none;
+  return {name, {}};
 }
 
 }  // namespace

@@ -99,27 +99,32 @@ TEST_F(SettingsTest, WrittenValuesReadBackAsWrittenQuotesIncluded) {
 }
 
 TEST_F(SettingsTest, ProgramDirectoryEndsAfterTheLastSeparator) {
-  char directory[260];
-  Fake().programFilePath = "D:\\SETUP.EXE";
-  EXPECT_EQ(3, GetProgramDirectory(directory, sizeof directory));
-  EXPECT_STREQ("D:\\", directory);
-  ASSERT_EQ(1, BuildSettingsPath());
-  EXPECT_STREQ("D:\\VelInst.ini", SettingsPath);
-
-  Fake().programFilePath = "E:SETUP.EXE";
-  GetProgramDirectory(directory, sizeof directory);
-  EXPECT_STREQ("E:", directory);
-  Fake().programFilePath = "SETUP.EXE";
-  EXPECT_EQ(0, GetProgramDirectory(directory, sizeof directory));
-  EXPECT_STREQ("", directory);
-  Fake().programFilePath = "C:\\a\\b:c\\x.exe";
-  GetProgramDirectory(directory, sizeof directory);
-  EXPECT_STREQ("C:\\a\\b:c\\", directory);
+  struct Case {
+    const char *program;
+    const AnsiSpelling *spelling;
+    const char *directory;
+    const char *settingsPath;  // nullptr: not looked at
+  };
   // In code page 932 "\x83\x5C" is one letter: its second byte ends no folder.
-  Fake().textSpelling = kFakeShiftJis;
-  Fake().programFilePath = "D:\\disc\\\x83\x5C.exe";
-  GetProgramDirectory(directory, sizeof directory);
-  EXPECT_STREQ("D:\\disc\\", directory);
+  const Case cases[] = {
+      {"D:\\SETUP.EXE", nullptr, "D:\\", "D:\\VelInst.ini"},
+      {"E:SETUP.EXE", nullptr, "E:", nullptr},
+      {"SETUP.EXE", nullptr, "", ""},
+      {"C:\\a\\b:c\\x.exe", nullptr, "C:\\a\\b:c\\", "C:\\a\\b:c\\VelInst.ini"},
+      {"D:\\disc\\\x83\x5C.exe", &kFakeShiftJis, "D:\\disc\\", "D:\\disc\\VelInst.ini"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.program);
+    Fake().programFilePath = c.program;
+    Fake().textSpelling = c.spelling != nullptr ? *c.spelling : AnsiSpelling();
+    char directory[260] = "stale";
+    EXPECT_EQ(static_cast<int>(strlen(c.directory)),
+              GetProgramDirectory(directory, sizeof directory));
+    EXPECT_STREQ(c.directory, directory);
+    if (c.settingsPath == nullptr) continue;
+    EXPECT_EQ(c.settingsPath[0] != '\0' ? 1 : 0, BuildSettingsPath());
+    EXPECT_STREQ(c.settingsPath, SettingsPath);
+  }
 }
 
 TEST_F(SettingsTest, UnknownProgramDirectoryBuildsNoRelativePaths) {
