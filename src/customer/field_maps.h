@@ -6,7 +6,7 @@
 #include "settings/key_vocabulary.h"
 
 struct FormField {
-  Setting<kValueCapacity> key;  // its value is the edit field's name
+  const Setting<kValueCapacity> &key;  // its value is the edit field's name
   CustomerField field;
 };
 
