@@ -19,7 +19,11 @@ constexpr unsigned long kInternetFlagExistingConnect = 0x20000000;
 // Request flag: follow a redirect from http to https (without it the library
 // refuses such a redirect, which many web hosts now answer with).
 constexpr unsigned long kInternetFlagIgnoreRedirectToHttps = 0x00004000;
-// Request flag: the request travels over HTTPS.
+// Request flag: the request travels over HTTPS, and the library checks the
+// server's certificate as the system does (a trusted authority, the host
+// name, the dates, revocation as the system's internet options say); a
+// certificate that fails fails the send. No flag or option that waives any
+// of these checks is ever set.
 constexpr unsigned long kInternetFlagSecure = 0x00800000;
 
 // Loads the library from the system directory (never from the program's

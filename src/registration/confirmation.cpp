@@ -180,12 +180,9 @@ void GiveUpExchange(void *context) { static_cast<Exchange *>(context)->givenUp =
 
 }  // namespace
 
-int FetchConfirmation(WindowHandle owner, const char *host, int port, const char *target) {
+int FetchConfirmation(WindowHandle owner, const WebAddress &address) {
   auto *exchange = new Exchange;
-  CopyText(exchange->address.host, kHostCapacity, host);
-  exchange->address.port = port;
-  exchange->address.secure = false;
-  CopyText(exchange->address.target, kRequestTargetCapacity, target);
+  exchange->address = address;
 
   CursorHandle previous = ShowWaitCursor();
   unsigned long waitLeft = kExchangeDeadlineMilliseconds;

@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/strings.h"
 #include "registration/confirmation.h"
+#include "registration/destination.h"
 #include "registration/internet_library.h"
 #include "registration/request_target.h"
 #include "resources/texts.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-const char kVendorHost[] = "www.velmora.com";
-constexpr int kHttpPort = 80;
 const char kCaption[] = "Register Form";
 
 void ShowResult(WindowHandle owner, int textId) {
@@ -25,13 +24,17 @@ void ShowResult(WindowHandle owner, int textId) {
 }  // namespace
 
 int SendRegistration(WindowHandle owner, const CustomerRecord &record) {
-  char target[kRequestTargetCapacity];
+  RegistrationDestination destination;
+  // A destination the disc names wrongly ends the attempt as a connection
+  // that cannot be made does; the disc checker reports it.
+  if (!ReadRegistrationDestination(destination)) return 0;
+  WebAddress request = destination.script;
   // A cut request would reach the mailbox with fields missing: none is sent.
-  if (!BuildRequestTarget(record, target)) {
+  if (!BuildRequestTarget(destination, record, request.target)) {
     ShowResult(owner, TEXT_REGISTRATION_FAILED);
     return 0;
   }
-  switch (FetchConfirmation(owner, kVendorHost, kHttpPort, target)) {
+  switch (FetchConfirmation(owner, request)) {
     case kConfirmed: ShowResult(owner, TEXT_REGISTERED); return 1;
     case kNotConnected: ShowResult(owner, TEXT_PLEASE_CONNECT); return 0;
     case kNotConfirmed: ShowResult(owner, TEXT_REGISTRATION_FAILED); return 0;

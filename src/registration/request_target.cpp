@@ -1,17 +1,19 @@
 #include "registration/request_target.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "customer/customer_fields.h"
+#include "registration/destination.h"
 #include "text/bounded.h"
 
 namespace {
 
 // The mail script forwards the query to the registration mailbox and sends
 // the browser to the thank-you page.
-const char kFixedTarget[] =
-    "/cgi-local/FormMail.cgi?recipient=register@velmora.com"
-    "&subject=User%20Registration&redirect=http://www.velmora.com/regthankyou.htm"
+const char kRecipient[] = "?recipient=";
+const char kRedirect[] = "&subject=User%20Registration&redirect=";
+const char kFixedLists[] =
     "&"
     "required=PRODUCT%20NAME,SERIAL%20NUMBER,FIRST%20NAME,LAST%20NAME,ADDRESS1,"
     "CITY,STATE,ZIPCODE,COUNTRY,PURCHASE&"
@@ -47,6 +49,25 @@ bool IsUnreserved(unsigned char byte) {
          byte == '~';
 }
 
+bool ScriptValueKeeps(unsigned char byte) {
+  return byte > ' ' && byte < 0x7F && strchr("&=#%+", byte) == nullptr;
+}
+
+// Copies source into dest, each byte that `keeps` refuses as "%XX".
+void Encode(const char *source, char *dest, int capacity, bool (*keeps)(unsigned char)) {
+  CopyText(dest, capacity, "");
+  int length = 0;
+  for (const unsigned char *byte = reinterpret_cast<const unsigned char *>(source);
+       *byte != '\0'; ++byte) {
+    char piece[4];
+    if (keeps(*byte))
+      FormatText(piece, sizeof piece, "%c", *byte);
+    else
+      FormatText(piece, sizeof piece, "%%%02X", *byte);
+    length += AppendText(dest + length, capacity - length, piece);
+  }
+}
+
 // Appends the whole text or, when it does not fit, as much as fits and
 // returns false.
 bool AppendWhole(char *dest, int capacity, const char *text) {
@@ -59,17 +80,11 @@ bool AppendWhole(char *dest, int capacity, const char *text) {
 }  // namespace
 
 void EncodeSpaces(const char *source, char *dest, int capacity) {
-  CopyText(dest, capacity, "");
-  int length = 0;
-  for (const unsigned char *byte = reinterpret_cast<const unsigned char *>(source);
-       *byte != '\0'; ++byte) {
-    char piece[4];
-    if (IsUnreserved(*byte))
-      FormatText(piece, sizeof piece, "%c", *byte);
-    else
-      FormatText(piece, sizeof piece, "%%%02X", *byte);
-    length += AppendText(dest + length, capacity - length, piece);
-  }
+  Encode(source, dest, capacity, IsUnreserved);
+}
+
+void EncodeScriptValue(const char *source, char *dest, int capacity) {
+  Encode(source, dest, capacity, ScriptValueKeeps);
 }
 
 int AppendRegistrationFields(char *target, int capacity, const CustomerRecord &record) {
@@ -84,7 +99,17 @@ int AppendRegistrationFields(char *target, int capacity, const CustomerRecord &r
   return fits ? 1 : 0;
 }
 
-int BuildRequestTarget(const CustomerRecord &record, char *target) {
-  CopyText(target, kRequestTargetCapacity, kFixedTarget);
-  return AppendRegistrationFields(target, kRequestTargetCapacity, record);
+int BuildRequestTarget(const RegistrationDestination &destination, const CustomerRecord &record,
+                       char *target) {
+  char mailbox[3 * kValueCapacity];
+  char page[3 * kPathCapacity];
+  EncodeScriptValue(destination.mailbox, mailbox, sizeof mailbox);
+  EncodeScriptValue(destination.thankYouPage, page, sizeof page);
+  CopyText(target, kRequestTargetCapacity, "");
+  bool fits = true;
+  for (const char *part : {static_cast<const char *>(destination.script.target), kRecipient,
+                           static_cast<const char *>(mailbox), kRedirect,
+                           static_cast<const char *>(page), kFixedLists})
+    fits = AppendWhole(target, kRequestTargetCapacity, part) && fits;
+  return AppendRegistrationFields(target, kRequestTargetCapacity, record) && fits ? 1 : 0;
 }

@@ -3,6 +3,8 @@
 // query and the customer's fields.
 #include "customer/customer_record.h"
 
+struct RegistrationDestination;
+
 constexpr int kRequestTargetCapacity = 4096;
 // Every byte of a field may take three characters once encoded.
 constexpr int kEncodedValueCapacity = 3 * 255 + 1;
@@ -13,11 +15,20 @@ constexpr int kEncodedValueCapacity = 3 * 255 + 1;
 // parameters. A space becomes "%20".
 void EncodeSpaces(const char *source, char *dest, int capacity);
 
+// Copies source into dest (capacity bytes) for a value of the mail script's
+// own settings (its recipient and redirect): every byte the query reserves or
+// cannot carry ("&", "=", "#", "%", "+", blanks, control characters, bytes
+// above 127) as "%XX"; "@", ":" and "/" of a mailbox or web address stay as
+// they are.
+void EncodeScriptValue(const char *source, char *dest, int capacity);
+
 // Appends the customer's key=value pairs to the target (capacity bytes in
 // all). Returns 1, or 0 when they do not all fit: the target is then cut and
 // must not be sent.
 int AppendRegistrationFields(char *target, int capacity, const CustomerRecord &record);
 
-// The whole target into target (kRequestTargetCapacity). Returns 1, or 0 when
-// it does not fit.
-int BuildRequestTarget(const CustomerRecord &record, char *target);
+// The whole target into target (kRequestTargetCapacity): the script's path,
+// its settings for the destination and the customer's fields. Returns 1, or
+// 0 when it does not fit.
+int BuildRequestTarget(const RegistrationDestination &destination, const CustomerRecord &record,
+                       char *target);

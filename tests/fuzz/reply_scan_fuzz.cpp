@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   ResetFakeInternet();
   FakeNet().reply.assign(reinterpret_cast<const char *>(data), size);
   InternetLibraryHandle = FakeInternetLibrary();
-  int result = FetchConfirmation(nullptr, "www.velmora.com", 80, "/cgi-local/FormMail.cgi");
+  WebAddress address = {"www.velmora.com", 80, false, "/cgi-local/FormMail.cgi"};
+  int result = FetchConfirmation(nullptr, address);
   Require(result == (HoldsPhrase(FakeNet().reply) ? kConfirmed : kNotConfirmed));
   Require(FakeNet().openHandles.empty());
   return 0;

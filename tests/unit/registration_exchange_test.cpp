@@ -56,7 +56,8 @@ class ExchangeTest : public CustomerTest {
 
   int Fetch() {
     InternetLibraryHandle = FakeInternetLibrary();
-    return FetchConfirmation(Backdrop(), "www.velmora.com", 80, "/t");
+    WebAddress address = {"www.velmora.com", 80, false, "/t"};
+    return FetchConfirmation(Backdrop(), address);
   }
 };
 
@@ -257,6 +258,44 @@ TEST_F(ExchangeTest, RedirectionsThatCannotBeFollowedEndAsInternetFailures) {
   FakeNet().redirections = {"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/10"};
   EXPECT_EQ(kConfirmed, Fetch());
   EXPECT_EQ("www.velmora.com:80 /10", FakeNet().requests.back());
+}
+
+TEST_F(ExchangeTest, HttpsGoesWithTheSecureFlagAloneAndIsNeverSentAgainInPlainHttp) {
+  const struct {
+    WebAddress address;
+    InternetFailure failure;
+    int result;
+    std::vector<std::string> requests;
+  } cases[] = {
+      {{"reg.example.com", 443, true, "/t"}, InternetFailure::None, kConfirmed,
+       {"reg.example.com:443 /t (https)"}},
+      {{"reg.example.com", 8443, true, "/t"}, InternetFailure::None, kConfirmed,
+       {"reg.example.com:8443 /t (https)"}},
+      // An untrusted, expired, revoked or misnamed certificate fails the send.
+      {{"reg.example.com", 443, true, "/t"}, InternetFailure::Send, kInternetError,
+       {"reg.example.com:443 /t (https)"}},
+      {{"reg.example.com", 443, true, "/t"}, InternetFailure::Connect, kInternetError, {}},
+  };
+  InternetLibraryHandle = FakeInternetLibrary();
+  for (const auto &test : cases) {
+    ResetFakeInternet();
+    FakeNet().reply = kConfirmingPage;
+    FakeNet().failAt = test.failure;
+    EXPECT_EQ(test.result, FetchConfirmation(Backdrop(), test.address));
+    EXPECT_EQ(test.requests, FakeNet().requests);
+    // The secure flag added to those of a plain request, and none that
+    // waives a check of the certificate.
+    if (!test.requests.empty()) {
+      EXPECT_EQ(0x20804000u, FakeNet().requestFlags);
+    }
+    ExpectAllClosed();
+  }
+  // Redirected from https to http: not followed.
+  ResetFakeInternet();
+  FakeNet().reply = kConfirmingPage;
+  FakeNet().redirections = {"http://reg.example.com/thanks.htm"};
+  EXPECT_EQ(kInternetError, FetchConfirmation(Backdrop(), cases[0].address));
+  EXPECT_EQ(cases[0].requests, FakeNet().requests);
 }
 
 TEST_F(ExchangeTest, ResultCodesOfTheExchange) {
