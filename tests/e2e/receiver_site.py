@@ -1,13 +1,16 @@
 """The vendor's web host for the receiver's tests: lighttpd on a free
 127.0.0.1 port serving velinst-receiver as /cgi-local/FormMail.cgi and the
 thank-you page, from a folder of the build tree with a generated
-configuration; and a forwarding proxy in front of it, as a customer's own
-proxy would be: Wine sends the request in absolute form, which lighttpd
-refuses, and the proxy passes it on in origin form.
+configuration, over plain HTTP or over TLS (mod_openssl) with a certificate
+of the tests' authority; and a forwarding proxy in front of it, as a
+customer's own proxy would be: Wine sends a plain request in absolute form,
+which lighttpd refuses, and the proxy passes it on in origin form; an https
+request comes as CONNECT, and the proxy joins the tunnel to the site.
 
 Standard library only. Every wait is bounded; lighttpd runs under
 `timeout` so it cannot outlive a test that dies.
 """
+import select
 import shutil
 import socket
 import socketserver
@@ -33,9 +36,13 @@ class ReceiverSite:
     """lighttpd with mod_cgi, serving the receiver from <folder>/htdocs;
     the receiver's configuration and database are in <folder>."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, mailbox=MAILBOX, redirect_host=VENDOR_HOST, tls=None):
+        """tls: (certificate chain, key) files to serve https with."""
         self.folder = Path(folder)
         self.database = self.folder / "registrations.sqlite"
+        self.mailbox = mailbox
+        self.redirect_host = redirect_host
+        self.tls = tls
         self.process = None
         self.port = None
 
@@ -48,8 +55,14 @@ class ReceiverSite:
         script.chmod(0o755)
         shutil.copy2(source_dir() / "server" / "regthankyou.htm", htdocs / "regthankyou.htm")
         config = self.folder / "receiver.conf"
-        config.write_text(f"database = {self.database}\nrecipient = {MAILBOX}\n"
-                          f"redirect_host = {VENDOR_HOST}\n")
+        config.write_text(f"database = {self.database}\nrecipient = {self.mailbox}\n"
+                          f"redirect_host = {self.redirect_host}\n")
+        modules = '"mod_setenv", "mod_cgi"'
+        secure = ""
+        if self.tls:
+            modules += ', "mod_openssl"'
+            secure = (f'ssl.engine = "enable"\nssl.pemfile = "{self.tls[0]}"\n'
+                      f'ssl.privkey = "{self.tls[1]}"\n')
         lighttpd = shutil.which("lighttpd") or "/usr/sbin/lighttpd"
         # A port found free may be taken before lighttpd binds it: try another.
         for _ in range(5):
@@ -62,7 +75,7 @@ class ReceiverSite:
                 f'server.errorlog = "{self.folder / "error.log"}"\n'
                 # The receiver's standard error, where it says what it refused.
                 f'server.breakagelog = "{self.folder / "cgi-error.log"}"\n'
-                'server.modules = ("mod_setenv", "mod_cgi")\n'
+                f"server.modules = ({modules})\n" + secure +
                 'cgi.assign = (".cgi" => "")\n'
                 # Normalising refuses bytes that never occur in UTF-8, such
                 # as %FC, the customer's u-umlaut in the Windows code page.
@@ -117,8 +130,9 @@ class ReceiverSite:
 class ForwardingProxy(socketserver.ThreadingTCPServer):
     """Takes each request in absolute form ("GET http://host:80/path
     HTTP/1.0"), sends it to the site in origin form ("GET /path HTTP/1.0")
-    with the client's headers, and relays the reply. `targets` lists the
-    origin-form targets passed on."""
+    with the client's headers, and relays the reply; a CONNECT, for any host,
+    becomes a tunnel to the site. `targets` lists the origin-form targets
+    passed on and the CONNECT lines ("CONNECT host:port")."""
     allow_reuse_address = True
     daemon_threads = True
 
@@ -146,6 +160,21 @@ class ForwardingProxy(socketserver.ThreadingTCPServer):
         self.server_close()
 
 
+def relay(first, second, quiet_limit=10):
+    """Passes bytes both ways until either side closes, or nothing has
+    passed for quiet_limit seconds."""
+    sockets = [first, second]
+    while True:
+        readable, _, _ = select.select(sockets, [], [], quiet_limit)
+        if not readable:
+            return
+        for source in readable:
+            data = source.recv(65536)
+            if not data:
+                return
+            (second if source is first else first).sendall(data)
+
+
 class _ProxyHandler(socketserver.BaseRequestHandler):
     def handle(self):
         client = self.request
@@ -158,11 +187,15 @@ class _ProxyHandler(socketserver.BaseRequestHandler):
             head += chunk
         line, rest = head.split(b"\r\n", 1)
         method, target, version = line.split(b" ")
-        parts = urllib.parse.urlsplit(target)
-        if parts.scheme:
-            target = (parts.path or b"/") + (b"?" + parts.query if parts.query else b"")
-        self.server.targets.append(target.decode("latin-1"))
         with socket.create_connection(("127.0.0.1", self.server.origin_port), timeout=10) as origin:
+            if method == b"CONNECT":
+                self.server.targets.append("CONNECT " + target.decode("latin-1"))
+                client.sendall(version + b" 200 Connection established\r\n\r\n")
+                return relay(client, origin)
+            parts = urllib.parse.urlsplit(target)
+            if parts.scheme:
+                target = (parts.path or b"/") + (b"?" + parts.query if parts.query else b"")
+            self.server.targets.append(target.decode("latin-1"))
             origin.sendall(b" ".join((method, target, version)) + b"\r\n" + rest)
             while True:
                 data = origin.recv(65536)

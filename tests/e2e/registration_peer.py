@@ -3,9 +3,13 @@
 
 The Wine prefix's system proxy points at this peer, so the launcher's request
 arrives in absolute form ("GET http://www.velmora.com:80/cgi-local/FormMail.cgi?...
-HTTP/1.0"). The peer records each request (request line, headers, the query
-parsed by urllib.parse) as JSON and answers like the mail script: a redirect to
-/regthankyou.htm, whose page holds the confirmation phrase. Other modes (MODES)
+HTTP/1.0"), and an https request as "CONNECT host:443": given a TLS context,
+the peer answers the tunnel itself, with that context's certificate, and
+reads the request inside it in origin form. The peer records each request
+(request line, headers, the query parsed by urllib.parse, whether it came
+through a tunnel) as JSON and answers like the mail script: a redirect to the
+query's thank-you page (its `redirect`), whose page holds the confirmation
+phrase. Other modes (MODES)
 serve a thank-you page that must not confirm the registration, or misbehave
 as a broken or hostile server would: a reset half-way, a 10 MB page, a
 trickle, a redirect loop, silence.
@@ -26,6 +30,7 @@ import json
 import os
 import socket
 import socketserver
+import ssl
 import struct
 import sys
 import threading
@@ -82,9 +87,12 @@ class PeerServer(socketserver.ThreadingMixIn, socketserver.TCPServer):
     allow_reuse_address = True
     daemon_threads = True  # a silent connection must not hold up the end
 
-    def __init__(self, port, record_path, mode):
+    def __init__(self, port, record_path, mode, tls=None):
         self.record_path = record_path
         self.mode = mode
+        # The TLS context that ends CONNECT tunnels (None: they are refused).
+        self.tls = tls
+        self.thank_you_paths = {THANK_YOU_PATH}  # where the script sent the client
         self.requests = []
         self.lock = threading.Lock()
         super().__init__(("127.0.0.1", port), PeerHandler)
@@ -104,38 +112,78 @@ class PeerServer(socketserver.ThreadingMixIn, socketserver.TCPServer):
     def handle_error(self, request, client_address):
         # A client that leaves before the whole reply is written is one of
         # the cases under test, not an error of the peer.
-        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError)):
+        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError, ssl.SSLError)):
             super().handle_error(request, client_address)
 
 
 class PeerHandler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.0"
     timeout = 5  # a client that stops talking cannot hold the peer
+    tunnel = None  # "host:port" of the CONNECT a request came through
 
-    def do_GET(self):
+    def entry(self):
         parts, fields = parse_target(self.path)
-        entry = {
+        return {
             "request_line": self.requestline,
             "method": self.command,
             "target": self.path,
             "version": self.request_version,
             "headers": [[name, value] for name, value in self.headers.items()],
+            "tunnel": self.tunnel,
             "host": parts.hostname,
             "port": parts.port,
             "path": parts.path,
             "query": parts.query,
             "fields": [[name, value] for name, value in fields],
         }
+
+    def do_GET(self):
+        entry = self.entry()
         self.server.record(entry)
         mode = self.server.mode
         if mode in self.MISBEHAVIOUR:
-            self.MISBEHAVIOUR[mode](self, parts.path, entry)
-        elif parts.path == SCRIPT_PATH:
-            self.redirect(THANK_YOU_URL)
-        elif parts.path == THANK_YOU_PATH:
-            self.reply(STATUS.get(mode, 200), PAGES[mode])
+            self.MISBEHAVIOUR[mode](self, entry["path"], entry)
+        else:
+            self.answer(entry)
+
+    def answer(self, entry):
+        """The mail script's answer, or its thank-you page's."""
+        fields = entry["fields"]
+        if entry["path"] == SCRIPT_PATH or any(name == "recipient" for name, _ in fields):
+            page = next((value for name, value in fields if name == "redirect"), THANK_YOU_URL)
+            self.server.thank_you_paths.add(urllib.parse.urlsplit(page).path)
+            self.redirect(page)
+        elif entry["path"] in self.server.thank_you_paths:
+            mode = self.server.mode
+            self.reply(STATUS.get(mode, 200), PAGES.get(mode, PAGES["confirm"]))
         else:
             self.reply(404, b"<html>Not found</html>")
+
+    def do_CONNECT(self):
+        """A tunnel for an https request, ended here in TLS."""
+        self.server.record(self.entry())
+        if (self.server.mode == "proxy-password"
+                and self.headers.get("Proxy-Authorization") != PROXY_CREDENTIALS):
+            return self.refuse_without_password()
+        if self.server.tls is None:
+            return self.reply(502, b"<html>No tunnels here</html>")
+        self.send_response(200, "Connection established")
+        self.end_headers()
+        self.wfile.flush()
+        # A client that does not trust the certificate ends the handshake:
+        # nothing is read in the tunnel then.
+        secure = self.server.tls.wrap_socket(self.connection, server_side=True)
+        self.connection = self.request = secure
+        self.rfile = secure.makefile("rb")
+        self.wfile = secure.makefile("wb")
+        self.tunnel = self.path
+        self.handle_one_request()
+        self.close_connection = True
+
+    def finish(self):
+        super().finish()
+        if self.tunnel is not None:
+            self.connection.close()
 
     def redirect(self, url):
         self.reply(302, b"<html>Moved</html>", [("Location", url)])
@@ -203,13 +251,14 @@ class PeerHandler(http.server.BaseHTTPRequestHandler):
     def ask_for_password(self, path, entry):
         """A proxy in front of the vendor's host: without PROXY_USER's
         password it refuses with 407, with it the host answers as in
-        "confirm"."""
-        if self.headers.get("Proxy-Authorization") != PROXY_CREDENTIALS:
-            return self.reply(407, b"<html>Proxy Authentication Required</html>",
-                              [("Proxy-Authenticate", 'Basic realm="Velmora Test Proxy"')])
-        if path == SCRIPT_PATH:
-            return self.redirect(THANK_YOU_URL)
-        self.reply(200, PAGES["confirm"])
+        "confirm". Inside a tunnel the proxy's part is done."""
+        if self.tunnel is None and self.headers.get("Proxy-Authorization") != PROXY_CREDENTIALS:
+            return self.refuse_without_password()
+        self.answer(entry)
+
+    def refuse_without_password(self):
+        self.reply(407, b"<html>Proxy Authentication Required</html>",
+                   [("Proxy-Authenticate", 'Basic realm="Velmora Test Proxy"')])
 
     MISBEHAVIOUR = {"reset": reset_half_way, "trickle": trickle,
                     "redirect-loop": redirect_loop, "silent": stay_silent,
@@ -228,10 +277,10 @@ class RegistrationPeer:
         peer.requests  # what arrived
     """
 
-    def __init__(self, port, record_path=None, mode="confirm", lifetime=60.0):
+    def __init__(self, port, record_path=None, mode="confirm", lifetime=60.0, tls=None):
         if mode not in MODES:
             raise ValueError("unknown mode " + mode)
-        self.server = PeerServer(port, record_path, mode)
+        self.server = PeerServer(port, record_path, mode, tls)
         self.lifetime = lifetime
         self._stopping = False
         self.thread = threading.Thread(target=self._serve, daemon=True)
