@@ -3,6 +3,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "settings/settings.h"
 #include "text/bounded.h"
 
 const char kDefaultScriptAddress[] = "http://www.velmora.com/cgi-local/FormMail.cgi";
@@ -89,9 +90,18 @@ const char *CheckThankYouPage(const char *text, bool scriptSecure) {
 }
 
 int ReadRegistrationDestination(RegistrationDestination &destination) {
-  if (ReadScriptAddress(kDefaultScriptAddress, destination.script) != nullptr) return 0;
+  // Each buffer holds the default before the read, so only an absent key
+  // keeps it; an empty value is read as empty, and refused.
+  char address[kPathCapacity];
+  CopyText(address, kPathCapacity, kDefaultScriptAddress);
+  ReadSetting(kGeneralRegistrationAddress, address);
+  if (ReadScriptAddress(address, destination.script) != nullptr) return 0;
   CopyText(destination.mailbox, kValueCapacity, kDefaultMailbox);
+  ReadSetting(kGeneralRegistrationMailbox, destination.mailbox);
+  if (CheckMailbox(destination.mailbox) != nullptr) return 0;
   CopyText(destination.thankYouPage, kPathCapacity,
            DefaultThankYouPage(destination.script.secure));
-  return 1;
+  ReadSetting(kGeneralThankYouPage, destination.thankYouPage);
+  return CheckThankYouPage(destination.thankYouPage, destination.script.secure) == nullptr ? 1
+                                                                                          : 0;
 }

@@ -12,6 +12,7 @@
 #include "disc_check.h"
 #include "fake_printer.h"
 #include "order/order_form.h"
+#include "registration/destination.h"
 #include "resources/text_table.h"
 #include "resources/texts.h"
 #include "settings/settings_path.h"
@@ -36,6 +37,8 @@ class VocabularyTest : public CustomerTest {
     OpenRegistrationForm();
     CustomerRecord record = {};
     CollectRegistration(record);  // every required field missing
+    RegistrationDestination destination = {};
+    ReadRegistrationDestination(destination);
     OpenBuyerForm();
     OnTemplateOpened("Buyer");
     OpenBuyerForm();

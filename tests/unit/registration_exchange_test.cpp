@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -296,6 +298,69 @@ TEST_F(ExchangeTest, HttpsGoesWithTheSecureFlagAloneAndIsNeverSentAgainInPlainHt
   FakeNet().redirections = {"http://reg.example.com/thanks.htm"};
   EXPECT_EQ(kInternetError, FetchConfirmation(Backdrop(), cases[0].address));
   EXPECT_EQ(cases[0].requests, FakeNet().requests);
+}
+
+TEST_F(ExchangeTest, TheDiscsRegistrationKeysSayWhereItGoesAndAWrongOneSendsNothing) {
+  const struct {
+    const char *keys;  // lines of [General]
+    const char *request;  // null: nothing sent, no message, nothing saved
+    const char *query;    // the start of the query sent
+  } cases[] = {
+      // Nothing is saved before the last cases, which succeed.
+      {"Registration Address=ftp://reg.example.com/FormMail.cgi\n", nullptr, nullptr},
+      {"Registration Address=https:///FormMail.cgi\n", nullptr, nullptr},
+      {"Registration Address=https://reg.example.com/Form Mail.cgi\n", nullptr, nullptr},
+      {"Registration Address=\n", nullptr, nullptr},
+      {"Registration Mailbox=\n", nullptr, nullptr},
+      {"Registration Mailbox=\"cd\"@example.com\n", nullptr, nullptr},
+      {"Registration Address=https://reg.example.com/FormMail.cgi\n"
+       "Registration Thank You Page=http://reg.example.com/thanks.htm\n",
+       nullptr, nullptr},
+      {"", "www.velmora.com:80 /cgi-local/FormMail.cgi",
+       "?recipient=register@velmora.com&subject=User%20Registration"
+       "&redirect=http://www.velmora.com/regthankyou.htm&required="},
+      {"Registration Address=https://reg.example.com/cgi-bin/FormMail.cgi\n",
+       "reg.example.com:443 /cgi-bin/FormMail.cgi (https)",
+       "?recipient=register@velmora.com&subject=User%20Registration"
+       "&redirect=https://www.velmora.com/regthankyou.htm&required="},
+      {"registration address = \"HTTP://reg.example.com:8080/mail\"\n"
+       "Registration Mailbox=cd+reg@example.com\n"
+       "Registration Thank You Page=http://www.example.com/thanks.htm?cd=1\n",
+       "reg.example.com:8080 /mail",
+       "?recipient=cd%2Breg@example.com&subject=User%20Registration"
+       "&redirect=http://www.example.com/thanks.htm?cd%3D1&required="},
+  };
+  std::ifstream sample(std::string(VELINST_SOURCE_DIR) + "/disc/VelInst.ini");
+  std::stringstream settings;
+  settings << sample.rdbuf();
+  int file = 0;
+  for (const auto &test : cases) {
+    SCOPED_TRACE(test.keys);
+    ResetFakeInternet();
+    FakeNet().reply = kConfirmingPage;
+    Fake().messageBoxes.clear();
+    std::string text = settings.str();
+    text.insert(text.find("[General]\n") + 10, test.keys);
+    // A file of its own each time: two of the same size could be taken for
+    // one unchanged file.
+    UseSettings(folder.Write("VelInst" + std::to_string(++file) + ".ini", text));
+    const int registered = RegisterOnline(Backdrop());
+    if (test.request == nullptr) {
+      EXPECT_EQ(0, registered);
+      EXPECT_TRUE(FakeNet().requests.empty());
+      EXPECT_TRUE(Fake().messageBoxes.empty());
+      ExpectNothingSaved();
+      continue;
+    }
+    EXPECT_EQ(1, registered);
+    EXPECT_EQ(kRegistered, ResultMessage());
+    ASSERT_EQ(1u, FakeNet().requests.size());
+    const std::string &request = FakeNet().requests[0];
+    const size_t query = request.find('?');
+    const std::string https = request.find(" (https)") != std::string::npos ? " (https)" : "";
+    EXPECT_EQ(test.request, request.substr(0, query) + https);
+    EXPECT_EQ(0u, request.find(test.query, query) - query) << request;
+  }
 }
 
 TEST_F(ExchangeTest, ResultCodesOfTheExchange) {
