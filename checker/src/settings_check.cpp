@@ -4,6 +4,7 @@
 #include "disc_check.h"
 #include "disc_files.h"
 #include "order/decimal.h"
+#include "registration/destination.h"
 #include "resources/text_table.h"
 #include "resources/texts.h"
 #include "settings/key_vocabulary.h"
@@ -90,6 +91,24 @@ void CheckProfileName(DiscCheck &check, const std::string &label, const SettingV
   }
 }
 
+// Whether the disc's registrations go over https: the thank-you page must
+// then be https too.
+bool RegistrationIsSecure(const DiscCheck &check) {
+  const SettingValue address = LookUp(check.settings, kGeneralRegistrationAddress);
+  WebAddress script = {};
+  return address.present && ReadScriptAddress(address.text.c_str(), script) == nullptr &&
+         script.secure;
+}
+
+// A value of where registrations go, as the launcher checks it when it sends one.
+void CheckDestinationValue(DiscCheck &check, const std::string &label, const SettingValue &value,
+                           const char *fault) {
+  if (fault != nullptr)
+    check.findings.Error(check.settings.path, value.line,
+                         label + " " + Quoted(value.text) + " " + fault +
+                             " (Register Online would send nothing)");
+}
+
 // The value of one present key, by what it is.
 void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
                 const SettingValue &value) {
@@ -148,6 +167,18 @@ void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
                                                    (key.kind == ValueKind::FieldName
                                                         ? "field of its form"
                                                         : "template"));
+      break;
+    case ValueKind::ScriptAddress: {
+      WebAddress script = {};
+      CheckDestinationValue(check, label, value, ReadScriptAddress(value.text.c_str(), script));
+      break;
+    }
+    case ValueKind::Mailbox:
+      CheckDestinationValue(check, label, value, CheckMailbox(value.text.c_str()));
+      break;
+    case ValueKind::ThankYouPage:
+      CheckDestinationValue(check, label, value,
+                            CheckThankYouPage(value.text.c_str(), RegistrationIsSecure(check)));
       break;
     case ValueKind::Text: break;
   }

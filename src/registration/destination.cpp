@@ -3,7 +3,6 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "settings/settings.h"
 #include "text/bounded.h"
 
 const char kDefaultScriptAddress[] = "http://www.velmora.com/cgi-local/FormMail.cgi";
@@ -83,25 +82,7 @@ const char *CheckThankYouPage(const char *text, bool scriptSecure) {
   WebAddress page = {};
   if (const char *fault = AddressFault(text, page)) return fault;
   if (scriptSecure && !page.secure)
-    return "is an http:// address while the registration address is https://: the launcher "
-           "does not follow the mail script from https back to http, and would report every "
-           "registration as failed";
+    return "is http:// while the registration address is https://, and the launcher never "
+           "follows the mail script from https back to http";
   return nullptr;
-}
-
-int ReadRegistrationDestination(RegistrationDestination &destination) {
-  // Each buffer holds the default before the read, so only an absent key
-  // keeps it; an empty value is read as empty, and refused.
-  char address[kPathCapacity];
-  CopyText(address, kPathCapacity, kDefaultScriptAddress);
-  ReadSetting(kGeneralRegistrationAddress, address);
-  if (ReadScriptAddress(address, destination.script) != nullptr) return 0;
-  CopyText(destination.mailbox, kValueCapacity, kDefaultMailbox);
-  ReadSetting(kGeneralRegistrationMailbox, destination.mailbox);
-  if (CheckMailbox(destination.mailbox) != nullptr) return 0;
-  CopyText(destination.thankYouPage, kPathCapacity,
-           DefaultThankYouPage(destination.script.secure));
-  ReadSetting(kGeneralThankYouPage, destination.thankYouPage);
-  return CheckThankYouPage(destination.thankYouPage, destination.script.secure) == nullptr ? 1
-                                                                                          : 0;
 }

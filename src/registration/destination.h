@@ -31,6 +31,6 @@ const char *CheckMailbox(const char *text);
 // character; https:// when the script's address is.
 const char *CheckThankYouPage(const char *text, bool scriptSecure);
 
-// The destination the disc's settings give. Returns 1, or 0 when a value
-// cannot be used: nothing may then be sent.
+// The destination the disc's settings give (destination_settings.cpp).
+// Returns 1, or 0 when a value cannot be used: nothing may then be sent.
 int ReadRegistrationDestination(RegistrationDestination &destination);

@@ -28,6 +28,9 @@ enum class ValueKind {
   HideMode,      // a whole number: 0, 1 or 2
   ProductFile,   // a file named relative to the installed product's folder
   DiscDocument,  // a file or folder named relative to the program's folder
+  ScriptAddress, // the web address of the vendor's mail script
+  Mailbox,       // the mailbox the mail script forwards registrations to
+  ThankYouPage,  // the web address the mail script sends the launcher on to
 };
 
 enum KeyTraits {
