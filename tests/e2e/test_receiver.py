@@ -4,7 +4,9 @@ lighttpd, with its registrations in SQLite.
 WebServerTests talk to lighttpd directly as any client on the Internet
 could. LauncherTests send registrations from the real launcher under wine64,
 through the prefix's proxy setting and a forwarding proxy, as a customer
-behind a proxy would."""
+behind a proxy would: over plain HTTP to the vendor's usual address, and over
+https (lighttpd with mod_openssl and a certificate of the tests' authority)
+to a vendor's own address, mailbox and thank-you page."""
 import http.client
 import subprocess
 import sys
@@ -14,6 +16,7 @@ import unittest
 import urllib.parse
 from concurrent.futures import ThreadPoolExecutor
 
+from authority import authority_of
 from receiver_site import (MAILBOX, SCRIPT_PATH, THANK_YOU_PATH, VENDOR_HOST, ForwardingProxy,
                            ReceiverSite)
 from test_registration import FIXED_QUERY, PRODUCT, QUERY_KEYS, SENT, TYPED, RegistrationScenario
@@ -40,8 +43,8 @@ def site_folder(test):
     return build_dir() / "e2e" / "receiver" / test.id().rsplit(".", 1)[-1]
 
 
-def start_site(test):
-    site = ReceiverSite(site_folder(test)).start()
+def start_site(test, **options):
+    site = ReceiverSite(site_folder(test), **options).start()
     test.addCleanup(site.stop)
     return site
 
@@ -149,11 +152,37 @@ class LauncherTests(RegistrationScenario):
         self.assertEqual([t.split("?")[0] for t in proxy.targets],
                          [SCRIPT_PATH, SCRIPT_PATH, THANK_YOU_PATH])
 
+        self.assert_stored_as_typed(site, MAILBOX, before)
+
+    def test_the_launcher_registers_over_https_with_the_vendors_own_mailbox_and_page(self):
+        mailbox, page_host = "registrations+cd@example.com", "www.example.com"
+        authority = authority_of(self.session.build)
+        authority.trust(self.session.env(), env_path("VELINST_TRUST_ROOT"))
+        site = start_site(self, mailbox=mailbox, redirect_host=page_host,
+                          tls=authority.issue("register.example.com", page_host))
+        proxy = ForwardingProxy(site.port).start()
+        self.addCleanup(proxy.stop)
+        self.route_through_proxy(proxy.port)
+        start = self.start_launcher("receiver-https", edits={"General": {
+            "Registration Address": "https://register.example.com/cgi-local/FormMail.cgi",
+            "Registration Mailbox": mailbox,
+            "Registration Thank You Page": f"https://{page_host}/regthankyou.htm"}})
+        registration = self.open_registration(start)
+        self.type_into(registration, TYPED)
+        before = time.strftime("%Y-%m-%dT%H:%M:%SZ", time.gmtime())
+        self.session.click(registration["hwnd"], "register_online")
+        self.assert_result_box(40)
+        # The proxy saw the hosts and nothing else: no request in plain HTTP.
+        self.assertEqual(proxy.targets, ["CONNECT register.example.com:443",
+                                         f"CONNECT {page_host}:443"])
+        self.assert_stored_as_typed(site, mailbox, before)
+
+    def assert_stored_as_typed(self, site, mailbox, before):
         stored = site.registrations()
-        self.assertEqual(len(stored), 1)
+        self.assertEqual(len(stored), 1, site.error_log())
         row = stored[0]
         self.assertEqual((row["recipient"], row["subject"], row["client"]),
-                         (MAILBOX, b"User Registration", "127.0.0.1"))
+                         (mailbox, b"User Registration", "127.0.0.1"))
         self.assertGreaterEqual(row["received"], before)
         # The sort list's fields in its order, then e-mail and telephone,
         # which it leaves out; Latin-1 letters, "&", "=", "%", "+", "#" and

@@ -5,7 +5,9 @@ the details are kept for next time.
 
 The launcher is not changed to reach the stand-in: the test prefix's system
 proxy (Internet Settings, ProxyEnable/ProxyServer) points at it, so the
-request arrives in absolute form for www.velmora.com."""
+request arrives in absolute form for www.velmora.com, or, for a disc that
+names an https address, as a CONNECT tunnel that the stand-in ends in TLS
+with a certificate of the tests' own authority."""
 import datetime
 import json
 import os
@@ -16,6 +18,7 @@ import time
 import urllib.parse
 from pathlib import Path
 
+from authority import authority_of
 from registration_peer import (PROXY_CREDENTIALS, PROXY_PASSWORD, PROXY_USER, SCRIPT_PATH,
                                THANK_YOU_PATH, RegistrationPeer)
 from velinst_e2e import (TYPING_LANGUAGE, ScenarioTestCase, accepts_connections, env_path,
@@ -107,6 +110,14 @@ def script_requests(requests):
     return [r for r in requests if r["path"] == SCRIPT_PATH]
 
 
+def sent_query(values, fixed=FIXED_QUERY):
+    """The query the launcher sends: the fixed part, then every field with
+    each byte outside letters, digits and "-._~" as %XX."""
+    return fixed + "".join(
+        f"&{urllib.parse.quote(key)}={urllib.parse.quote(values[name].encode('latin-1'), safe='')}"
+        for key, name in QUERY_KEYS)
+
+
 class RegistrationScenario(ScenarioTestCase):
     """Starts VelInst.exe from a fresh copy of the sample disc with no
     profile, and drives its forms as a customer does."""
@@ -140,10 +151,11 @@ class RegistrationScenario(ScenarioTestCase):
         self.addCleanup(self.session.reg_delete, INTERNET_SETTINGS, "ProxyServer")
         self.addCleanup(self.session.reg_delete, INTERNET_SETTINGS, "ProxyEnable")
 
-    def start_peer(self, mode="confirm"):
+    def start_peer(self, mode="confirm", tls=None):
         """A peer on a port of its own, accepting connections, with the
-        prefix's proxy pointing at it."""
-        peer = RegistrationPeer(0, mode=mode, lifetime=120).start()
+        prefix's proxy pointing at it; with a TLS context it ends CONNECT
+        tunnels."""
+        peer = RegistrationPeer(0, mode=mode, lifetime=120, tls=tls).start()
         self.addCleanup(peer.stop)
         port = peer.server.server_address[1]
         self.assertTrue(wait_until(lambda: accepts_connections(port), 5),
@@ -153,8 +165,9 @@ class RegistrationScenario(ScenarioTestCase):
 
     # The launcher and its forms ---------------------------------------------
 
-    def start_launcher(self, name, wrapper=(), extra_env=None, before_start=None, language=None):
-        self.disc = self.session.assemble_disc(name)
+    def start_launcher(self, name, wrapper=(), extra_env=None, before_start=None, language=None,
+                       edits=None):
+        self.disc = self.session.assemble_disc(name, edits)
         if before_start is not None:
             before_start(self.disc)
         self.program = self.session.start(self.disc / "VelInst.exe", wrapper=wrapper,
@@ -239,6 +252,16 @@ class RegistrationScenario(ScenarioTestCase):
                    if c["id"] == str(control_id)]
         self.assertEqual(len(control), 1, control_id)
         self.session.winctl("post", control[0]["hwnd"], BM_CLICK, 0, 0)
+
+    def password_dialog(self):
+        """The dialog, and the ids of its user name and password fields."""
+        dialog = self.session.wait_window("#32770", 20)
+        self.assertEqual((dialog or {}).get("owner"), self.backdrop()["hwnd"], dialog)
+        edits = wait_until(lambda: [c for c in self.session.controls(dialog["hwnd"])
+                                    if c["class"] == "Edit"], 5)
+        self.assertEqual(len(edits), 2, edits)
+        edits.sort(key=lambda c: int(c["style"], 16) & ES_PASSWORD)  # the user name first
+        return dialog, edits[0]["id"], edits[1]["id"]
 
     def boxes_left(self):
         """What is left of message boxes, for the failure's message."""
@@ -359,11 +382,7 @@ class CompleteRegistrationTests(RegistrationScenario):
         values = dict(SENT, **product)
         self.assertEqual([tuple(f) for f in request["fields"]],
                          FIXED_FIELDS + [(key, values[name]) for key, name in QUERY_KEYS])
-        # Every byte outside letters, digits and "-._~" arrives as %XX.
-        encoded = "".join(
-            f"&{urllib.parse.quote(key)}={urllib.parse.quote(values[name].encode('latin-1'), safe='')}"
-            for key, name in QUERY_KEYS)
-        self.assertEqual(request["query"], FIXED_QUERY + encoded)
+        self.assertEqual(request["query"], sent_query(values))
         self.assertIn("&CITY=New%20York&", request["query"])
         self.assertIn("&FIRST%20NAME=J%FCrgen&", request["query"])
 
@@ -425,16 +444,6 @@ class ProxyPasswordTests(RegistrationScenario):
     dialog for it, owned by the backdrop, and the request sent once more with
     what was typed."""
 
-    def password_dialog(self):
-        """The dialog, and the ids of its user name and password fields."""
-        dialog = self.session.wait_window("#32770", 20)
-        self.assertEqual((dialog or {}).get("owner"), self.backdrop()["hwnd"], dialog)
-        edits = wait_until(lambda: [c for c in self.session.controls(dialog["hwnd"])
-                                    if c["class"] == "Edit"], 5)
-        self.assertEqual(len(edits), 2, edits)
-        edits.sort(key=lambda c: int(c["style"], 16) & ES_PASSWORD)  # the user name first
-        return dialog, edits[0]["id"], edits[1]["id"]
-
     def test_the_proxys_password_dialog_and_the_request_once_more(self):
         peer = self.start_peer("proxy-password")
         registration = self.fill_and_send(self.start_launcher("proxy-password"))
@@ -467,6 +476,72 @@ class ProxyPasswordTests(RegistrationScenario):
             self.assertTrue(wait_until(lambda: any(p.exists() for p in self.profile_candidates()),
                                        5), "no profile")
         self.assertFalse(self.form_disabled(registration))
+
+
+class SecureRegistrationTests(RegistrationScenario):
+    """A disc that names an https address: the request goes through the
+    customer's proxy as a CONNECT tunnel, the stand-in's certificate is
+    checked as Windows checks it (its authority trusted in the prefix's root
+    store), and nothing travels in plain HTTP."""
+    ADDRESS = "https://www.velmora.com/cgi-local/FormMail.cgi"
+
+    def test_only_the_hosts_own_certificate_gets_the_registration_and_only_encrypted(self):
+        authority = authority_of(self.session.build)
+        authority.trust(self.session.env(), env_path("VELINST_TRUST_ROOT"))
+        peer = self.start_peer(tls=authority.server_context("other.example.com"))
+        start = self.start_launcher("https", edits={"General": {"Registration Address":
+                                                                self.ADDRESS}})
+        registration = self.fill_and_send(start)
+
+        def arrived(since):
+            """What reached the peer since the count: CONNECT lines, and
+            the tunnel and path of each request inside one."""
+            return [r["target"] if r["method"] == "CONNECT" else f"{r['tunnel']} {r['path']}"
+                    for r in peer.requests[since:]]
+
+        with self.subTest("a certificate for another name: no thanks, nothing saved or read"):
+            self.assertTrue(wait_until(lambda: peer.requests and not self.form_disabled(
+                registration), 30), "the attempt did not end")
+            self.assertIsNone(self.session.message_box(timeout=1))
+            self.assert_no_profile()
+            self.assertEqual(arrived(0), ["www.velmora.com:443"])
+
+        with self.subTest("the host's own certificate: the exact target, thanks, the profile"):
+            since = len(peer.requests)
+            peer.server.tls = authority.server_context("www.velmora.com")
+            self.session.click(registration["hwnd"], "register_online")
+            self.assert_result_box(40)
+            self.assertEqual(arrived(since), [
+                "www.velmora.com:443", f"www.velmora.com:443 {SCRIPT_PATH}",
+                "www.velmora.com:443", f"www.velmora.com:443 {THANK_YOU_PATH}"])
+            script = peer.requests[since + 1]
+            self.assertEqual(script["request_line"], f"GET {SCRIPT_PATH}?{script['query']} HTTP/1.0")
+            https_thanks = FIXED_QUERY.replace("redirect=http://", "redirect=https://")
+            self.assertEqual(script["query"], sent_query(dict(SENT, reg_product=PRODUCT),
+                                                         https_thanks))
+            self.assertEqual(dict(script["headers"]).get("User-Agent"), "Velmora Agent")
+            self.assertTrue(wait_until(lambda: any(p.exists() for p in self.profile_candidates()),
+                                       5), "no profile")
+
+        with self.subTest("the proxy's password asked for the tunnel"):
+            since = len(peer.requests)
+            peer.server.mode = "proxy-password"
+            self.session.click(registration["hwnd"], "register_online")
+            dialog, user, password = self.password_dialog()
+            self.session.set_text(dialog["hwnd"], f"#{user}", PROXY_USER)
+            self.session.set_text(dialog["hwnd"], f"#{password}", PROXY_PASSWORD)
+            self.press(dialog, 1)
+            self.assert_result_box(40)
+            self.assertIn(("CONNECT", PROXY_CREDENTIALS),
+                          [(r["method"], dict(r["headers"]).get("Proxy-Authorization"))
+                           for r in peer.requests[since:]])
+            self.assertEqual([r for r in arrived(since) if " " in r],
+                             [f"www.velmora.com:443 {SCRIPT_PATH}",
+                              f"www.velmora.com:443 {THANK_YOU_PATH}"])
+        # Nothing at all in plain HTTP: every request but the CONNECTs came
+        # through a tunnel.
+        self.assertEqual([r for r in peer.requests if r["method"] != "CONNECT"
+                          and r["tunnel"] is None], [])
 
 
 class ProfileUnderAnyUserNameTests(CompleteRegistrationTests):
