@@ -104,7 +104,7 @@ class PeerServer(socketserver.ThreadingMixIn, socketserver.TCPServer):
             if entry is not None:
                 self.requests.append(entry)
             if self.record_path:
-                temporary = self.record_path + ".tmp"
+                temporary = f"{self.record_path}.tmp"
                 with open(temporary, "w", encoding="utf-8") as out:
                     json.dump(self.requests, out, indent=2)
                 os.replace(temporary, self.record_path)
