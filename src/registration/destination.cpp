@@ -52,7 +52,7 @@ const char *AddressFault(const char *text, WebAddress &address) {
     if (!IsHostCharacter(host[i])) return "has a host name with a character no host name has";
   WebAddress parsed = {};
   if (!ReadRedirection(text, parsed))
-    return "has a port that is not a number from 1 to 65535, or is too long";
+    return "has a port that is not a number from 1 to 65535";
   address = parsed;
   return nullptr;
 }
