@@ -30,7 +30,8 @@ int SendRegistration(WindowHandle owner, const CustomerRecord &record) {
   if (!ReadRegistrationDestination(destination)) return 0;
   WebAddress request = destination.script;
   // A cut request would reach the mailbox with fields missing: none is sent.
-  if (!BuildRequestTarget(destination, record, request.target)) {
+  const ScriptSettings settings = {destination.mailbox, destination.thankYouPage};
+  if (!BuildRequestTarget(destination.script.target, settings, record, request.target)) {
     ShowResult(owner, TEXT_REGISTRATION_FAILED);
     return 0;
   }

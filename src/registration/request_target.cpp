@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "customer/customer_fields.h"
-#include "registration/destination.h"
+#include "settings/key_vocabulary.h"
 #include "text/bounded.h"
 
 namespace {
@@ -99,16 +99,17 @@ int AppendRegistrationFields(char *target, int capacity, const CustomerRecord &r
   return fits ? 1 : 0;
 }
 
-int BuildRequestTarget(const RegistrationDestination &destination, const CustomerRecord &record,
-                       char *target) {
+int BuildRequestTarget(const char *scriptPath, const ScriptSettings &settings,
+                       const CustomerRecord &record, char *target) {
+  // Each byte of the values, read into buffers of their keys' capacities,
+  // may take three characters.
   char mailbox[3 * kValueCapacity];
   char page[3 * kPathCapacity];
-  EncodeScriptValue(destination.mailbox, mailbox, sizeof mailbox);
-  EncodeScriptValue(destination.thankYouPage, page, sizeof page);
+  EncodeScriptValue(settings.mailbox, mailbox, sizeof mailbox);
+  EncodeScriptValue(settings.thankYouPage, page, sizeof page);
   CopyText(target, kRequestTargetCapacity, "");
   bool fits = true;
-  for (const char *part : {static_cast<const char *>(destination.script.target), kRecipient,
-                           static_cast<const char *>(mailbox), kRedirect,
+  for (const char *part : {scriptPath, kRecipient, static_cast<const char *>(mailbox), kRedirect,
                            static_cast<const char *>(page), kFixedLists})
     fits = AppendWhole(target, kRequestTargetCapacity, part) && fits;
   return AppendRegistrationFields(target, kRequestTargetCapacity, record) && fits ? 1 : 0;

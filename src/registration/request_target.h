@@ -3,8 +3,6 @@
 // query and the customer's fields.
 #include "customer/customer_record.h"
 
-struct RegistrationDestination;
-
 constexpr int kRequestTargetCapacity = 4096;
 // Every byte of a field may take three characters once encoded.
 constexpr int kEncodedValueCapacity = 3 * 255 + 1;
@@ -27,8 +25,15 @@ void EncodeScriptValue(const char *source, char *dest, int capacity);
 // must not be sent.
 int AppendRegistrationFields(char *target, int capacity, const CustomerRecord &record);
 
+// The mail script's part of the query: where it forwards the registration and
+// sends the exchange on to.
+struct ScriptSettings {
+  const char *mailbox;
+  const char *thankYouPage;
+};
+
 // The whole target into target (kRequestTargetCapacity): the script's path,
-// its settings for the destination and the customer's fields. Returns 1, or
-// 0 when it does not fit.
-int BuildRequestTarget(const RegistrationDestination &destination, const CustomerRecord &record,
-                       char *target);
+// its settings and the customer's fields. Returns 1, or 0 when it does not
+// fit.
+int BuildRequestTarget(const char *scriptPath, const ScriptSettings &settings,
+                       const CustomerRecord &record, char *target);

@@ -169,7 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
   char target[kRequestTargetCapacity + 1];
   target[kRequestTargetCapacity] = '\x7F';  // a guard byte just past the buffer
-  int fits = BuildRequestTarget(destination, record, target);
+  const ScriptSettings settings = {destination.mailbox, destination.thankYouPage};
+  int fits = BuildRequestTarget(destination.script.target, settings, record, target);
   Require(target[kRequestTargetCapacity] == '\x7F');
   Require(strnlen(target, kRequestTargetCapacity) < kRequestTargetCapacity);
   Require(fits == (wanted < kRequestTargetCapacity ? 1 : 0));

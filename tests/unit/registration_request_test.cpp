@@ -16,11 +16,11 @@ const std::string kFixed =
     "PURCHASE&sort=order:PRODUCT%20NAME,SERIAL%20NUMBER,FIRST%20NAME,LAST%20NAME,"
     "ADDRESS1,ADDRESS2,CITY,STATE,ZIPCODE,COUNTRY,PURCHASE";
 
-// The destination of a disc that names none.
-RegistrationDestination Default() {
-  RegistrationDestination destination = {};
-  EXPECT_EQ(1, ReadRegistrationDestination(destination));
-  return destination;
+// Today's script and its settings.
+int BuildUsualTarget(const CustomerRecord &record, char *target) {
+  const ScriptSettings settings = {"register@velmora.com",
+                                   "http://www.velmora.com/regthankyou.htm"};
+  return BuildRequestTarget("/cgi-local/FormMail.cgi", settings, record, target);
 }
 
 std::string Encoded(const char *text) {
@@ -68,7 +68,7 @@ CustomerRecord FullRecord() {
 
 TEST(RequestTargetTest, FullRecordByteForByte) {
   char target[kRequestTargetCapacity];
-  ASSERT_EQ(1, BuildRequestTarget(Default(), FullRecord(), target));
+  ASSERT_EQ(1, BuildUsualTarget(FullRecord(), target));
   EXPECT_EQ(kFixed +
                 "&PRODUCT%20NAME=Corvinel%20Professional%204.0&SERIAL%20NUMBER=CP4-1234"
                 "&FIRST%20NAME=Ann&LAST%20NAME=O%27Neil-Lee&ADDRESS1=1%20Main%20St"
@@ -89,7 +89,7 @@ TEST(RequestTargetTest, SparseRecordLeavesOutEmptyEmailAndPhoneOnly) {
   CopyText(record.country, sizeof record.country, "USA");
   CopyText(record.fax, sizeof record.fax, "555");  // never sent
   char target[kRequestTargetCapacity];
-  ASSERT_EQ(1, BuildRequestTarget(Default(), record, target));
+  ASSERT_EQ(1, BuildUsualTarget(record, target));
   EXPECT_EQ(kFixed +
                 "&PRODUCT%20NAME=&SERIAL%20NUMBER=&FIRST%20NAME=Ann&LAST%20NAME=Lee"
                 "&ADDRESS1=1%20Main&ADDRESS2=&CITY=Austin&STATE=TX&ZIPCODE=78701"
@@ -106,11 +106,11 @@ TEST(RequestTargetTest, ATargetThatWouldNotFitIsReported) {
   CopyText(record.country, sizeof record.country, spaces.c_str());
   char target[kRequestTargetCapacity];
   // 4 x 765 encoded characters and the rest still fit.
-  ASSERT_EQ(1, BuildRequestTarget(Default(), record, target));
+  ASSERT_EQ(1, BuildUsualTarget(record, target));
   size_t length = strlen(target);
   EXPECT_LT(length, 4096u);
   CopyText(record.whereBought, sizeof record.whereBought, spaces.c_str());
-  EXPECT_EQ(0, BuildRequestTarget(Default(), record, target));
+  EXPECT_EQ(0, BuildUsualTarget(record, target));
   EXPECT_EQ(4095u, strlen(target));
 
   // Exactly full: the last byte of the buffer is the terminator.
