@@ -6,16 +6,12 @@
 #include "settings/settings_path.h"
 #include "shell/installer.h"
 
-bool IsEnglishSystemLanguage() {
-  const unsigned short id = GetSystemLanguageId();
-  const unsigned short primary = id & 0x3FF;
-  const unsigned short sublanguage = id >> 10;
-  return primary == 0x09 && sublanguage >= 1 && sublanguage <= 13;
-}
+bool IsEnglishSystemLanguage() { return (GetSystemLanguageId() & 0x3FF) == 0x09; }
 
 bool LanguageGateStartsInstaller() {
   SettingsOperation operation;
-  // A disc with settings of the customer's language shows its screens.
+  // A disc with settings of the customer's language, in letters the system
+  // can show, shows its screens.
   if (SettingsForDisplayLanguage) return false;
   if (ReadSettingInt(kGeneralEnglishOnly, 1) == 0 || IsEnglishSystemLanguage()) return false;
   LaunchInstaller(nullptr);

@@ -227,7 +227,8 @@ class LanguageTests(LauncherScenario):
         self.assertEqual(launch_log(self.log), [])
 
     def test_english_systems_show_the_screens(self):
-        for language in ("en_US.UTF-8", "en_GB.UTF-8"):
+        # English of India (0x4009) is English as much as of the UK.
+        for language in ("en_US.UTF-8", "en_GB.UTF-8", "en_IN.UTF-8"):
             with self.subTest(language=language):
                 self.start_launcher(f"english-{language[:5]}",
                                     {"General": {"IsEnglishOnly": None,

@@ -52,22 +52,24 @@ TEST_F(LaunchTest, NoInstallerOrOneTooLongStartsNothingAndShowsNothing) {
   EXPECT_TRUE(Fake().messageBoxes.empty());
 }
 
-TEST_F(LaunchTest, EnglishIsTheThirteenEnglishSubLanguagesOnly) {
-  int english = 0;
-  for (unsigned id = 0; id <= 0xFFFF; ++id) {
-    Fake().systemLanguageId = static_cast<unsigned short>(id);
-    if (IsEnglishSystemLanguage()) {
-      ++english;
-      EXPECT_EQ(0x09u, id & 0x3FF) << std::hex << id;
-      EXPECT_GE(id >> 10, 1u);
-      EXPECT_LE(id >> 10, 13u);
-    }
+TEST_F(LaunchTest, EnglishIsEnglishOfEveryCountry) {
+  const std::pair<unsigned short, bool> kLanguages[] = {
+      // The thirteen English languages of old, 0x0409 to 0x3409.
+      {0x0409, true}, {0x0809, true}, {0x0C09, true}, {0x1009, true}, {0x1409, true},
+      {0x1809, true}, {0x1C09, true}, {0x2009, true}, {0x2409, true}, {0x2809, true},
+      {0x2C09, true}, {0x3009, true}, {0x3409, true},
+      // Those added since: India, Malaysia, Singapore, Indonesia, Hong Kong,
+      // the United Arab Emirates; English without a country.
+      {0x4009, true}, {0x4409, true}, {0x4809, true}, {0x3809, true}, {0x3C09, true},
+      {0x4C09, true}, {0x0009, true},
+      // Others: German, Chinese, Tamil (0x49, whose low byte is not English),
+      // the ids Windows gives a locale without one of its own.
+      {0x0407, false}, {0x0804, false}, {0x0449, false}, {0x0C00, false}, {0x1000, false},
+      {0x0000, false}};
+  for (const auto &language : kLanguages) {
+    Fake().systemLanguageId = language.first;
+    EXPECT_EQ(language.second, IsEnglishSystemLanguage()) << std::hex << language.first;
   }
-  EXPECT_EQ(13, english);
-  Fake().systemLanguageId = 0x3409;
-  EXPECT_TRUE(IsEnglishSystemLanguage());
-  Fake().systemLanguageId = 0x3809;  // English sub-language 14
-  EXPECT_FALSE(IsEnglishSystemLanguage());
 }
 
 TEST_F(LaunchTest, LanguageGateStartsTheInstallerOnOtherLanguagesUnlessTurnedOff) {
@@ -78,7 +80,7 @@ TEST_F(LaunchTest, LanguageGateStartsTheInstallerOnOtherLanguagesUnlessTurnedOff
 
   UseSettings("[General]\r\nisenglishonly=0\r\nInstaller=Setup.exe\r\n");
   EXPECT_FALSE(LanguageGateStartsInstaller());
-  Fake().systemLanguageId = 0x0809;
+  Fake().systemLanguageId = 0x4009;  // English (India): the screens, as in the UK
   UseSettings("[General]\r\nInstaller=Setup.exe\r\n");
   EXPECT_FALSE(LanguageGateStartsInstaller());
   EXPECT_EQ(1u, Fake().shellLaunches.size());
