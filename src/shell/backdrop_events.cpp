@@ -4,6 +4,7 @@
 #include "customer/prefill.h"
 #include "forms/form_engine.h"
 #include "order/order_form.h"
+#include "platform/autoplay.h"
 #include "platform/window_search.h"
 #include "resources/texts.h"
 #include "settings/paths.h"
@@ -63,6 +64,10 @@ bool OnTimerTick() {
 bool CancelsAutoPlay() {
   SettingsOperation operation;
   return ReadSettingInt(kGeneralCancelAutoPlay, 0) != 0;
+}
+
+void CancelAutoPlayForTheRun() {
+  if (CancelsAutoPlay()) CancelAutoPlayWhileRunning();
 }
 
 // An operation's message boxes and dialogs, the wait for the vendor's server

@@ -32,6 +32,12 @@ bool OnTimerTick();
 // running launcher.
 bool CancelsAutoPlay();
 
+// Once the screens are to be shown: with "Cancel AutoPlay" on, the shell's
+// question is answered for the whole run, also while the screens make way
+// for the installer or another program is in front, which the window
+// message does not reach.
+void CancelAutoPlayForTheRun();
+
 // A button's command, carried out through its row of the command table
 // (DispatchCommand), 40001 and 40002 included. A command that arrives while
 // another is being carried out is ignored: returns false then, true when the

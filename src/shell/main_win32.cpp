@@ -1,6 +1,7 @@
 #include <windows.h>
-#include <objbase.h>
 
+#include "platform/autoplay.h"
+#include "platform/win32/apartment_win32.h"
 #include "shell/backdrop_events.h"
 #include "shell/backdrop_window_win32.h"
 #include "system_library_win32.h"
@@ -38,6 +39,7 @@ void RunLauncher(HINSTANCE instance) {
   if (!RegisterBackdropClass(instance)) return;
   HWND backdrop = CreateBackdropWindow(instance);
   if (backdrop == nullptr) return;
+  CancelAutoPlayForTheRun();
   ShowWindow(backdrop, SW_SHOW);
   RaiseOwnedForms(backdrop);
   MSG message;
@@ -57,8 +59,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   // The shell may hand a launch to extensions that need a single-threaded
   // apartment; even the language gate's installer launch goes through it.
-  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  EnterApartment();
   RunLauncher(instance);
-  if (SUCCEEDED(com)) CoUninitialize();
+  // The registration for AutoPlay, then the apartment it was made in.
+  StopCancellingAutoPlay();
+  LeaveApartment();
   return 0;
 }

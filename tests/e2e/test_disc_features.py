@@ -127,6 +127,11 @@ class StepAsideTests(DiscFeatureScenario):
         _, lines = self.session.winctl("send", window, "QueryCancelAutoPlay", 0, 0)
         return lines[0]["result"] if lines else None
 
+    def registered_autoplay_answer(self):
+        """The answer registered with the shell, whichever window is in front."""
+        _, lines = self.session.winctl("autoplay")
+        return lines[0]
+
     def run_installer(self, autoplay):
         """Presses Install with the installer held running; returns the hold.
         The hidden backdrop still answers the shell meanwhile: the wait for
@@ -150,7 +155,11 @@ class StepAsideTests(DiscFeatureScenario):
         # asked through the form in front, or the backdrop.
         self.assertEqual(self.autoplay_answer(self.form["hwnd"]), "1")
         self.assertEqual(self.autoplay_answer(BACKDROP), "1")
-        self.run_installer("1").unlink()
+        hold = self.run_installer("1")
+        # The installer in front gets the shell's message: the answer
+        # registered for the run cancels AutoPlay (S_FALSE).
+        self.assertEqual(self.registered_autoplay_answer(), {"registered": "1", "answer": "0x1"})
+        hold.unlink()
         self.assertTrue(wait_until(lambda: self.session.windows(FORM, visible_only=True)
                                    and self.session.windows(BACKDROP, visible_only=True), 5),
                         "the screens did not come back")
@@ -165,6 +174,7 @@ class StepAsideTests(DiscFeatureScenario):
         hold.unlink()
         self.assert_ends_with_zero(timeout=5)
         self.assertEqual(len(launch_log(self.log)), 2)
+        self.assertEqual(self.registered_autoplay_answer(), {"registered": "0"})
 
 
 class GermanDiscTests(DiscFeatureScenario):

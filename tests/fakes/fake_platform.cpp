@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/autoplay.h"
 #include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/files.h"
@@ -37,6 +38,9 @@ void ResetFakePlatform() { fake = FakePlatform(); }
 
 unsigned short GetSystemLanguageId() { return fake.systemLanguageId; }
 unsigned short GetDisplayLanguageId() { return fake.displayLanguageId; }
+
+void CancelAutoPlayWhileRunning() { fake.autoPlayCalls.push_back("cancel"); }
+void StopCancellingAutoPlay() { fake.autoPlayCalls.push_back("stop"); }
 
 bool PathExists(const char *path) { return fake.existingPaths.count(path) != 0; }
 

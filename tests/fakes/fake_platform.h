@@ -105,6 +105,7 @@ struct FakePlatform {
   std::vector<std::string> cursorCalls;  // "wait", "arrow", "restore"
   std::vector<unsigned long> workerWaits;  // the time each worker run was given
   int workersGivenUp = 0;
+  std::vector<std::string> autoPlayCalls;  // "cancel", "stop"
 };
 
 // The key of FakePlatform::registry for one value (nullptr: the default).

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fake_forms.h"
 #include "fake_platform.h"
@@ -150,6 +152,18 @@ TEST_F(BackdropEventsTest, OpeningTheRegistrationOrBuyerFormPrefillsItOthersNoth
   OnTemplateOpened("buyer");
   ASSERT_EQ(11u, Forms().edits.size());
   EXPECT_EQ("buyer_first_name", Forms().edits.front().field);
+}
+
+TEST_F(BackdropEventsTest, AutoPlayIsCancelledForTheWholeRunOnlyWhenTheSettingsSaySo) {
+  for (auto c : {std::make_pair("", false), std::make_pair("Cancel AutoPlay=0", false),
+                 std::make_pair("Cancel AutoPlay=1", true)}) {
+    Fake().autoPlayCalls.clear();
+    folder.Write("VelInst.ini", std::string("[General]\r\n") + c.first + "\r\n");
+    CancelAutoPlayForTheRun();
+    EXPECT_EQ(c.second ? std::vector<std::string>{"cancel"} : std::vector<std::string>{},
+              Fake().autoPlayCalls)
+        << c.first;
+  }
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ class VocabularyTest : public CustomerTest {
     for (const CommandRow &row : kCommandTable)
       for (unsigned number : row.numbers)
         if (number != 0) DispatchCommand(nullptr, number);
-    CancelsAutoPlay();
+    CancelAutoPlayForTheRun();
   }
 };
 

@@ -17,6 +17,8 @@
 // running there.
 #include <io.h>
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cctype>
 #include <cstdio>
@@ -24,6 +26,12 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+// IQueryCancelAutoPlay. Not a type of this file alone: the compiler would
+// take its one method for never overridden and call nothing through it.
+struct AutoPlayQuestion : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE AllowAutoPlay(LPCWSTR, DWORD, LPCWSTR, DWORD) = 0;
+};
 
 namespace {
 
@@ -430,6 +438,37 @@ int Responds(const char *target, UINT timeoutMs) {
   return 1;
 }
 
+// The answer to AutoPlay registered with the shell in the running object
+// table, as the shell asks it for a disc in D:\: "registered=0", or
+// "registered=1" and AllowAutoPlay's result (0x1, S_FALSE: cancelled).
+int AutoPlayAnswer() {
+  static const IID kQuestionId = {0xDDEFE873, 0x6997, 0x4E68,
+                                  {0xBE, 0x26, 0x39, 0xB6, 0x33, 0xAD, 0xBE, 0x12}};
+  static const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  IMoniker *moniker = nullptr;
+  IRunningObjectTable *table = nullptr;
+  if (FAILED(com) || FAILED(SHCreateQueryCancelAutoPlayMoniker(&moniker)) ||
+      FAILED(GetRunningObjectTable(0, &table))) {
+    fprintf(stderr, "winctl: no running object table\n");
+    return 1;
+  }
+  IUnknown *object = nullptr;
+  AutoPlayQuestion *question = nullptr;
+  if (FAILED(table->GetObject(moniker, &object))) {
+    printf("registered=0\n");
+  } else if (FAILED(object->QueryInterface(kQuestionId, reinterpret_cast<void **>(&question)))) {
+    printf("registered=1\tanswer=none\n");
+  } else {
+    const HRESULT answer = question->AllowAutoPlay(L"D:\\", 2, L"CORVINEL", 0x1234);
+    printf("registered=1\tanswer=%s\n", Hex(static_cast<unsigned long>(answer)).c_str());
+    question->Release();
+  }
+  if (object != nullptr) object->Release();
+  table->Release();
+  moniker->Release();
+  return 0;
+}
+
 int Language() {
   printf("system_language=0x%04x\tuser_language=0x%04x\n", GetSystemDefaultLangID(),
          GetUserDefaultLangID());
@@ -466,6 +505,7 @@ int Usage() {
           "       winctl responds WINDOW TIMEOUT_MS\n"
           "       winctl send WINDOW MESSAGE|NAME WPARAM LPARAM\n"
           "       winctl language\n"
+          "       winctl autoplay\n"
           "       winctl serve\n");
   return 2;
 }
@@ -480,6 +520,7 @@ int Run(int words, char **argv) {
   char **args = argv + 1;
   if (command == "list" && count == 0) return List();
   if (command == "language" && count == 0) return Language();
+  if (command == "autoplay" && count == 0) return AutoPlayAnswer();
   if (command == "metrics" && count == 0) return Metrics();
   if (command == "wait" && (count == 2 || count == 3))
     return Wait(args[0], ParseMs(args[1]), count == 3 ? args[2] : nullptr);
