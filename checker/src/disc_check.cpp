@@ -69,9 +69,11 @@ std::string KeyLabel(const char *section, int keyId) {
 }
 
 // One settings file with the screens and files it names.
-void CheckSettingsFile(const std::string &folder, const std::string &path, Findings &findings) {
+void CheckSettingsFile(const std::string &folder, const std::string &path, bool languageFile,
+                       Findings &findings) {
   DiscCheck check;
   check.folder = folder;
+  check.languageFile = languageFile;
   check.settings = LoadSettingsFile(path, check.findings);
   CheckSettings(check);
   CheckTemplates(check);
@@ -87,9 +89,17 @@ std::vector<Finding> CheckDisc(const std::string &folder) {
                    "depends on the disc from it");
     return findings.list;
   }
-  CheckSettingsFile(folder, settingsPath, findings);
-  for (const std::string &path : LanguageSettingsFiles(folder))
-    CheckSettingsFile(folder, path, findings);
+  CheckSettingsFile(folder, settingsPath, false, findings);
+  for (const std::string &path : LanguageSettingsFiles(folder)) {
+    if (IsPrimaryLanguageFileNeverRead(path)) {
+      findings.Warning(path, 1,
+                       "the launcher never reads this file: Chinese in Simplified and in "
+                       "Traditional script do not stand in for each other; name it "
+                       "VelInst.0804.ini (Simplified) or VelInst.0404.ini (Traditional)");
+      continue;
+    }
+    CheckSettingsFile(folder, path, true, findings);
+  }
   // A screen that the settings of several languages share is reported once.
   std::vector<Finding> sorted = findings.list;
   std::stable_sort(sorted.begin(), sorted.end(), [](const Finding &a, const Finding &b) {

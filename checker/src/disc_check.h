@@ -16,6 +16,7 @@ struct DiscCheck {
   std::string folder;
   SettingsFile settings;
   Findings findings;
+  bool languageFile = false;  // VelInst.LLLL.ini or VelInst.PP.ini, not VelInst.ini
 };
 
 // A section of the vocabulary, as the checker goes through it.

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "settings/language_files.h"
 #include "text/bounded.h"
 
 namespace fs = std::filesystem;
@@ -82,6 +83,13 @@ std::vector<std::string> LanguageSettingsFiles(const std::string &folder) {
   }
   std::sort(files.begin(), files.end());
   return files;
+}
+
+bool IsPrimaryLanguageFileNeverRead(const std::string &path) {
+  const std::string name = fs::path(path).filename().string();
+  // VelInst.PP.ini: the primary language in two hex digits.
+  return name.size() == std::char_traits<char>::length("VelInst.PP.ini") &&
+         !PrimaryLanguageFileIsRead(std::stoul(name.substr(8, 2), nullptr, 16));
 }
 
 bool ReadWholeFile(const std::string &path, std::string &content) {

@@ -21,5 +21,9 @@ std::string DiscPathForReport(const std::string &folder, const std::string &name
 // VelInst.PP.ini, the language id in four or two hex digits.
 std::vector<std::string> LanguageSettingsFiles(const std::string &folder);
 
+// True for such a file of a primary language that the launcher never reads
+// (VelInst.04.ini).
+bool IsPrimaryLanguageFileNeverRead(const std::string &path);
+
 // The whole file; false when it cannot be read.
 bool ReadWholeFile(const std::string &path, std::string &content);

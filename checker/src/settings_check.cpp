@@ -8,6 +8,7 @@
 #include "resources/text_table.h"
 #include "resources/texts.h"
 #include "settings/key_vocabulary.h"
+#include "settings/language_files.h"
 #include "text/bounded.h"
 
 namespace {
@@ -180,7 +181,34 @@ void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
       CheckDestinationValue(check, label, value,
                             CheckThankYouPage(value.text.c_str(), RegistrationIsSecure(check)));
       break;
+    case ValueKind::CodePage:  // read from a language's file only: CheckCodePage
     case ValueKind::Text: break;
+  }
+}
+
+// The code page a language's settings file is written in: the launcher shows
+// the file only where it is the system's.
+void CheckCodePage(DiscCheck &check) {
+  const SettingValue value = LookUp(check.settings, kGeneralCodePage);
+  const std::string label = KeyLabel(kGeneralCodePage.section, kGeneralCodePage.keyId);
+  if (!check.languageFile) {
+    if (value.present)
+      check.findings.Warning(check.settings.path, value.line,
+                             label + " does nothing in VelInst.ini: the launcher reads it only "
+                                     "from a settings file for a language");
+  } else if (!value.present || value.text.empty()) {
+    check.findings.Warning(check.settings.path, value.line,
+                           label + " is absent: the launcher takes this file to be written in "
+                                   "the code page Windows gives its language and shows it "
+                                   "only where that is the system's; name the code page its "
+                                   "texts are saved in, such as 1252");
+  } else if (value.text.size() < static_cast<size_t>(kGeneralCodePage.capacity) &&
+             !IsAnsiCodePage(ParseCodePage(value.text.c_str()))) {
+    // (A longer value is reported as such.)
+    check.findings.Error(check.settings.path, value.line,
+                         label + " " + Quoted(value.text) +
+                             " is not a code page Windows runs programs in (874, 932, 936, 949, "
+                             "950, 1250 to 1258, 65001): the launcher never shows this file");
   }
 }
 
@@ -251,5 +279,6 @@ void CheckRegistrationFile(DiscCheck &check) {
 void CheckSettings(DiscCheck &check) {
   for (const VocabularySection &section : SettingsSections()) CheckSection(check, section);
   CheckInstalledProductKeys(check);
+  CheckCodePage(check);
   CheckRegistrationFile(check);
 }

@@ -3,3 +3,6 @@
 #include "text/characters.h"
 
 AnsiSpelling SystemTextSpelling();
+
+// Its number (GetACP: 1252 on a Western Windows, 65001 where it is UTF-8).
+unsigned SystemCodePage();

@@ -13,6 +13,7 @@ constexpr int kTaxStateCapacity = 8;        // a state code: at most 7 character
 constexpr int kCountryCodeCapacity = 64;
 constexpr int kQuantityTextCapacity = 64;   // a quantity field's text: 63 characters
 constexpr int kPaymentTextCapacity = 32;    // payment method, card number, expiration: 31
+constexpr int kCodePageCapacity = 8;        // a code page's number: at most 7 characters
 
 enum class ValueKind {
   Text,          // shown, printed or compared as it stands
@@ -31,6 +32,7 @@ enum class ValueKind {
   ScriptAddress, // the web address of the vendor's mail script
   Mailbox,       // the mailbox the mail script forwards registrations to
   ThankYouPage,  // the web address the mail script sends the launcher on to
+  CodePage,      // the number of the code page a file's texts are written in
 };
 
 enum KeyTraits {

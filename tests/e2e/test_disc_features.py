@@ -5,7 +5,8 @@ AutoPlay question, and the German disc on a German Windows."""
 import shutil
 
 from test_launcher import BACKDROP, FORM, LauncherScenario
-from velinst_e2e import env_path, ini_values, launch_log, wait_until, windows_path
+from velinst_e2e import (env_path, ini_values, launch_log, source_dir, wait_until,
+                         windows_path)
 
 ENTRY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvinel Professional 4.0"
 # Where reg.exe writes an entry: the machine's 64-bit keys, its 32-bit ones,
@@ -179,6 +180,22 @@ class StepAsideTests(DiscFeatureScenario):
 
 class GermanDiscTests(DiscFeatureScenario):
     registration = "Registrierung"
+
+    def test_settings_the_system_cannot_show_leave_the_english_screens(self):
+        # Polish settings (here with the German screens), saved in 1250.
+        polish = (source_dir() / "disc" / "VelInst.07.ini").read_bytes().replace(
+            b"Code Page=1252", b"Code Page=1250")
+        for name, language, install in (
+                # Polish screens, programs in 1252: the English settings hold
+                # (and on a system of English language, the English screens).
+                ("polish-screens", self.session.split_language("pl_PL", "en_US"), "&Install"),
+                ("polish", "pl_PL.UTF-8", "&Installieren")):
+            with self.subTest(name):
+                self.start_launcher(name, {"General": {"Installer": "test_installer.exe"}},
+                                    language=language, files={"VelInst.15.ini": polish})
+                self.assertEqual(self.buttons()["install"], (install, True))
+                self.assertEqual(launch_log(self.log), [])
+                self.session.close()
 
     def test_a_german_windows_gets_the_german_screens_and_settings(self):
         for language in ("de_DE.UTF-8", "de_AT.UTF-8"):

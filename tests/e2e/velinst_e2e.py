@@ -532,12 +532,35 @@ class Session:
 
     def env(self, language=None, extra=None):
         """The environment of one wine64 command. `language` (an LC_ALL value
-        such as "de_DE.UTF-8") is the system language that program sees."""
+        such as "de_DE.UTF-8") is the system language that program sees, or
+        a Windows whose screens are in another language than the one it runs
+        programs in (`split_language`). An `extra` value None removes it."""
         env = self.prefix.env(self.display)
-        if language:
+        if isinstance(language, dict):
+            env.pop("LC_ALL")
+            env.update(language)
+        elif language:
             env["LC_ALL"] = language
-        env.update(extra or {})
+        for name, value in (extra or {}).items():
+            if value is None:
+                env.pop(name, None)
+            else:
+                env[name] = value
         return env
+
+    def split_language(self, screens, programs):
+        """The locale of a Windows that shows its screens in `screens` (such
+        as "pl_PL") and runs programs that are not Unicode in the code page
+        of `programs` ("en_US"): Wine reads them from LC_MESSAGES and
+        LC_CTYPE, of locales generated once into the build tree."""
+        folder = self.build / "e2e" / "locales"
+        for name in (screens, programs):
+            if not (folder / f"{name}.UTF-8").is_dir():
+                folder.mkdir(parents=True, exist_ok=True)
+                run_bounded(["localedef", "-i", name, "-f", "UTF-8", str(folder / f"{name}.UTF-8")],
+                            dict(os.environ), 120)
+        return {"LOCPATH": str(folder), "LC_MESSAGES": f"{screens}.UTF-8",
+                "LC_CTYPE": f"{programs}.UTF-8"}
 
     def run(self, exe, args=(), timeout=30, cwd=None, language=None, extra_env=None,
             check=True):

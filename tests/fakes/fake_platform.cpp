@@ -38,6 +38,11 @@ void ResetFakePlatform() { fake = FakePlatform(); }
 
 unsigned short GetSystemLanguageId() { return fake.systemLanguageId; }
 unsigned short GetDisplayLanguageId() { return fake.displayLanguageId; }
+unsigned LanguageCodePage(unsigned short languageId) {
+  auto found = fake.languageCodePages.find(languageId);
+  return found != fake.languageCodePages.end() ? found->second : 0;
+}
+unsigned SystemCodePage() { return fake.ansiCodePage; }
 
 void CancelAutoPlayWhileRunning() { fake.autoPlayCalls.push_back("cancel"); }
 void StopCancellingAutoPlay() { fake.autoPlayCalls.push_back("stop"); }

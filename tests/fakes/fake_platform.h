@@ -66,6 +66,13 @@ struct FakePlatform {
   std::map<std::string, std::string> environment;  // name (upper case) -> value
   std::set<std::string> topLevelWindowClasses;
   unsigned short displayLanguageId = 0x0409;
+  unsigned ansiCodePage = 1252;
+  // The ANSI code page Windows gives each language; none for the others.
+  std::map<unsigned short, unsigned> languageCodePages = {
+      {0x0409, 1252}, {0x0809, 1252}, {0x0407, 1252}, {0x0807, 1252}, {0x0C07, 1252},
+      {0x040C, 1252}, {0x080A, 1252}, {0x0410, 1252}, {0x0415, 1250}, {0x0419, 1251},
+      {0x0411, 932},  {0x0804, 936},  {0x1004, 936},  {0x0404, 950},  {0x0C04, 950},
+      {0x1404, 950}};
   std::map<std::string, std::string> registry;  // by RegistryPlace(), none for expansion
   std::set<std::string> existingPaths;
   long long shellStartResult = 42;

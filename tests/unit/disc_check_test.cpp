@@ -96,6 +96,18 @@ const Mistake kMistakes[] = {
     {"German start screen not on the disc", "VelInst.07.ini", "", "Startup=screens\\start-de",
      "Startup=screens\\start-fr", "VelInst.07.ini", "Startup=", false, Severity::Error,
      "\"screens\\start-fr.vrm\", which is not on the disc"},
+    {"German settings that do not say their code page", "VelInst.07.ini", "",
+     "Code Page=1252\n", "", "VelInst.07.ini", "[General]", false, Severity::Warning,
+     "[General] Code Page is absent"},
+    {"German code page that is no number", "VelInst.07.ini", "", "Code Page=1252",
+     "Code Page=cp1252", "VelInst.07.ini", "Code Page=", false, Severity::Error,
+     "is not a code page Windows runs programs in"},
+    {"German code page Windows runs no program in", "VelInst.07.ini", "", "Code Page=1252",
+     "Code Page=28591", "VelInst.07.ini", "Code Page=", false, Severity::Error,
+     "the launcher never shows this file"},
+    {"code page in VelInst.ini", "VelInst.ini", "", "IsEnglishOnly=1\n",
+     "IsEnglishOnly=1\nCode Page=1252\n", "VelInst.ini", "Code Page=", false,
+     Severity::Warning, "does nothing in VelInst.ini"},
     {"state code longer than the launcher keeps", "VelInst.ini", "", "VelmoraState=TX",
      "VelmoraState=TEXAS-US", "VelInst.ini", "VelmoraState=", false, Severity::Error,
      "keeps only the first 7"},
@@ -208,6 +220,16 @@ TEST_F(DiscCheckTest, MissingSettingsFileOrSectionIsOneError) {
   EXPECT_EQ(0u, FormatFinding(findings[0])
                     .find((fs::path(disc) / "VelInst.ini").string() +
                           ":1: error: the settings file is missing"));
+}
+
+TEST_F(DiscCheckTest, ChineseSettingsForThePrimaryLanguageAreNeverRead) {
+  const std::string disc = Copy();
+  fs::copy_file(fs::path(disc) / "VelInst.07.ini", fs::path(disc) / "VelInst.04.ini");
+  const std::vector<Finding> findings = CheckDisc(disc);
+  ASSERT_EQ(1u, findings.size());
+  EXPECT_EQ(0u, FormatFinding(findings[0])
+                    .find((fs::path(disc) / "VelInst.04.ini").string() +
+                          ":1: warning: the launcher never reads this file"));
 }
 
 TEST(Utf8Text, TellsUtf8FromAnsiText) {

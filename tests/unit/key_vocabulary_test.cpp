@@ -28,6 +28,12 @@ class VocabularyTest : public CustomerTest {
  protected:
   // Runs every operation of the launcher that reads the disc's files.
   void RunTheLauncher() {
+    // A settings file for the display language, read for its code page: one
+    // the system cannot show, so VelInst.ini and the gate follow.
+    Fake().displayLanguageId = 0x0415;
+    Fake().existingPaths.insert(folder.Path("disc") + "\\VelInst.15.ini");
+    BuildSettingsPath();
+    UseSettings(std::string(VELINST_SOURCE_DIR) + "/disc/VelInst.ini");
     Fake().topLevelWindowClasses.insert(kTemplateWindowClass);
     LanguageGateStartsInstaller();
     OpenStartupTemplate(nullptr);

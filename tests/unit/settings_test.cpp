@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "fake_platform.h"
 #include "resources/texts.h"
@@ -190,17 +191,80 @@ TEST_F(SettingsTest, DiscPathIsTheProgramDirectoryAndTheValue) {
 
 namespace {
 
-TEST_F(SettingsTest, SettingsOfTheDisplayLanguageComeBeforeVelInstIni) {
-  Fake().programFilePath = "D:\\VelInst.exe";
-  Fake().existingPaths = {"D:\\VelInst.0407.ini", "D:\\VelInst.07.ini", "D:\\VelInst.080A.ini",
-                          "D:\\VelInst.0C.ini"};
-  for (auto c : {std::make_pair(0x0407, "D:\\VelInst.0407.ini"), std::make_pair(0x0C07, "D:\\VelInst.07.ini"),
-                 std::make_pair(0x080A, "D:\\VelInst.080A.ini"), std::make_pair(0x040C, "D:\\VelInst.0C.ini"),
-                 std::make_pair(0x0410, "D:\\VelInst.ini")}) {
-    Fake().displayLanguageId = static_cast<unsigned short>(c.first);
+// The disc's settings files for a language, each with the [General] lines
+// given; which of them a display language gets on a system running programs
+// in the code page given.
+struct LanguageCase {
+  const char *what;
+  unsigned short display;
+  unsigned systemCodePage;
+  std::vector<std::pair<const char *, const char *>> files;
+  const char *chosen;
+};
+
+const LanguageCase kLanguageCases[] = {
+    {"German, undeclared, on a Western system: as ever", 0x0407, 1252,
+     {{"VelInst.07.ini", ""}}, "VelInst.07.ini"},
+    {"German, undeclared, on a Cyrillic system", 0x0407, 1251, {{"VelInst.07.ini", ""}},
+     "VelInst.ini"},
+    {"Polish, undeclared, on a Western system (Polish is 1250)", 0x0415, 1252,
+     {{"VelInst.15.ini", ""}}, "VelInst.ini"},
+    {"Polish in 1250 on a Western system", 0x0415, 1252,
+     {{"VelInst.15.ini", "Code Page=1250"}}, "VelInst.ini"},
+    {"Polish in 1250 on a Central European system", 0x0415, 1250,
+     {{"VelInst.15.ini", "Code Page=1250"}}, "VelInst.15.ini"},
+    {"the declared code page over the language's", 0x0415, 1252,
+     {{"VelInst.15.ini", "Code Page=1252"}}, "VelInst.15.ini"},
+    {"blanks around the number", 0x0407, 1252, {{"VelInst.07.ini", "Code Page = 1252 "}},
+     "VelInst.07.ini"},
+    {"a value that is no number", 0x0407, 1252,
+     {{"VelInst.07.ini", "Code Page=Windows-1252"}}, "VelInst.ini"},
+    {"a number with more after it", 0x0407, 1252, {{"VelInst.07.ini", "Code Page=1252;"}},
+     "VelInst.ini"},
+    {"an empty value counts as undeclared", 0x0407, 1252, {{"VelInst.07.ini", "Code Page="}},
+     "VelInst.07.ini"},
+    {"the language's own file before its primary language's", 0x0C07, 1252,
+     {{"VelInst.0C07.ini", ""}, {"VelInst.07.ini", ""}}, "VelInst.0C07.ini"},
+    {"an own file the system cannot show gives way to the primary one", 0x0407, 1252,
+     {{"VelInst.0407.ini", "Code Page=1251"}, {"VelInst.07.ini", ""}}, "VelInst.07.ini"},
+    {"the primary language's file for another country", 0x0C07, 1252,
+     {{"VelInst.07.ini", ""}}, "VelInst.07.ini"},
+    {"another language's files serve nobody else", 0x0410, 1252,
+     {{"VelInst.0407.ini", ""}, {"VelInst.07.ini", ""}, {"VelInst.0C.ini", ""}}, "VelInst.ini"},
+    {"a Unicode-only language, undeclared", 0x0439, 1252, {{"VelInst.39.ini", ""}},
+     "VelInst.ini"},
+    {"a Unicode-only language in UTF-8 on a UTF-8 system", 0x0439, 65001,
+     {{"VelInst.39.ini", "Code Page=65001"}}, "VelInst.39.ini"},
+    {"Simplified Chinese has no primary file", 0x0804, 936, {{"VelInst.04.ini", ""}},
+     "VelInst.ini"},
+    {"Traditional never serves Simplified", 0x0804, 950,
+     {{"VelInst.0404.ini", "Code Page=950"}}, "VelInst.ini"},
+    {"Simplified never serves Traditional", 0x0404, 936,
+     {{"VelInst.0804.ini", "Code Page=936"}}, "VelInst.ini"},
+    {"Singapore in Simplified script", 0x1004, 936,
+     {{"VelInst.0404.ini", ""}, {"VelInst.0804.ini", ""}}, "VelInst.0804.ini"},
+    {"Hong Kong in Traditional script", 0x0C04, 950,
+     {{"VelInst.0804.ini", ""}, {"VelInst.0404.ini", ""}}, "VelInst.0404.ini"},
+    {"Macao in Traditional script", 0x1404, 950, {{"VelInst.0404.ini", "Code Page=950"}},
+     "VelInst.0404.ini"},
+    {"Macao's own file first", 0x1404, 950,
+     {{"VelInst.1404.ini", ""}, {"VelInst.0404.ini", ""}}, "VelInst.1404.ini"},
+};
+
+TEST_F(SettingsTest, DisplayLanguageGetsItsSettingsOnlyInTheSystemsCodePage) {
+  for (const LanguageCase &c : kLanguageCases) {
+    SCOPED_TRACE(c.what);
+    TempFolder disc;
+    Fake().programFilePath = disc.Path("disc") + "\\VelInst.exe";
+    Fake().displayLanguageId = c.display;
+    Fake().ansiCodePage = c.systemCodePage;
+    Fake().existingPaths.clear();
+    for (const auto &file : c.files)
+      Fake().existingPaths.insert(disc.Write(std::string("disc\\") + file.first,
+                                             std::string("[General]\r\n") + file.second + "\r\n"));
     ASSERT_EQ(1, BuildSettingsPath());
-    EXPECT_STREQ(c.second, SettingsPath);
-    EXPECT_EQ(c.first != 0x0410, SettingsForDisplayLanguage);
+    EXPECT_EQ(disc.Path(std::string("disc\\") + c.chosen), SettingsPath);
+    EXPECT_EQ(std::string(c.chosen) != "VelInst.ini", SettingsForDisplayLanguage);
   }
 }
 

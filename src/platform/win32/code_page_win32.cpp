@@ -7,3 +7,5 @@ bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 }  // namespace
 
 AnsiSpelling SystemTextSpelling() { return AnsiSpelling{GetACP() == CP_UTF8, IsLeadByte}; }
+
+unsigned SystemCodePage() { return GetACP(); }
