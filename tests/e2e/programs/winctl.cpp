@@ -27,8 +27,8 @@
 #include <string>
 #include <vector>
 
-// IQueryCancelAutoPlay. Not a type of this file alone: the compiler would
-// take its one method for never overridden and call nothing through it.
+// IQueryCancelAutoPlay; of this file alone, the compiler would take its
+// method for never overridden and call nothing through it.
 struct AutoPlayQuestion : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE AllowAutoPlay(LPCWSTR, DWORD, LPCWSTR, DWORD) = 0;
 };
