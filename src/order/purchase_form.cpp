@@ -289,6 +289,7 @@ int PrintPurchaseForm(WindowHandle owner, const Order &order, const CustomerReco
   if (!OpenPrintJob(owner, job)) return 0;
   Page page;
   BuildPurchasePage(order, buyer, job.units, page);
+  if (!ChooseJobOutput(job, owner, TEXT_ORDER_FILE_NAME)) return 0;
   return PrintPage(job, page);
 }
 

@@ -10,9 +10,10 @@
 // on screen is not changed. Returns 1.
 int PrintPurchase(WindowHandle owner);
 
-// Prints the priced order and the buyer's billing details as one page.
-// Returns 1, or 0 when no printer could be had or the document did not start
-// (nothing printed or shown).
+// Prints the priced order and the buyer's billing details as one page; a
+// printer that writes a file asks for "Order" with its extension. Returns 1,
+// or 0 when no printer could be had, the customer chose no file or the
+// document did not start (nothing printed or shown).
 int PrintPurchaseForm(WindowHandle owner, const Order &order, const CustomerRecord &buyer);
 
 // The purchase page of the order for the printer's page: the page head, the

@@ -51,6 +51,18 @@ void ReleasePrintBlock(PrintBlock block);
 // default printer changes. A null block is ignored.
 void ClearDefaultPrinterMark(PrintBlock deviceNames);
 
+// A printer's names, in UTF-8 (they need not fit the ANSI code page), each
+// cut to its capacity.
+constexpr int kPrinterNameCapacity = 256;
+struct PrinterNames {
+  char printer[kPrinterNameCapacity];  // as the customer sees it
+  char driver[kPrinterNameCapacity];   // empty when the spooler does not say
+  char port[kPrinterNameCapacity];
+};
+
+// The names of the printer that a device-names block describes.
+PrinterNames ReadPrinterNames(PrintBlock deviceNames);
+
 // A drawing context of the printer named by the device-names block, with
 // the device mode (may be null: the printer's own defaults). Null when the
 // printer cannot be opened. The names may lie outside the ANSI code page.
@@ -103,11 +115,14 @@ struct TextSize {
 // The extent of `length` bytes of text in the context's current font.
 TextSize MeasureTextExtent(DrawingContext context, const char *text, int length);
 
-// A document of the printing system, named as the print queue shows it.
-// False when it could not start (the customer cancelled the printer's own
-// "print to file" or save dialog, the printer is offline): nothing of it may
-// then be printed or ended.
-bool StartPrintDocument(DrawingContext printer, const char *documentName);
+// A document of the printing system, named as the print queue shows it,
+// written to `outputFile` (nullptr: wherever the printer puts it). The
+// printing system's own windows (a driver's dialog, from a process of its
+// own on 64-bit Windows) may come to the front. False when it could not
+// start (the customer cancelled a driver's dialog, the printer is offline):
+// nothing of it may then be printed or ended.
+bool StartPrintDocument(DrawingContext printer, const char *documentName,
+                        const wchar_t *outputFile);
 void EndPrintDocument(DrawingContext printer);
 void StartPrintPage(DrawingContext printer);
 void EndPrintPage(DrawingContext printer);

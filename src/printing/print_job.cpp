@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "platform/cursor.h"
+#include "platform/strings.h"
 #include "printing/print_setup.h"
+#include "resources/texts.h"
 #include "text/bounded.h"
 
 namespace {
@@ -12,11 +14,11 @@ namespace {
 // The printer of the run's choice, else the default printer. A chosen
 // printer that can no longer be opened (removed, renamed, its share gone) is
 // forgotten: this job and the later ones go to the default printer.
-DrawingContext OpenJobPrinter(WindowHandle owner) {
-  DrawingContext printer = GetPrinterDC(RunPrintSettings, owner);
+DrawingContext OpenJobPrinter(WindowHandle owner, PrinterNames &names) {
+  DrawingContext printer = GetPrinterDC(RunPrintSettings, owner, names);
   if (printer == nullptr && RunPrintSettings.deviceNames != nullptr) {
     ForgetPrinterChoice(RunPrintSettings);
-    printer = GetPrinterDC(RunPrintSettings, owner);
+    printer = GetPrinterDC(RunPrintSettings, owner, names);
   }
   return printer;
 }
@@ -63,7 +65,7 @@ int ScaleToPrinter(int length, int dotsPerInch) {
   return static_cast<int>(static_cast<long long>(length) * dotsPerInch / kLayoutDotsPerInch);
 }
 
-DrawingContext GetPrinterDC(PrintSettings settings, WindowHandle owner) {
+DrawingContext GetPrinterDC(PrintSettings settings, WindowHandle owner, PrinterNames &names) {
   const bool lookUpDefault = settings.deviceNames == nullptr;
   if (lookUpDefault) {
     // The lookup refuses settings that already hold a device mode; a mode
@@ -76,6 +78,7 @@ DrawingContext GetPrinterDC(PrintSettings settings, WindowHandle owner) {
   DrawingContext printer = nullptr;
   if (settings.deviceNames != nullptr)
     printer = CreatePrinterContext(settings.deviceNames, settings.deviceMode);
+  if (printer != nullptr) names = ReadPrinterNames(settings.deviceNames);
   if (lookUpDefault) {
     // The lookup's blocks belong to this copy alone: kept, they would leak
     // at every print of the run.
@@ -106,11 +109,13 @@ int OpenPrintJob(WindowHandle owner, PrintJob &job) {
   // Opening a printer, and a driver's own dialogs, may take a while: the
   // wait cursor shows until the job has ended.
   job.previousCursor = ShowWaitCursor();
-  job.printer = OpenJobPrinter(owner);
+  PrinterNames names = {};
+  job.printer = OpenJobPrinter(owner, names);
   if (job.printer == nullptr) {
     RestoreCursor(job.previousCursor);
     return 0;
   }
+  job.output = OutputOf(names);
   const PrinterMetrics metrics = ReadPrinterMetrics(job.printer);
   job.units.pageWidth = metrics.pageWidth;
   job.units.pageHeight = metrics.pageHeight;
@@ -129,10 +134,33 @@ int OpenPrintJob(WindowHandle owner, PrintJob &job) {
   return 1;
 }
 
+int ChooseJobOutput(PrintJob &job, WindowHandle owner, int fileNameId) {
+  const OutputFileType *type = OutputFileTypeOf(job.output);
+  if (type == nullptr) return 1;
+  char title[kPageTextCapacity];
+  char typeName[kPageTextCapacity];
+  char baseName[kPageTextCapacity];
+  char fileName[kPageTextCapacity];
+  LoadText(TEXT_SAVE_PRINTED_TITLE, title, kPageTextCapacity);
+  LoadText(type->typeNameId, typeName, kPageTextCapacity);
+  LoadText(fileNameId, baseName, kPageTextCapacity);
+  FormatText(fileName, kPageTextCapacity, "%s.%s", baseName, type->extension);
+  // The customer chooses with the arrow; the wait cursor is back for the
+  // printing.
+  ShowArrowCursor();
+  const bool chosen =
+      AskForFileToSave(owner, {title, typeName, type->extension, fileName}, job.outputFile);
+  ShowWaitCursor();
+  if (chosen) return 1;
+  ClosePrintJob(job);
+  return 0;
+}
+
 int PrintPage(PrintJob &job, const Page &page) {
   char documentName[64];
   CopyText(documentName, sizeof documentName, kPrintDocumentName);
-  if (!StartPrintDocument(job.printer, documentName)) {
+  const wchar_t *outputFile = job.outputFile.text[0] != L'\0' ? job.outputFile.text : nullptr;
+  if (!StartPrintDocument(job.printer, documentName, outputFile)) {
     ClosePrintJob(job);
     return 0;
   }

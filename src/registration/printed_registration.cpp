@@ -111,13 +111,17 @@ int PrintRegistrationForm(WindowHandle owner, const CustomerRecord &record) {
   if (!OpenPrintJob(owner, job)) return 0;
   Page page;
   BuildRegistrationPage(record, page);
+  if (!ChooseJobOutput(job, owner, TEXT_REGISTRATION_FILE_NAME)) return 0;
   return PrintPage(job, page);
 }
 
 int PrintRegistration(WindowHandle owner) {
   CustomerRecord record = {};
   if (!CollectRegistration(record)) return 0;
-  // The details are kept whether or not a printer could be had.
+  // The details are kept whether or not a printer could be had, and before
+  // printing: a printer's dialog that never comes to the front may leave the
+  // customer no way out but ending the program.
+  const int saved = SaveProfile(record);
   PrintRegistrationForm(owner, record);
-  return SaveProfile(record);
+  return saved;
 }

@@ -17,7 +17,7 @@ from pathlib import Path
 from test_registration import (BACKDROP, PRODUCT, PROFILE_NAME, RegistrationScenario,
                                today_texts)
 from velinst_e2e import (TYPING_LANGUAGE, env_path, ini_values, printer_output, run_bounded,
-                         wait_until)
+                         wait_until, windows_path)
 
 # The test printer: Wine's generic PostScript printer, A4 at 300 dpi, whose
 # printable area starts 75 device units into the paper on both axes.
@@ -317,10 +317,13 @@ class PrintingTests(PrintingScenario):
 
 class PrintersComeAndGoTests(PrintingScenario):
     """Printers the customer adds and removes while the launcher runs: one
-    whose name the ANSI code page cannot spell, and a chosen one that goes
-    away."""
+    whose name the ANSI code page cannot spell, a chosen one that goes away,
+    and one that prints to a file, as the PDF and XPS writers of Windows do."""
     NAME = "\u041f\u0435\u0447\u0430\u0442\u044c \u0432 \u043e\u0444\u0438\u0441\u0435"
     PORT = "VELINSTPRN2:"
+    FILE_PRINTER = "VelInst Print to PDF"
+    SAVE_TITLE = "Save the Printed Form As"
+    FILE_NAME_CONTROL, IDOK, IDCANCEL, WM_COMMAND = 1148, 1, 2, 0x111
 
     def setUp(self):
         super().setUp()
@@ -336,8 +339,16 @@ class PrintersComeAndGoTests(PrintingScenario):
         self.addCleanup(self.back_to_the_test_printer)
 
     def back_to_the_test_printer(self):
-        self.printer_tool("remove", self.NAME)
+        for name in (self.NAME, self.FILE_PRINTER):
+            self.printer_tool("remove", name)
         self.printer_tool("install", str(self.output))
+
+    def save_dialog(self):
+        """The launcher's own Save dialog, owned by the backdrop."""
+        dialog = self.session.wait_window("#32770", 10, self.SAVE_TITLE)
+        self.assertIsNotNone(dialog, "no Save dialog")
+        self.assertEqual(dialog["owner"], self.backdrop()["hwnd"])
+        return dialog
 
     def test_printers_named_outside_the_code_page_and_chosen_printers_that_go(self):
         self.printer_tool("install", str(self.other), self.NAME, self.PORT)
@@ -359,6 +370,41 @@ class PrintersComeAndGoTests(PrintingScenario):
             self.other.unlink()
             page = self.print_form(registration)
             self.title_leading(page, "Software Registration And Upgrade Form", PAGE_WIDTH)
+            self.assertFalse(self.other.exists())
+
+        # The port's own file, which the printer never writes.
+        self.printer_tool("install", str(self.other), self.FILE_PRINTER, "FILE:")
+        self.addCleanup(self.session.reg_delete, r"HKCU\Software\Wine\Printing\Spooler", "FILE:")
+        chosen = self.output.with_name("chosen.pdf")
+        chosen.unlink(missing_ok=True)
+        self.addCleanup(chosen.unlink, missing_ok=True)
+        with self.subTest("a printer that writes a file: cancelled, nothing printed; saved first"):
+            self.output.unlink(missing_ok=True)
+            self.type_into(registration, {"reg_city": "Boston"})
+            self.session.click(registration["hwnd"], "print_form")
+            dialog = self.save_dialog()
+            self.assertEqual(self.session.get_text(dialog["hwnd"], f"#{self.FILE_NAME_CONTROL}"),
+                             "Registration.pdf")
+            self.assertEqual(self.saved_profile().get("city"), "Boston")
+            self.session.winctl("post", dialog["hwnd"], self.WM_COMMAND, self.IDCANCEL, 0)
+            self.assertTrue(self.session.wait_no_window("#32770", 5), self.boxes_left())
+            self.assertIsNone(self.session.message_box(timeout=1))
+            self.assert_printed_nothing()
+            self.assertFalse(self.other.exists() or chosen.exists())
+
+        with self.subTest("a printer that writes a file: the page in the file chosen"):
+            self.type_into(registration, {"reg_city": "Chicago"})
+            self.session.click(registration["hwnd"], "print_form")
+            dialog = self.save_dialog()
+            self.session.set_text(dialog["hwnd"], f"#{self.FILE_NAME_CONTROL}",
+                                  windows_path(chosen))
+            self.session.winctl("post", dialog["hwnd"], self.WM_COMMAND, self.IDOK, 0)
+            self.assertTrue(wait_until(lambda: chosen.exists()
+                                       and chosen.read_bytes().rstrip().endswith(b"%%EOF"), 20),
+                            "nothing was printed to the chosen file")
+            self.title_leading(PrintedPage(chosen), "Software Registration And Upgrade Form",
+                               PAGE_WIDTH)
+            self.assertEqual(self.saved_profile().get("city"), "Chicago")
             self.assertFalse(self.other.exists())
         self.assertTrue(self.program.running())
 

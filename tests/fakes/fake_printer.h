@@ -4,11 +4,13 @@
 // measures; the fake records every call of the print frame and every text
 // drawn, with the alignment and tab stops in force and whether on a page in
 // the print font, and keeps count of what was allocated and not released.
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/printer.h"
+#include "platform/save_file.h"
 
 struct FakePrinterDevice {
   std::string device;
@@ -18,6 +20,16 @@ struct FakePrinterDevice {
   int dotsPerInchX;
   int dotsPerInchY;
   bool gone = false;  // removed since the run began: it cannot be opened
+  std::string driver = "";
+};
+
+// What the Save dialog was asked, and by whom.
+struct SaveQuestion {
+  WindowHandle owner;
+  std::string title;
+  std::string typeName;
+  std::string extension;
+  std::string fileName;
 };
 
 // One text output, as the printer context stood when it was made.
@@ -49,6 +61,11 @@ struct FakePrinting {
   bool printerContextFails = false;
   bool fontCreationFails = false;
   bool documentStartFails = false;  // a cancelled "print to file" dialog, say
+  // The Save dialog of a printer that writes a file: the customer's choice,
+  // or a cancel; runs while it is up, as the customer's waiting would.
+  std::wstring fileChosen = L"C:\\Users\\Customer\\Documents\\Printed.pdf";
+  bool fileSaveConfirms = true;
+  std::function<void()> whileChoosingFile;
 
   // Records.
   std::vector<std::string> calls;  // in order, e.g. "start page", "font -88 Arial"
@@ -57,6 +74,8 @@ struct FakePrinting {
   std::vector<WindowHandle> screenWindows;   // window of each screen context asked for
   std::vector<FontDescription> measuredIn;   // screen font of each measurement
   std::vector<std::string> documentNames;
+  std::vector<std::wstring> documentOutputs;  // the file of each document; empty: the printer
+  std::vector<SaveQuestion> saveQuestions;
   std::vector<PrintedText> printed;
   std::vector<std::string> faults;  // misuse of the printing system
 };

@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <cstdint>
 
 #include "fake_printer.h"
+#include "text/bounded.h"
 
 namespace {
 
@@ -126,6 +128,34 @@ void ReleasePrintBlock(PrintBlock block) {
   if (blocks.erase(Id(block)) == 0) Fault("release of a block not allocated");
 }
 
+PrinterNames ReadPrinterNames(PrintBlock deviceNames) {
+  PrinterNames names = {};
+  auto found = blocks.find(Id(deviceNames));
+  if (found == blocks.end() || !found->second.names) {
+    Fault("names read from a block that holds none");
+    return names;
+  }
+  const FakePrinterDevice &device = printing.printers.at(found->second.device);
+  CopyText(names.printer, kPrinterNameCapacity, device.device.c_str());
+  CopyText(names.driver, kPrinterNameCapacity, device.driver.c_str());
+  CopyText(names.port, kPrinterNameCapacity, device.port.c_str());
+  return names;
+}
+
+// The Save dialog, which only a printer that writes a file asks.
+bool AskForFileToSave(WindowHandle owner, const SaveFileQuestion &question, WidePath &chosen) {
+  printing.calls.push_back("save dialog");
+  printing.saveQuestions.push_back(
+      {owner, question.title, question.typeName, question.extension, question.fileName});
+  if (printing.whileChoosingFile) printing.whileChoosingFile();
+  chosen.text[0] = L'\0';
+  if (!printing.fileSaveConfirms) return false;
+  if (printing.fileChosen.size() >= kWidePathCapacity) Fault("chosen path beyond the capacity");
+  printing.fileChosen.copy(chosen.text, kWidePathCapacity - 1);
+  chosen.text[std::min<size_t>(printing.fileChosen.size(), kWidePathCapacity - 1)] = L'\0';
+  return true;
+}
+
 DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMode) {
   printing.calls.push_back("printer context");
   auto names = blocks.find(Id(deviceNames));
@@ -212,9 +242,11 @@ TextSize MeasureTextExtent(DrawingContext handle, const char *, int) {
   return printing.screenExtent;
 }
 
-bool StartPrintDocument(DrawingContext printer, const char *documentName) {
+bool StartPrintDocument(DrawingContext printer, const char *documentName,
+                        const wchar_t *outputFile) {
   printing.calls.push_back("start document");
   printing.documentNames.push_back(documentName);
+  printing.documentOutputs.push_back(outputFile != nullptr ? outputFile : L"");
   Context *context = ContextOf(printer);
   if (context == nullptr || printing.documentStartFails) return false;
   context->documentOpen = true;

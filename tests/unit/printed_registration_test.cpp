@@ -3,6 +3,7 @@
 
 #include "customer/form_checks.h"
 #include "customer_fixture.h"
+#include "fake_printer.h"
 #include "page_rows.h"
 #include "printing/print_setup.h"
 #include "registration/printed_registration.h"
@@ -148,6 +149,73 @@ TEST_F(PrintedRegistrationTest, NameAndCityLinesLongerThanTheirBufferAreCut) {
   const std::string city = std::string(63, 'c') + ", SSSSSSS ZZZZZZZ " + std::string(255, 'n');
   EXPECT_EQ(city.substr(0, 255), rows[17].text);
   EXPECT_EQ(17, rows[17].line);
+}
+
+TEST_F(PrintedRegistrationTest, APrinterThatWritesAFileAsksInTheLaunchersDialogAfterTheSave) {
+  const std::wstring chosen = L"C:\\Users\\Customer\\Documents\\Reg \u00e9t\u00e9.pdf";
+  const struct {
+    const char *printer, *driver, *port;
+    bool confirms;
+    const char *typeName, *fileName;  // nullptr: no question asked
+  } cases[] = {
+      {"Microsoft Print to PDF", "Microsoft Print To PDF", "PORTPROMPT:", true, "PDF Document",
+       "Registration.pdf"},
+      {"Microsoft Print to PDF", "Microsoft Print To PDF", "PORTPROMPT:", false, "PDF Document",
+       "Registration.pdf"},
+      {"Microsoft XPS Document Writer", "Microsoft XPS Document Writer v4", "portprompt:", true,
+       "XPS Document", "Registration.xps"},
+      {"Document Writer", "Microsoft XPS Document Writer", "XPSPort:", true, "XPS Document",
+       "Registration.xps"},
+      // The driver says more than the printer's name; without it, the name.
+      {"Office pdf", "", "FILE:", true, "PDF Document", "Registration.pdf"},
+      {"Office Laser", "PCL6 Universal", "FILE:", false, "Printer File", "Registration.prn"},
+      // Printers with ports of their own show their own boxes, if any.
+      {"Office Laser", "PCL6 Universal", "LPT1:", true, nullptr, nullptr},
+      {"PDF Maker", "PDF Maker Driver", "PDFMAKER:", true, nullptr, nullptr},
+      {"FILE:", "", "USB001", true, nullptr, nullptr},
+  };
+  for (const auto &c : cases) {
+    const std::string where = std::string(c.printer) + " on " + c.port;
+    ResetFakePrinting();
+    Fake().messageBoxes.clear();
+    Printing().printers[0].device = c.printer;
+    Printing().printers[0].driver = c.driver;
+    Printing().printers[0].port = c.port;
+    Printing().fileSaveConfirms = c.confirms;
+    Printing().fileChosen = chosen;
+    // The details are kept before the dialog, in case it is never left.
+    bool savedWhileAsked = false;
+    Printing().whileChoosingFile = [&] {
+      savedWhileAsked = WindowsProfile().find("CITY=" + where) != std::string::npos;
+    };
+    OpenForm({{"reg_city", where}});
+
+    EXPECT_EQ(1, PrintRegistration(Backdrop())) << where;
+    EXPECT_NE(std::string::npos, WindowsProfile().find("CITY=" + where)) << where;
+    const bool asked = c.fileName != nullptr;
+    ASSERT_EQ(asked ? 1u : 0u, Printing().saveQuestions.size()) << where;
+    if (asked) {
+      const SaveQuestion &question = Printing().saveQuestions[0];
+      EXPECT_EQ(Backdrop(), question.owner) << where;
+      EXPECT_EQ("Save the Printed Form As", question.title) << where;
+      EXPECT_EQ(c.typeName, question.typeName) << where;
+      EXPECT_EQ(std::string(c.fileName).substr(13), question.extension) << where;
+      EXPECT_EQ(c.fileName, question.fileName) << where;
+      EXPECT_TRUE(savedWhileAsked) << where;
+    }
+    const bool prints = !asked || c.confirms;
+    EXPECT_EQ(prints, !Printing().printed.empty()) << where;
+    if (prints)
+      EXPECT_EQ(std::vector<std::wstring>{asked ? chosen : L""}, Printing().documentOutputs)
+          << where;
+    else
+      EXPECT_TRUE(Printing().documentNames.empty()) << where;
+    EXPECT_TRUE(Fake().messageBoxes.empty()) << where;
+    EXPECT_EQ(0, LiveDrawingContexts()) << where;
+    EXPECT_EQ(0, LiveFonts()) << where;
+    EXPECT_EQ(std::vector<std::string>{}, Printing().faults) << where;
+    EXPECT_EQ(kFakeStartCursor, Fake().shownCursor) << where;
+  }
 }
 
 TEST_F(PrintedRegistrationTest, IncompleteFormWarnsAndNeitherPrintsNorSaves) {

@@ -258,6 +258,19 @@ TEST_F(PurchaseFormTest, NothingIsPrintedWithoutCardDetailsOrWithoutAPrinter) {
   Order order = {};
   EXPECT_EQ(0, PrintPurchaseForm(Backdrop(), order, BuyerRecord));
 
+  // A printer that writes a file asks for the order's file; a cancel prints
+  // nothing and shows nothing.
+  ResetFakePrinting();
+  Printing().printers[0].port = "PORTPROMPT:";
+  Printing().printers[0].device = "Microsoft Print to PDF";
+  Printing().fileSaveConfirms = false;
+  EXPECT_EQ(1, PrintPurchase(Backdrop()));
+  ASSERT_EQ(1u, Printing().saveQuestions.size());
+  EXPECT_EQ("Order.pdf", Printing().saveQuestions[0].fileName);
+  EXPECT_TRUE(Printing().documentNames.empty());
+  EXPECT_EQ(1u, Fake().messageBoxes.size());
+  EXPECT_EQ(0, LiveDrawingContexts());
+
   // A document that does not start prints nothing, its page read all the same.
   ResetFakePrinting();
   Printing().documentStartFails = true;

@@ -2,6 +2,9 @@
 #include <cderr.h>
 #include <commdlg.h>
 
+#include <winspool.h>
+
+#include "common_dialogs_win32.h"
 #include "platform/printer.h"
 #include "system_library_win32.h"
 
@@ -17,24 +20,49 @@ static_assert(kAlignLeft == (TA_LEFT | TA_TOP) && kAlignRight == (TA_RIGHT | TA_
 static_assert(sizeof(FontDescription) == sizeof(LOGFONTA) &&
                   kFaceNameCapacity == LF_FACESIZE,
               "a font description has the layout of LOGFONTA");
-// The structures are passed with the build's own sizes: a fixed number
-// fits only one of the builds, and the dialog refuses a size it does not
-// expect. On the 32-bit release they are the documented 66 and 20 bytes.
-#if defined(__i386__)
-static_assert(sizeof(PRINTDLGW) == 66 && sizeof(DOCINFOA) == 20,
-              "the 32-bit structures have their documented sizes");
-#endif
 
 namespace {
 
-// The common dialog library is loaded when first needed, from the system
-// directory: imported, it and the libraries it needs would be loaded at
-// start-up, before the program restricts where libraries are looked for,
-// and could come from the disc. Its wide form is used: a printer's name
-// need not fit the ANSI code page, and the blocks it fills are wide too.
-HMODULE PrintDialogLibrary() {
-  static const HMODULE library = LoadSystemLibrary("comdlg32.dll");
+// The printing system's own library, loaded when first needed from the
+// system directory for the same reason as the common dialogs.
+HMODULE SpoolerLibrary() {
+  static const HMODULE library = LoadSystemLibrary("winspool.drv");
   return library;
+}
+
+// A wide name in UTF-8, cut to the capacity (no cut splits a character).
+void ToUtf8(const wchar_t *name, char *dest, int capacity) {
+  dest[0] = '\0';
+  int length = lstrlenW(name);
+  while (length > 0 &&
+         WideCharToMultiByte(CP_UTF8, 0, name, length, dest, capacity - 1, nullptr, nullptr) == 0)
+    --length;
+  const int written =
+      length > 0 ? WideCharToMultiByte(CP_UTF8, 0, name, length, dest, capacity - 1, nullptr, nullptr)
+                 : 0;
+  dest[written] = '\0';
+}
+
+// The driver of the named printer, as the spooler tells it.
+void ReadDriverName(const wchar_t *printerName, char *dest, int capacity) {
+  dest[0] = '\0';
+  auto open = FindFunction<decltype(&OpenPrinterW)>(SpoolerLibrary(), "OpenPrinterW");
+  auto get = FindFunction<decltype(&GetPrinterW)>(SpoolerLibrary(), "GetPrinterW");
+  auto close = FindFunction<decltype(&ClosePrinter)>(SpoolerLibrary(), "ClosePrinter");
+  HANDLE printer = nullptr;
+  if (open == nullptr || get == nullptr || close == nullptr ||
+      !open(const_cast<wchar_t *>(printerName), &printer, nullptr))
+    return;
+  DWORD needed = 0;
+  get(printer, 2, nullptr, 0, &needed);
+  // The level-2 record and the texts it points to, in one block.
+  BYTE *block = needed > 0 ? static_cast<BYTE *>(HeapAlloc(GetProcessHeap(), 0, needed)) : nullptr;
+  if (block != nullptr && get(printer, 2, block, needed, &needed)) {
+    const auto *info = reinterpret_cast<const PRINTER_INFO_2W *>(block);
+    if (info->pDriverName != nullptr) ToUtf8(info->pDriverName, dest, capacity);
+  }
+  if (block != nullptr) HeapFree(GetProcessHeap(), 0, block);
+  close(printer);
 }
 
 }  // namespace
@@ -46,9 +74,11 @@ int ShowPrintDialog(PrintSettings &settings) {
   dialog.hDevMode = settings.deviceMode;
   dialog.hDevNames = settings.deviceNames;
   dialog.Flags = settings.flags;
-  auto printDialog = FindFunction<decltype(&PrintDlgW)>(PrintDialogLibrary(), "PrintDlgW");
+  // Its wide form: a printer's name need not fit the ANSI code page, and the
+  // blocks it fills are wide too.
+  auto printDialog = FindFunction<decltype(&PrintDlgW)>(CommonDialogLibrary(), "PrintDlgW");
   auto error =
-      FindFunction<decltype(&CommDlgExtendedError)>(PrintDialogLibrary(), "CommDlgExtendedError");
+      FindFunction<decltype(&CommDlgExtendedError)>(CommonDialogLibrary(), "CommDlgExtendedError");
   const BOOL result = printDialog != nullptr && printDialog(&dialog);
   settings.error = result || error == nullptr ? 0 : error();
   settings.deviceMode = dialog.hDevMode;
@@ -65,6 +95,20 @@ void ClearDefaultPrinterMark(PrintBlock deviceNames) {
   if (names == nullptr) return;
   names->wDefault &= static_cast<WORD>(~DN_DEFAULTPRN);
   GlobalUnlock(deviceNames);
+}
+
+PrinterNames ReadPrinterNames(PrintBlock deviceNames) {
+  PrinterNames names = {};
+  const auto *block = static_cast<const DEVNAMES *>(GlobalLock(deviceNames));
+  if (block == nullptr) return names;
+  const wchar_t *base = reinterpret_cast<const wchar_t *>(block);
+  ToUtf8(base + block->wDeviceOffset, names.printer, kPrinterNameCapacity);
+  ToUtf8(base + block->wOutputOffset, names.port, kPrinterNameCapacity);
+  // The block names the spooler as the driver: the printer's own comes from
+  // the spooler.
+  ReadDriverName(base + block->wDeviceOffset, names.driver, kPrinterNameCapacity);
+  GlobalUnlock(deviceNames);
+  return names;
 }
 
 DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMode) {
@@ -131,11 +175,19 @@ TextSize MeasureTextExtent(DrawingContext context, const char *text, int length)
   return {size.cx, size.cy};
 }
 
-bool StartPrintDocument(DrawingContext printer, const char *documentName) {
-  DOCINFOA document = {};
+bool StartPrintDocument(DrawingContext printer, const char *documentName,
+                        const wchar_t *outputFile) {
+  wchar_t name[64];
+  if (MultiByteToWideChar(CP_ACP, 0, documentName, -1, name, 64) == 0) name[0] = L'\0';
+  DOCINFOW document = {};
   document.cbSize = sizeof document;
-  document.lpszDocName = documentName;
-  return StartDocA(printer, &document) > 0;
+  document.lpszDocName = name;
+  document.lpszOutput = outputFile;
+  // A 32-bit program's printing on 64-bit Windows runs in a process of the
+  // printing system, whose dialogs (a driver's own "save as", a printer's
+  // settings) would otherwise open behind the full-screen backdrop.
+  AllowSetForegroundWindow(ASFW_ANY);
+  return StartDocW(printer, &document) > 0;
 }
 
 void EndPrintDocument(DrawingContext printer) { EndDoc(printer); }
