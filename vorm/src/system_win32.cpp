@@ -2,13 +2,27 @@
 // Windows 8.1 and 10) or that live outside the DLLs the engine imports
 // (theming): each is found at run time, with a fallback when it is missing.
 #include "engine_win32.h"
+
+#include <uxtheme.h>
+
 #include "system_library_win32.h"
+
+// The structures the engine hands to Windows, in the 32-bit release: each
+// has its documented 32-bit size, since Windows refuses one it does not
+// expect (the metrics' size includes the padded border of Windows Vista on).
+#if defined(__i386__)
+static_assert(sizeof(NONCLIENTMETRICSA) == 344 && sizeof(HIGHCONTRASTA) == 12 &&
+                  sizeof(MONITORINFO) == 40 && sizeof(WNDCLASSEXA) == 48 && sizeof(BITMAP) == 24,
+              "the 32-bit structures have their documented sizes");
+#endif
 
 namespace {
 
 using GetDpiForMonitorFunction = HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *);
 using AdjustForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
-using SetWindowThemeFunction = HRESULT(WINAPI *)(HWND, const wchar_t *, const wchar_t *);
+// The system's own declaration where the headers have it for the oldest
+// Windows supported: its calling convention cannot be mistyped.
+using SetWindowThemeFunction = decltype(&SetWindowTheme);
 
 const int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
