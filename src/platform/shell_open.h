@@ -8,9 +8,15 @@
 // greater than 32 when it started something.
 long long ShellOpen(WindowHandle owner, const char *path);
 
+// ShellStart's result when the customer said no to a prompt of the shell's
+// (an administrator's consent, the choice of a program): nothing more is to
+// be tried.
+constexpr long long kShellCancelled = -1;
+
 // Opens a web address with the shell's "open" verb in the program chosen for
-// its protocol, showing no message when there is none. True when one started.
-bool ShellOpenAddress(const char *address);
+// its protocol, showing no message when there is none. Returns ShellStart's
+// result.
+long long ShellOpenAddress(const char *address);
 
 // A program started through the shell, watched until it ends; opaque.
 using StartedProgram = struct StartedProgramTag *;
@@ -21,7 +27,8 @@ using StartedProgram = struct StartedProgramTag *;
 // error box of its own: a failure is silent. When `started` is given it
 // receives the started program to watch, or nullptr when the shell handed
 // over none (a document opened in a program that was running already).
-// Returns the shell's result: greater than 32 when it started something.
+// Returns the shell's result: greater than 32 when it started something,
+// kShellCancelled when the customer cancelled.
 long long ShellStart(WindowHandle owner, const char *file, const char *parameters,
                      const char *directory, StartedProgram *started);
 

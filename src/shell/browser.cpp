@@ -46,7 +46,13 @@ bool OpenInBrowser(const char *address) {
   // Since Windows 8 the customer's choice of browser is kept for the http
   // and https protocols where only the shell reads it; the ".htm" program
   // may be another, or a page viewer that no longer opens addresses.
-  if (IsWebAddress(address) && ShellOpenAddress(address)) return true;
+  if (IsWebAddress(address)) {
+    const long long opened = ShellOpenAddress(address);
+    if (opened > 32) return true;
+    // The customer said no to the shell's prompt: no other program opens
+    // the page either.
+    if (opened == kShellCancelled) return false;
+  }
   char fileType[kRegistryTextCapacity];
   if (!ReadClassesRootDefault(".htm", fileType, kRegistryTextCapacity)) return false;
   // The command key's name must fit whole, or another key would be opened.

@@ -108,10 +108,10 @@ long long ShellOpen(WindowHandle owner, const char *path) {
   return fake.shellResult;
 }
 
-bool ShellOpenAddress(const char *address) {
+long long ShellOpenAddress(const char *address) {
   fake.shellAddresses.push_back(address);
   if (fake.whileWaiting) fake.whileWaiting();
-  return fake.shellOpensAddresses;
+  return fake.shellAddressResult;
 }
 
 bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity, bool *expandable) {

@@ -79,7 +79,7 @@ struct FakePlatform {
   bool shellHandsOverProgram = true;  // a started program to watch
   bool watchedProgramRunning = true;  // until a test ends it
   long long shellResult = 42;
-  bool shellOpensAddresses = false;  // a program is chosen for http and https
+  long long shellAddressResult = 2;  // above 32: a program is chosen for http and https
   bool startProgramSucceeds = true;
   std::string windowsFolder = "C:\\WINDOWS";
   std::string applicationDataFolder = "C:\\Users\\Customer\\AppData\\Roaming";

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "fake_platform.h"
+#include "platform/shell_open.h"
 #include "resources/texts.h"
 #include "settings/settings_path.h"
 #include "shell/browser.h"
@@ -154,11 +155,32 @@ TEST_F(LaunchTest, OpenCommandStoredForExpansionNamesTheProgramThroughVariables)
 
 TEST_F(LaunchTest, OnlyWebAddressesGoToTheShell) {
   RegisterBrowser("VIEW.EXE");
-  Fake().shellOpensAddresses = true;
+  Fake().shellAddressResult = 42;
   for (const char *address : {"HTTPS://x/", "http://x/", "https:/x/", "www.x", "ftp://x/", ""})
     EXPECT_TRUE(OpenInBrowser(address)) << address;
   EXPECT_EQ((std::vector<std::string>{"HTTPS://x/", "http://x/"}), Fake().shellAddresses);
   EXPECT_EQ(4u, Fake().programStarts.size());  // the rest by the ".htm" program
+}
+
+TEST_F(LaunchTest, AShellThatCannotOpenTheAddressHandsItOnUnlessTheCustomerCancelled) {
+  RegisterBrowser("VIEW.EXE");
+  const struct {
+    long long shellResult;
+    bool opened;
+    size_t programStarts;
+  } cases[] = {
+      {33, true, 0},
+      {2, true, 1},   // no program for the protocol: the ".htm" program
+      {0, true, 1},
+      {kShellCancelled, false, 0},  // the customer said no: nothing else either
+  };
+  for (const auto &c : cases) {
+    Fake().programStarts.clear();
+    Fake().shellAddressResult = c.shellResult;
+    EXPECT_EQ(c.opened, OpenInBrowser("https://x/")) << c.shellResult;
+    EXPECT_EQ(c.programStarts, Fake().programStarts.size()) << c.shellResult;
+  }
+  EXPECT_TRUE(Fake().messageBoxes.empty());
 }
 
 TEST_F(LaunchTest, NoAssociationOrFailedStartOpensNothing) {

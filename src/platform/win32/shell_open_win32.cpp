@@ -8,8 +8,8 @@ long long ShellOpen(WindowHandle owner, const char *path) {
       ShellExecuteA(owner, "open", path, nullptr, nullptr, SW_SHOWNORMAL));
 }
 
-bool ShellOpenAddress(const char *address) {
-  return ShellStart(nullptr, address, nullptr, nullptr, nullptr) > 32;
+long long ShellOpenAddress(const char *address) {
+  return ShellStart(nullptr, address, nullptr, nullptr, nullptr);
 }
 
 long long ShellStart(WindowHandle owner, const char *file, const char *parameters,
@@ -28,11 +28,13 @@ long long ShellStart(WindowHandle owner, const char *file, const char *parameter
   info.lpDirectory = directory;
   info.nShow = SW_SHOWNORMAL;
   const BOOL done = ShellExecuteExA(&info);
+  const bool cancelled = !done && GetLastError() == ERROR_CANCELLED;
   if (started != nullptr)
     *started = done ? reinterpret_cast<StartedProgram>(info.hProcess) : nullptr;
   // hInstApp holds the shell's result of old: above 32 on success, else an
   // SE_ERR_ value; a failure it leaves at 0 is still a failure.
   const long long result = reinterpret_cast<INT_PTR>(info.hInstApp);
+  if (cancelled) return kShellCancelled;
   if (!done) return result > 32 ? 0 : result;
   return result > 32 ? result : 33;
 }
