@@ -44,18 +44,6 @@ RECT CoveredArea() {
   return area;
 }
 
-// A box owned by the backdrop hands the activation to the backdrop when it
-// closes, and one with no owner to whichever window comes next: the form the
-// customer was using is left without the keyboard focus, and Tab and Enter do
-// nothing until it is clicked. The focus goes back to the control that had
-// it, unless the command brought another window or program to the front.
-void ReturnFocus(HWND backdrop, HWND focus) {
-  if (focus == nullptr || !IsWindow(focus) || !IsWindowVisible(focus)) return;
-  HWND active = GetActiveWindow();
-  if (active != backdrop && active != GetAncestor(focus, GA_ROOT)) return;
-  if (GetFocus() != focus) SetFocus(focus);
-}
-
 // The shell's question before AutoPlay starts for an inserted disc, sent
 // to the foreground window: the backdrop, or a form window, which hands it
 // on to the backdrop.
@@ -119,11 +107,9 @@ LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CLOSE:
       PostQuitMessage(0);
       break;
-    case WM_COMMAND: {
-      HWND focus = GetFocus();
-      if (OnBackdropCommand(window, LOWORD(wParam))) ReturnFocus(window, focus);
+    case WM_COMMAND:
+      OnBackdropCommand(window, LOWORD(wParam));
       break;
-    }
     case WM_MOUSEACTIVATE:
       // A click on the backdrop while a command waits would bring it above
       // the command's box, which a box without owner (the validation

@@ -41,9 +41,9 @@ long long DispatchCommand(WindowHandle backdrop, unsigned command) {
   // The command's message boxes, dialogs and waits (the vendor's server, an
   // elevation prompt) handle the messages queued meanwhile: a form clicked
   // would come above the box and hide it, and with commands dropped every
-  // button would seem dead. The window procedure gives the focus back once
-  // they are enabled again.
-  const DisabledWindows forms = DisableThreadWindows(VORM_WINDOW_CLASS);
+  // button would seem dead. The backdrop holds the keyboard meanwhile, so
+  // nothing typed changes a field of what is being sent or saved.
+  const DisabledWindows forms = DisableThreadWindows(VORM_WINDOW_CLASS, backdrop);
   const long long result = carryOut(backdrop);
   EnableWindowsAgain(forms);
   return result;

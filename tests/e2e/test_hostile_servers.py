@@ -81,6 +81,11 @@ class SilentHostTests(HostileServerScenario):
     def test_a_host_that_never_answers_is_given_up_after_the_time_out(self):
         peer = self.start_peer("silent")
         registration = self.open_filled_registration("silent-host")
+        # Typed keys reach the field that has the keyboard focus.
+        field = self.session.focus(BACKDROP)["focus_name"]
+        self.session.type_keys("Z")
+        self.assertTrue(wait_until(lambda: "Z" in self.fields(registration).get(field, ""), 5),
+                        (field, self.fields(registration)))
         before = self.fields(registration)
         self.session.click(registration["hwnd"], "register_online")
 
@@ -90,6 +95,10 @@ class SilentHostTests(HostileServerScenario):
         # of the button is dropped.
         self.assertTrue(wait_until(lambda: peer.requests, 10), "no request")
         self.session.post_command(BACKDROP, 3044)
+        # The backdrop holds the keyboard while the form waits: what the
+        # customer types changes nothing of what is being sent.
+        self.assertEqual(self.session.focus(BACKDROP)["focus"], self.backdrop()["hwnd"])
+        self.session.type_keys("Oops")
         for second in range(10):
             started = time.monotonic()
             self.assertTrue(self.session.responds(registration["hwnd"], 2),
@@ -111,4 +120,8 @@ class SilentHostTests(HostileServerScenario):
         self.assert_no_profile()
         self.assertFalse(self.form_disabled(registration))
         self.assertEqual(self.fields(registration), before)
+        # Then the keyboard is back on the button that was pressed.
+        focus = self.session.focus(BACKDROP)
+        self.assertEqual((focus["focus_name"], focus["focus_root"]),
+                         ("register_online", registration["hwnd"]), focus)
         self.assert_responsive(registration, "silence")

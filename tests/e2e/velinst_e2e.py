@@ -730,6 +730,12 @@ class Session:
         run_bounded(["xdotool", "mousemove", str(x), str(y), "click", "1"],
                     dict(os.environ, DISPLAY=self.display), 10)
 
+    def type_keys(self, text):
+        """Types the text on the keyboard, into whatever window has the
+        keyboard focus."""
+        run_bounded(["xdotool", "type", "--delay", "50", text],
+                    dict(os.environ, DISPLAY=self.display), 10)
+
     def responds(self, window, timeout=2):
         """True when the window's thread handles a message within the time
         (SendMessageTimeout, SMTO_ABORTIFHUNG), as Windows asks before it

@@ -159,8 +159,9 @@ bool TopLevelWindowExists(const char *className) {
 void PostQuitRequest() { ++fake.quitRequests; }
 
 // The unit tests run without windows: the calls alone are recorded.
-DisabledWindows DisableThreadWindows(const char *windowClass) {
+DisabledWindows DisableThreadWindows(const char *windowClass, WindowHandle holder) {
   fake.formCalls.push_back(std::string("disable ") + windowClass);
+  fake.keyboardHolders.push_back(holder);
   return {};
 }
 void EnableWindowsAgain(const DisabledWindows &) { fake.formCalls.push_back("enable"); }

@@ -103,6 +103,7 @@ struct FakePlatform {
   std::vector<ShellStartCall> shellStarts;
   std::vector<std::string> windowCalls;  // "hide", "show"
   std::vector<std::string> formCalls;    // "disable <window class>", "enable"
+  std::vector<WindowHandle> keyboardHolders;  // of each disable
   int quitRequests = 0;
   int profileReads = 0;
   int fileContentReads = 0;  // whole files read, as the settings snapshot reads them

@@ -112,12 +112,17 @@ TEST_F(BackdropEventsTest, CommandsEndTheRunOrNotAndDisableTheFormsByTheirRows) 
   for (const auto &c : cases) {
     Fake().quitRequests = 0;
     Fake().formCalls.clear();
+    Fake().keyboardHolders.clear();
     EXPECT_TRUE(OnBackdropCommand(backdrop, c.command));
     EXPECT_EQ(c.quitRequests, Fake().quitRequests) << c.command;
     std::string formCalls;
     for (const std::string &call : Fake().formCalls)
       formCalls += (formCalls.empty() ? "" : ", ") + call;
     EXPECT_EQ(c.formCalls, formCalls) << c.command;
+    // The backdrop holds the keyboard while the forms wait.
+    const std::vector<WindowHandle> holders =
+        c.formCalls.empty() ? std::vector<WindowHandle>{} : std::vector<WindowHandle>{backdrop};
+    EXPECT_EQ(holders, Fake().keyboardHolders) << c.command;
   }
 }
 

@@ -24,10 +24,18 @@ BOOL CALLBACK DisableIfOfClass(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-DisabledWindows DisableThreadWindows(const char *windowClass) {
+DisabledWindows DisableThreadWindows(const char *windowClass, WindowHandle holder) {
   DisabledWindows disabled = {};
   Search search = {windowClass, &disabled};
   EnumThreadWindows(GetCurrentThreadId(), DisableIfOfClass, reinterpret_cast<LPARAM>(&search));
+  HWND focus = GetFocus();
+  HWND root = focus != nullptr ? GetAncestor(focus, GA_ROOT) : nullptr;
+  for (int i = 0; i < disabled.count; ++i) {
+    if (root != disabled.windows[i]) continue;
+    disabled.focus = focus;
+    disabled.holder = holder;
+    SetFocus(holder);
+  }
   return disabled;
 }
 
@@ -39,4 +47,12 @@ void EnableWindowsAgain(const DisabledWindows &disabled) {
     if (IsWindow(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
       EnableWindow(window, TRUE);
   }
+  // The holder has the activation back when the command's box or dialog
+  // closed, or kept it all along; a form the command opened, another program
+  // or one of the customer's windows in front keeps it.
+  HWND focus = disabled.focus;
+  if (focus == nullptr || !IsWindow(focus) || !IsWindowVisible(focus)) return;
+  HWND active = GetActiveWindow();
+  if (active != disabled.holder && active != GetAncestor(focus, GA_ROOT)) return;
+  if (GetFocus() != focus) SetFocus(focus);
 }
