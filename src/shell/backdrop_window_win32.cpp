@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
 #include "settings/settings_path.h"
+#include "shell/backdrop_area.h"
 #include "shell/backdrop_events.h"
 #include "shell/backdrop_window_win32.h"
 #include "shell/language_gate.h"
@@ -14,8 +15,6 @@ const char kBackdropClassName[] = "VelmoraInstaller";
 namespace {
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMilliseconds = 500;
-// The backdrop reaches this far past every edge of the screen.
-constexpr int kOverhang = 30;
 
 void PaintBlack(HWND window) {
   RECT client;
@@ -30,18 +29,38 @@ void PaintBlack(HWND window) {
   EndPaint(window, &paint);
 }
 
-// The whole primary monitor and the overhang past each edge. The monitor's
-// own rectangle, not the "full screen" metrics, which leave out the taskbar
-// (on any side) and are scaled for programs that are not DPI-aware.
-RECT CoveredArea() {
+// The monitors of the desktop, the primary one apart.
+struct Monitors {
+  ScreenArea primary;
+  ScreenArea others[16];
+  int otherCount;
+};
+
+ScreenArea AreaOf(const RECT &rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM parameter) {
+  Monitors &monitors = *reinterpret_cast<Monitors *>(parameter);
   MONITORINFO monitor;
   ZeroMemory(&monitor, sizeof monitor);
   monitor.cbSize = sizeof monitor;
-  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor))
-    area = monitor.rcMonitor;
-  InflateRect(&area, kOverhang, kOverhang);
-  return area;
+  if (!GetMonitorInfoA(handle, &monitor)) return TRUE;
+  if (monitor.dwFlags & MONITORINFOF_PRIMARY)
+    monitors.primary = AreaOf(monitor.rcMonitor);
+  else if (monitors.otherCount < 16)
+    monitors.others[monitors.otherCount++] = AreaOf(monitor.rcMonitor);
+  return TRUE;
+}
+
+// The whole primary monitor, and the overhang past its edges where no other
+// monitor lies. The monitor's own rectangle, not the "full screen" metrics,
+// which leave out the taskbar (on any side) and are scaled for programs that
+// are not DPI-aware.
+RECT CoveredArea() {
+  Monitors monitors = {};
+  monitors.primary = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  const ScreenArea area = BackdropArea(monitors.primary, monitors.others, monitors.otherCount);
+  return RECT{area.left, area.top, area.right, area.bottom};
 }
 
 // The shell's question before AutoPlay starts for an inserted disc, sent
@@ -98,7 +117,8 @@ LRESULT CALLBACK BackdropWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       PaintBlack(window);
       return 0;
     case WM_DISPLAYCHANGE: {
-      // A new resolution: the monitor is covered again, behind the forms.
+      // A new resolution, or a monitor added or taken away: the primary
+      // monitor is covered again, behind the forms.
       const RECT area = CoveredArea();
       SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left,
                    area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
