@@ -38,7 +38,9 @@
  *   messages are handled while it is shown, so a host that ends when no
  *   form window is left must not look for one before VORM_Create returns.
  *   Forms are laid out for their monitor's DPI, scaled down to fit its work
- *   area when needed, and laid out again when their DPI changes.
+ *   area when needed, and laid out again when their DPI changes; when the
+ *   monitor's resolution or work area changes, fitted and placed again as
+ *   when they opened.
  *
  * Field and option names are compared ignoring the case of A-Z; an empty or
  * unknown name matches nothing. All of them act on the current form.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form_colors.h"
+#include "form_layout.h"
 #include "template.h"
 
 // One form window: its template and what was made for it. Owned by the
@@ -20,6 +21,8 @@ struct FormWindow {
   unsigned long flags = 0;
   int monitorDpi = 96;            // the DPI of the monitor the window is on
   int dpi = 96;                   // the layout's: monitorDpi, or less to fit the work area
+  vorm::Area fittedTo;            // the work area the window was last fitted to
+  int offsetX = 0, offsetY = 0;   // template units from the centre of the work area
   std::vector<HWND> controls;     // per element; nullptr for painted ones
   std::vector<HFONT> fonts;       // per element; nullptr: the base font
   std::vector<HBITMAP> bitmaps;   // per element, images only
@@ -78,6 +81,9 @@ int ScaleToDpi(const FormWindow *data, int value);
 void LayOutForm(FormWindow *data);
 // WM_DPICHANGED: lays the form out for the new DPI in the suggested place.
 void OnDpiChanged(FormWindow *data, int monitorDpi, const RECT &suggested);
+// A change of resolution or of the work area: a form whose monitor changed
+// is fitted and placed again as when it opened.
+void OnWorkAreaChanged(FormWindow *data);
 
 // Services found at run time (system_win32.cpp).
 int SystemDpi();

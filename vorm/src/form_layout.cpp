@@ -49,4 +49,14 @@ Area PlaceInWorkArea(int width, int height, const Area &work, int dx, int dy) {
   return placed;
 }
 
+FormFit FitForm(int width, int height, int dx, int dy, int monitorDpi, int frameWidth,
+                int frameHeight, const Area &work) {
+  FormFit fit;
+  fit.dpi = FittingDpi(width, height, monitorDpi, frameWidth, frameHeight, work);
+  fit.window = PlaceInWorkArea(ScaleFrom96(width, fit.dpi) + frameWidth,
+                               ScaleFrom96(height, fit.dpi) + frameHeight, work,
+                               ScaleFrom96(dx, fit.dpi), ScaleFrom96(dy, fit.dpi));
+  return fit;
+}
+
 }  // namespace vorm

@@ -26,4 +26,19 @@ int FittingDpi(int width, int height, int monitorDpi, int frameWidth, int frameH
 // keeps its top-left corner visible.
 Area PlaceInWorkArea(int width, int height, const Area &work, int dx, int dy);
 
+// A form fitted to its monitor: the DPI of its layout and its window.
+struct FormFit {
+  int dpi = 96;
+  Area window;
+};
+
+// A form of `width` x `height` template units, opened `dx`, `dy` template
+// units from the centre, fitted to a monitor of `monitorDpi` with that work
+// area, where the window's frame takes `frameWidth` x `frameHeight` pixels:
+// laid out at FittingDpi, and placed by PlaceInWorkArea with the offset at
+// that DPI. As when the form opens, so again when the monitor's resolution
+// or its work area changes.
+FormFit FitForm(int width, int height, int dx, int dy, int monitorDpi, int frameWidth,
+                int frameHeight, const Area &work);
+
 }  // namespace vorm

@@ -362,7 +362,14 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (HIWORD(wParam) & UISF_HIDEACCEL) InvalidateRect(window, nullptr, TRUE);
       return result;
     }
+    case WM_DISPLAYCHANGE:
+      // A new resolution (a projector, a monitor unplugged): the form fits
+      // the screen again, as when it opened.
+      OnWorkAreaChanged(data);
+      break;
     case WM_SETTINGCHANGE:
+      // The taskbar moved or changed its size.
+      if (wParam == SPI_SETWORKAREA) OnWorkAreaChanged(data);
       if (wParam != SPI_SETHIGHCONTRAST) break;
       [[fallthrough]];
     case WM_SYSCOLORCHANGE:
@@ -443,15 +450,22 @@ vorm::Area WorkAreaOf(HMONITOR monitor) {
   return work;
 }
 
-// Sets the layout DPI for a monitor of `monitorDpi` with that work area;
-// returns the window's outer size.
-SIZE FitToMonitor(FormWindow *data, int monitorDpi, const vorm::Area &work) {
-  SIZE frame = FrameSize(kFormStyle, kFormExStyle, monitorDpi);
+bool SameArea(const vorm::Area &a, const vorm::Area &b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Sets the layout DPI for the monitor, at `monitorDpi`, and remembers the
+// work area it was fitted to; returns the window's place in that work area,
+// centred and moved by the form's offset.
+vorm::Area FitToMonitor(FormWindow *data, HMONITOR monitor, int monitorDpi) {
+  const vorm::Area work = WorkAreaOf(monitor);
+  const SIZE frame = FrameSize(kFormStyle, kFormExStyle, monitorDpi);
+  const vorm::FormFit fit = vorm::FitForm(data->form.width, data->form.height, data->offsetX,
+                                          data->offsetY, monitorDpi, frame.cx, frame.cy, work);
   data->monitorDpi = monitorDpi;
-  data->dpi = vorm::FittingDpi(data->form.width, data->form.height, monitorDpi, frame.cx, frame.cy,
-                               work);
-  return SIZE{ScaleToDpi(data, data->form.width) + frame.cx,
-              ScaleToDpi(data, data->form.height) + frame.cy};
+  data->dpi = fit.dpi;
+  data->fittedTo = work;
+  return fit.window;
 }
 
 // Makes the inside of the window exactly the layout's size, whatever frame
@@ -497,13 +511,27 @@ void LayOutForm(FormWindow *data) {
 void OnDpiChanged(FormWindow *data, int monitorDpi, const RECT &suggested) {
   if (monitorDpi <= 0) return;
   HMONITOR monitor = MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST);
-  SIZE size = FitToMonitor(data, monitorDpi, WorkAreaOf(monitor));
+  const vorm::Area fitted = FitToMonitor(data, monitor, monitorDpi);
   LayOutForm(data);
   // The suggested place keeps the window under the mouse while it is being
   // dragged; its size follows from the layout (the suggested one, unless
   // the form had to shrink to fit).
-  SetWindowPos(data->window, nullptr, suggested.left, suggested.top, size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(data->window, nullptr, suggested.left, suggested.top, fitted.right - fitted.left,
+               fitted.bottom - fitted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea(data);
+  InvalidateRect(data->window, nullptr, TRUE);
+}
+
+void OnWorkAreaChanged(FormWindow *data) {
+  HMONITOR monitor = MonitorFromWindow(data->window, MONITOR_DEFAULTTONEAREST);
+  const int monitorDpi = MonitorDpi(monitor);
+  // The same message comes for changes that leave this monitor as it was.
+  if (SameArea(WorkAreaOf(monitor), data->fittedTo) && monitorDpi == data->monitorDpi) return;
+  const int layoutDpi = data->dpi;
+  const vorm::Area fitted = FitToMonitor(data, monitor, monitorDpi);
+  if (data->dpi != layoutDpi) LayOutForm(data);
+  SetWindowPos(data->window, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
+               fitted.bottom - fitted.top, SWP_NOZORDER | SWP_NOACTIVATE);
   FitClientArea(data);
   InvalidateRect(data->window, nullptr, TRUE);
 }
@@ -514,16 +542,16 @@ HWND CreateFormWindow(FormWindow *data, int x, int y) {
   HMONITOR monitor = data->owner != nullptr
                          ? MonitorFromWindow(data->owner, MONITOR_DEFAULTTOPRIMARY)
                          : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-  const vorm::Area work = WorkAreaOf(monitor);
-  SIZE size = FitToMonitor(data, MonitorDpi(monitor), work);
-  vorm::Area place =
-      vorm::PlaceInWorkArea(size.cx, size.cy, work, ScaleToDpi(data, x), ScaleToDpi(data, y));
+  data->offsetX = x;
+  data->offsetY = y;
+  const vorm::Area place = FitToMonitor(data, monitor, MonitorDpi(monitor));
   data->palette = SystemPalette();
   MakeBrushes(data);
 
   g_unattached = data;
   HWND window = CreateWindowExA(kFormExStyle, VORM_WINDOW_CLASS, data->form.title.c_str(),
-                                kFormStyle, place.left, place.top, size.cx, size.cy, owner,
+                                kFormStyle, place.left, place.top, place.right - place.left,
+                                place.bottom - place.top, owner,
                                 nullptr, EngineInstance(), data);
   if (window == nullptr) {
     if (g_unattached != nullptr) ReleaseForm(g_unattached);

@@ -95,4 +95,39 @@ TEST(FormLayout, PlacesTheWindowInsideTheWorkArea) {
   }
 }
 
+// The order form (640 x 602 units) as its monitor changes under it: the
+// window is fitted and placed again as when it opened.
+TEST(FormLayout, AFormFitsItsMonitorAgainAfterAChangeOfResolutionOrWorkArea) {
+  const struct {
+    const char *screen;
+    int dx, dy, monitorDpi, frameWidth, frameHeight;
+    vorm::Area work;
+    int dpi;
+    vorm::Area window;
+  } cases[] = {
+      {"1366 x 768 with the taskbar", 0, 0, 96, 8, 31, Work(0, 0, 1366, 728), 96,
+       Work(359, 47, 1007, 680)},
+      // A projector of 1024 x 768: centred in what is left.
+      {"1024 x 768", 0, 0, 96, 8, 31, Work(0, 0, 1024, 728), 96, Work(188, 47, 836, 680)},
+      // 800 x 600: too tall even at its own size; its top-left shows.
+      {"800 x 600", 0, 0, 96, 8, 31, Work(0, 0, 800, 560), 96, Work(76, 0, 724, 633)},
+      // The taskbar moved to the left: the form keeps clear of it.
+      {"taskbar on the left", 0, 0, 96, 8, 31, Work(62, 0, 1024, 768), 96,
+       Work(219, 67, 867, 700)},
+      // A form opened off the centre keeps its offset, in pixels of the DPI
+      // it is laid out at (109, not the monitor's 120), and stays inside.
+      {"125 % with an offset", 20, 10, 120, 16, 39, Work(0, 0, 1366, 728), 109,
+       Work(334, 5, 1077, 728)},
+  };
+  for (const auto &c : cases) {
+    const vorm::FormFit fit = vorm::FitForm(640, 602, c.dx, c.dy, c.monitorDpi, c.frameWidth,
+                                            c.frameHeight, c.work);
+    EXPECT_EQ(c.dpi, fit.dpi) << c.screen;
+    EXPECT_EQ(c.window.left, fit.window.left) << c.screen;
+    EXPECT_EQ(c.window.top, fit.window.top) << c.screen;
+    EXPECT_EQ(c.window.right, fit.window.right) << c.screen;
+    EXPECT_EQ(c.window.bottom, fit.window.bottom) << c.screen;
+  }
+}
+
 }  // namespace
