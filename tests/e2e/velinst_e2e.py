@@ -323,12 +323,18 @@ def display_free(number):
 
 def start_xvfb(log_path):
     """Starts Xvfb on the first free display; returns (display, pid)."""
+    return start_x_server(["Xvfb", "-screen", "0", SCREEN, "-nolisten", "tcp"], log_path)
+
+
+def start_x_server(command, log_path, env=None):
+    """Starts an X server (the program, then its options) on the first free
+    display; returns (display, pid)."""
     for number in range(FIRST_DISPLAY, LAST_DISPLAY + 1):
         if not display_free(number):
             continue
         with open(log_path, "ab") as log:
             process = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", SCREEN, "-nolisten", "tcp"],
+                [command[0], f":{number}", *command[1:]], env=env,
                 stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
         socket = Path(f"/tmp/.X11-unix/X{number}")
         # Another server may take the number between the check and the start:

@@ -485,6 +485,20 @@ int Metrics() {
   return 0;
 }
 
+// Switches the display to another resolution, as a projector plugged in
+// would; the windows of every program then hear of it.
+int Mode(int width, int height) {
+  DEVMODEA mode = {};
+  mode.dmSize = sizeof mode;
+  mode.dmPelsWidth = static_cast<DWORD>(width);
+  mode.dmPelsHeight = static_cast<DWORD>(height);
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+  const LONG result = ChangeDisplaySettingsExA(nullptr, &mode, nullptr, 0, nullptr);
+  if (result == DISP_CHANGE_SUCCESSFUL) return 0;
+  fprintf(stderr, "winctl: the display refused %dx%d (%ld)\n", width, height, result);
+  return 1;
+}
+
 int Usage() {
   fprintf(stderr,
           "usage: winctl list\n"
@@ -506,6 +520,7 @@ int Usage() {
           "       winctl send WINDOW MESSAGE|NAME WPARAM LPARAM\n"
           "       winctl language\n"
           "       winctl autoplay\n"
+          "       winctl mode WIDTH HEIGHT\n"
           "       winctl serve\n");
   return 2;
 }
@@ -545,6 +560,7 @@ int Run(int words, char **argv) {
     return Post(args[0], static_cast<UINT>(Number(args[1])),
                 static_cast<WPARAM>(Number(args[2])), static_cast<LPARAM>(Number(args[3])));
   if (command == "responds" && count == 2) return Responds(args[0], ParseMs(args[1]));
+  if (command == "mode" && count == 2) return Mode(atoi(args[0]), atoi(args[1]));
   return Usage();
 }
 
