@@ -152,69 +152,59 @@ TEST_F(PrintedRegistrationTest, NameAndCityLinesLongerThanTheirBufferAreCut) {
 }
 
 TEST_F(PrintedRegistrationTest, APrinterThatWritesAFileAsksInTheLaunchersDialogAfterTheSave) {
-  const std::wstring chosen = L"C:\\Users\\Customer\\Documents\\Reg \u00e9t\u00e9.pdf";
+  const std::wstring chosen = L"C:\\Users\\Customer\\Documents\\R\u00e9gistration.pdf";
   const struct {
     const char *printer, *driver, *port;
     bool confirms;
-    const char *typeName, *fileName;  // nullptr: no question asked
+    const char *outcome;  // the question asked, if any, then where the page went
   } cases[] = {
-      {"Microsoft Print to PDF", "Microsoft Print To PDF", "PORTPROMPT:", true, "PDF Document",
-       "Registration.pdf"},
-      {"Microsoft Print to PDF", "Microsoft Print To PDF", "PORTPROMPT:", false, "PDF Document",
-       "Registration.pdf"},
+      {"Microsoft Print to PDF", "Microsoft Print To PDF", "PORTPROMPT:", true,
+       "Registration.pdf (PDF Document, pdf), to the file"},
+      {"Microsoft Print to PDF", "Microsoft Print To PDF", "PORTPROMPT:", false,
+       "Registration.pdf (PDF Document, pdf), nothing"},
       {"Microsoft XPS Document Writer", "Microsoft XPS Document Writer v4", "portprompt:", true,
-       "XPS Document", "Registration.xps"},
-      {"Document Writer", "Microsoft XPS Document Writer", "XPSPort:", true, "XPS Document",
-       "Registration.xps"},
+       "Registration.xps (XPS Document, xps), to the file"},
+      {"Document Writer", "Microsoft XPS Document Writer", "XPSPort:", true,
+       "Registration.xps (XPS Document, xps), to the file"},
       // The driver says more than the printer's name; without it, the name.
-      {"Office pdf", "", "FILE:", true, "PDF Document", "Registration.pdf"},
-      {"Office Laser", "PCL6 Universal", "FILE:", false, "Printer File", "Registration.prn"},
+      {"Office pdf", "", "FILE:", true, "Registration.pdf (PDF Document, pdf), to the file"},
+      {"Office Laser", "PCL6 Universal", "FILE:", false,
+       "Registration.prn (Printer File, prn), nothing"},
       // Printers with ports of their own show their own boxes, if any.
-      {"Office Laser", "PCL6 Universal", "LPT1:", true, nullptr, nullptr},
-      {"PDF Maker", "PDF Maker Driver", "PDFMAKER:", true, nullptr, nullptr},
-      {"FILE:", "", "USB001", true, nullptr, nullptr},
+      {"Office Laser", "PCL6 Universal", "LPT1:", true, "to the printer"},
+      {"PDF Maker", "PDF Maker Driver", "PDFMAKER:", true, "to the printer"},
+      {"FILE:", "", "USB001", true, "to the printer"},
   };
   for (const auto &c : cases) {
-    const std::string where = std::string(c.printer) + " on " + c.port;
+    const std::string city = std::string(c.printer) + " on " + c.port;
     ResetFakePrinting();
-    Fake().messageBoxes.clear();
-    Printing().printers[0].device = c.printer;
-    Printing().printers[0].driver = c.driver;
-    Printing().printers[0].port = c.port;
+    Printing().printers[0] = {c.printer, c.port, 4800, 6600, 600, 600, false, c.driver};
     Printing().fileSaveConfirms = c.confirms;
     Printing().fileChosen = chosen;
+    std::string outcome;
     // The details are kept before the dialog, in case it is never left.
-    bool savedWhileAsked = false;
     Printing().whileChoosingFile = [&] {
-      savedWhileAsked = WindowsProfile().find("CITY=" + where) != std::string::npos;
+      if (WindowsProfile().find("CITY=" + city) == std::string::npos) outcome += "not saved, ";
     };
-    OpenForm({{"reg_city", where}});
+    OpenForm({{"reg_city", city}});
+    EXPECT_EQ(1, PrintRegistration(Backdrop())) << city;
 
-    EXPECT_EQ(1, PrintRegistration(Backdrop())) << where;
-    EXPECT_NE(std::string::npos, WindowsProfile().find("CITY=" + where)) << where;
-    const bool asked = c.fileName != nullptr;
-    ASSERT_EQ(asked ? 1u : 0u, Printing().saveQuestions.size()) << where;
-    if (asked) {
-      const SaveQuestion &question = Printing().saveQuestions[0];
-      EXPECT_EQ(Backdrop(), question.owner) << where;
-      EXPECT_EQ("Save the Printed Form As", question.title) << where;
-      EXPECT_EQ(c.typeName, question.typeName) << where;
-      EXPECT_EQ(std::string(c.fileName).substr(13), question.extension) << where;
-      EXPECT_EQ(c.fileName, question.fileName) << where;
-      EXPECT_TRUE(savedWhileAsked) << where;
-    }
-    const bool prints = !asked || c.confirms;
-    EXPECT_EQ(prints, !Printing().printed.empty()) << where;
-    if (prints)
-      EXPECT_EQ(std::vector<std::wstring>{asked ? chosen : L""}, Printing().documentOutputs)
-          << where;
-    else
-      EXPECT_TRUE(Printing().documentNames.empty()) << where;
-    EXPECT_TRUE(Fake().messageBoxes.empty()) << where;
-    EXPECT_EQ(0, LiveDrawingContexts()) << where;
-    EXPECT_EQ(0, LiveFonts()) << where;
-    EXPECT_EQ(std::vector<std::string>{}, Printing().faults) << where;
-    EXPECT_EQ(kFakeStartCursor, Fake().shownCursor) << where;
+    for (const SaveQuestion &question : Printing().saveQuestions)
+      outcome += question.fileName + " (" + question.typeName + ", " + question.extension +
+                 (question.owner == Backdrop() && question.title == "Save the Printed Form As"
+                      ? "), "
+                      : ") asked wrongly, ");
+    const std::vector<std::wstring> &outputs = Printing().documentOutputs;
+    outcome += outputs.empty()                                        ? "nothing"
+               : outputs == std::vector<std::wstring>{chosen}         ? "to the file"
+               : outputs == std::vector<std::wstring>{std::wstring()} ? "to the printer"
+                                                                      : "elsewhere";
+    EXPECT_EQ(c.outcome, outcome) << city;
+    EXPECT_NE(std::string::npos, WindowsProfile().find("CITY=" + city)) << city;
+    EXPECT_EQ(outputs.empty(), Printing().printed.empty()) << city;
+    EXPECT_TRUE(Fake().messageBoxes.empty() && Printing().faults.empty()) << city;
+    EXPECT_EQ(0, LiveDrawingContexts() + LiveFonts()) << city;
+    EXPECT_EQ(kFakeStartCursor, Fake().shownCursor) << city;
   }
 }
 
