@@ -802,6 +802,13 @@ class Session:
         ini = folder / "VelInst.ini"
         if ini_lines is not None:
             write_ini_lines(ini, ini_lines)
+        if EMULATED:
+            # Under 32-bit Wine in qemu the window thread stops answering once
+            # the AutoPlay answer is registered in the running object table
+            # (Wine's COM service in emulation); the x64 build's scenarios
+            # check that registration.
+            edits = {**(edits or {}), "General": {"Cancel AutoPlay": "0",
+                                                   **(edits or {}).get("General", {})}}
         if edits:
             write_ini_lines(ini, edit_ini(read_ini_lines(ini), edits))
         return folder
