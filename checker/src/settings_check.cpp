@@ -4,6 +4,7 @@
 #include "disc_check.h"
 #include "disc_files.h"
 #include "order/decimal.h"
+#include "product/product_code.h"
 #include "registration/destination.h"
 #include "resources/text_table.h"
 #include "resources/texts.h"
@@ -110,6 +111,12 @@ void CheckDestinationValue(DiscCheck &check, const std::string &label, const Set
                              " (Register Online would send nothing)");
 }
 
+// A value that is wrong in itself: the key, the value and what is wrong.
+void ValueError(DiscCheck &check, const std::string &label, const SettingValue &value,
+                const char *fault) {
+  check.findings.Error(check.settings.path, value.line, label + " " + Quoted(value.text) + fault);
+}
+
 // The value of one present key, by what it is.
 void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
                 const SettingValue &value) {
@@ -138,10 +145,8 @@ void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
       break;
     case ValueKind::Version:
       if (value.text.find_first_of("0123456789") == std::string::npos)
-        check.findings.Error(path, value.line,
-                             label + " " + Quoted(value.text) +
-                                 " holds no number: no installed version is older, so "
-                                 "Update is never offered");
+        ValueError(check, label, value,
+                   " holds no number: no installed version is older, so Update is never offered");
       break;
     case ValueKind::ProductFile:
       if (IsAbsoluteDiscName(value.text))
@@ -149,16 +154,20 @@ void CheckValue(DiscCheck &check, const char *section, const VocabularyKey &key,
                              label + " must name the program relative to the product's "
                                      "installation folder");
       break;
+    case ValueKind::ProductCode:
+      if (!IsProductCode(value.text.c_str()))
+        ValueError(check, label, value,
+                   " is not a code in braces such as {0A1B2C3D-4E5F-6071-8293-A4B5C6D7E8F9}: the "
+                   "installed product is not looked for by it");
+      break;
     case ValueKind::DiscDocument: CheckDocument(check, label, value); break;
     case ValueKind::Decimal: {
       int length = 0;
       ParseDecimal(value.text.c_str(), &length);
       if (length == 0 || static_cast<size_t>(length) != value.text.size())
-        check.findings.Error(path, value.line,
-                             label + " " + Quoted(value.text) +
-                                 " is not a decimal number with nothing after it (such as "
-                                 "12.50): the launcher reads only the number at its start, or "
-                                 "0");
+        ValueError(check, label, value,
+                   " is not a decimal number with nothing after it (such as 12.50): the launcher "
+                   "reads only the number at its start, or 0");
       break;
     }
     case ValueKind::TemplateName:
@@ -222,6 +231,7 @@ bool AllOptIn(const VocabularySection &section) {
 void CheckInstalledProductKeys(DiscCheck &check) {
   if (LookUp(check.settings, kGeneralUninstallEntry).present) return;
   for (const VocabularyKey *key : {static_cast<const VocabularyKey *>(&kGeneralVersion),
+                                   static_cast<const VocabularyKey *>(&kGeneralUpgradeCode),
                                    static_cast<const VocabularyKey *>(&kGeneralInstalledProgram),
                                    static_cast<const VocabularyKey *>(&kGeneralRunCaption),
                                    static_cast<const VocabularyKey *>(&kGeneralUpdateCaption)}) {

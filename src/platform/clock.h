@@ -1,5 +1,5 @@
 #pragma once
-// The system clock, in local time.
+// The system clock, in local time, and the time since the system started.
 
 struct CalendarDate {
   int year;   // four digits
@@ -8,3 +8,7 @@ struct CalendarDate {
 };
 
 CalendarDate GetLocalDate();
+
+// Milliseconds since the system started: a clock that a change of the date
+// or time does not move.
+unsigned long long MillisecondsSinceSystemStart();

@@ -6,3 +6,7 @@
 // the length stored, or -1 and an empty dest when the result does not fit in
 // capacity - 1 characters.
 int ExpandEnvironmentText(const char *text, char *dest, int capacity);
+
+// The same for a UTF-8 text (platform/system_text.h): a variable's value may
+// hold letters the ANSI code page lacks.
+int ExpandSystemText(const char *text, char *dest, int capacity);

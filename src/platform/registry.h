@@ -15,6 +15,16 @@ enum class RegistryRoot { ClassesRoot, Machine64, Machine32, CurrentUser };
 bool ReadRegistryText(RegistryRoot root, const char *subkey, const char *valueName, char *dest,
                       int capacity, bool *expandable = nullptr);
 
+// Reads a text value in the system's wide letters into dest as UTF-8
+// (platform/system_text.h), otherwise as ReadRegistryText.
+bool ReadRegistrySystemText(RegistryRoot root, const char *subkey, const char *valueName,
+                            char *dest, int capacity, bool *expandable = nullptr);
+
+// Reads a number value (REG_DWORD) of the key. False when the key or value
+// is missing or the value is no such number.
+bool ReadRegistryNumber(RegistryRoot root, const char *subkey, const char *valueName,
+                        unsigned long *number);
+
 // The default value of a key under HKEY_CLASSES_ROOT, as ReadRegistryText.
 bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity,
                             bool *expandable = nullptr);

@@ -28,6 +28,7 @@ enum class ValueKind {
   Version,       // a version, compared number by number
   HideMode,      // a whole number: 0, 1 or 2
   ProductFile,   // a file named relative to the installed product's folder
+  ProductCode,   // a Windows Installer code: a GUID in braces
   DiscDocument,  // a file or folder named relative to the program's folder
   ScriptAddress, // the web address of the vendor's mail script
   Mailbox,       // the mailbox the mail script forwards registrations to

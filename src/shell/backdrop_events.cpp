@@ -10,7 +10,7 @@
 #include "settings/paths.h"
 #include "settings/settings.h"
 #include "shell/commands.h"
-#include "shell/installed_product.h"
+#include "shell/product_buttons.h"
 #include "shell/step_aside.h"
 #include "text/bounded.h"
 
@@ -52,10 +52,11 @@ bool OnTimerTick() {
     if (RecalcPending) RecalculateOrderForm(BuyerRecord);
     RecalcPending = false;
   }
-  switch (CheckWatchedProgram()) {
+  switch (CheckStepAside()) {
     // The form windows are hidden, not gone, while the installer runs.
     case WatchedState::Hidden: return true;
     case WatchedState::EndRun: return false;
+    case WatchedState::Ended: ShowProductState(); break;
     default: break;
   }
   return TopLevelWindowExists(kTemplateWindowClass);

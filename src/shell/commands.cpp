@@ -10,7 +10,7 @@
 #include "registration/printed_registration.h"
 #include "shell/browser.h"
 #include "shell/documents.h"
-#include "shell/installed_product.h"
+#include "shell/product_buttons.h"
 
 namespace {
 

@@ -4,8 +4,9 @@
 #include "platform/window_handle.h"
 #include "settings/key_vocabulary.h"
 
-// Opens the [Documents] file or folder of the row through the shell's "open"
-// verb, in the program the system has for it. A name that is absent, or a
-// file that is not on the disc, starts nothing and shows nothing (0);
-// otherwise the shell's result.
+// Opens the [Documents] file or folder of the row through the shell, with
+// the default verb of its type, in the program the system has for it. A name
+// that is absent, or a file that is not on the disc, starts nothing and shows
+// nothing (0); a file that cannot be opened is named in a warning owned by
+// `owner`. Returns the shell's result.
 long long OpenDocument(WindowHandle owner, const Setting<kPathCapacity> &document);

@@ -2,9 +2,8 @@
 
 #include "platform/program_windows.h"
 #include "platform/quit.h"
-#include "platform/shell_open.h"
+#include "product/watched_programs.h"
 #include "settings/settings.h"
-#include "shell/installed_product.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ unsigned ReadHideMode() {
 
 }  // namespace
 
-WatchedLaunch WatchedProgram;
+StepAside SteppedAside;
 
 bool WatchesInstaller() {
   if (ReadHideMode() != kStayShown) return true;
@@ -26,37 +25,32 @@ bool WatchesInstaller() {
   return ReadSetting(kGeneralUninstallEntry, entry) > 0;
 }
 
-long long StartWatched(WindowHandle backdrop, const char *file, const char *parameters) {
-  if (WatchedProgramRunning()) return 0;
-  const unsigned mode = ReadHideMode();
-  StartedProgram program = nullptr;
-  const long long result = ShellStart(backdrop, file, parameters, nullptr, &program);
+long long StepAsideFor(WindowHandle backdrop, long long result) {
   if (result <= 32) return result;
-  if (program == nullptr) {
+  const unsigned mode = ReadHideMode();
+  if (!WatchedProgramsRunning()) {
     // Started, but nothing to wait for: the run ends now if it is to end
     // after the program; otherwise the launcher stays as it is.
     if (mode == kEndAfterwards) PostQuitRequest();
     return result;
   }
-  WatchedProgram = WatchedLaunch{program, mode != kStayShown, mode};
-  if (WatchedProgram.hidden)
-    HideProgramWindows(backdrop);
-  else
-    ShowProductState();
+  SteppedAside = StepAside{mode != kStayShown, mode};
+  if (SteppedAside.hidden) HideProgramWindows(backdrop);
   return result;
 }
 
-bool WatchedProgramRunning() { return WatchedProgram.program != nullptr; }
-
-WatchedState CheckWatchedProgram() {
-  if (WatchedProgram.program == nullptr) return WatchedState::None;
-  if (StillRunning(&WatchedProgram.program))
-    return WatchedProgram.hidden ? WatchedState::Hidden : WatchedState::Running;
-  const WatchedLaunch ended = WatchedProgram;
-  WatchedProgram = WatchedLaunch{};
+WatchedState CheckStepAside() {
+  switch (CheckWatchedPrograms()) {
+    case WatchReport::None: return WatchedState::None;
+    case WatchReport::Running:
+      return SteppedAside.hidden ? WatchedState::Hidden : WatchedState::Running;
+    case WatchReport::EntryGone: return WatchedState::Ended;
+    case WatchReport::Ended: break;
+  }
+  const StepAside ended = SteppedAside;
+  SteppedAside = StepAside{};
   // Ending, the launcher does not show itself again first.
   if (ended.mode == kEndAfterwards) return WatchedState::EndRun;
   if (ended.hidden) ShowProgramWindowsAgain();
-  ShowProductState();
   return WatchedState::Ended;
 }

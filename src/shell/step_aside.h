@@ -1,39 +1,38 @@
 #pragma once
-// The installer, or the product's own repair and uninstall programs, started
-// and watched until they end. With [General] "Hide While Installing" the
-// launcher's windows make way for them meanwhile: 1 brings them back when
-// the program ends, 2 ends the run then. Only one such program at a time.
-#include "platform/shell_open.h"
+// The screens making way for the installer, or the product's own change and
+// uninstall programs, while the launcher watches them
+// (product/watched_programs.h). With [General] "Hide While Installing" the
+// launcher's windows are hidden meanwhile: 1 brings them back when every
+// watched program has ended, 2 ends the run then.
 #include "platform/window_handle.h"
 
-// The watched program, run-wide: none while program is nullptr.
-struct WatchedLaunch {
-  StartedProgram program = nullptr;
-  bool hidden = false;  // the launcher's windows make way for it
-  unsigned mode = 0;    // [General] "Hide While Installing" when it started
+// How the launcher stepped aside for the programs watched now.
+struct StepAside {
+  bool hidden = false;  // the launcher's windows make way for them
+  unsigned mode = 0;    // [General] "Hide While Installing" when they started
 };
-extern WatchedLaunch WatchedProgram;
+extern StepAside SteppedAside;
 
 // What a tick finds.
 enum class WatchedState {
   None,     // nothing is watched
-  Running,  // the program runs, the windows are shown
-  Hidden,   // the program runs, the windows make way for it
-  Ended,    // the program ended at this tick: the windows are back
-  EndRun,   // the program ended at this tick and the run is to end
+  Running,  // a watched program runs, the windows are shown
+  Hidden,   // a watched program runs, the windows make way for it
+  Ended,    // the watched programs ended, or the product's entry went, at
+            // this tick: the windows are back, and the product's state is
+            // to be shown afresh
+  EndRun,   // the watched programs ended at this tick and the run is to end
 };
 
 // True when the installer is watched rather than only started: the disc
 // steps aside or shows the product's state.
 bool WatchesInstaller();
 
-// Starts the program through the shell and watches it. Returns 0 while
-// another watched program runs (nothing is started), else the shell's
-// result.
-long long StartWatched(WindowHandle backdrop, const char *file, const char *parameters);
+// After a watched start with the shell's `result`: the windows make way for
+// the programs as the settings say, or, when it started nothing to wait for
+// and the run is to end after it, the run ends now. Returns `result`.
+long long StepAsideFor(WindowHandle backdrop, long long result);
 
-bool WatchedProgramRunning();
-
-// The timer tick: looks at the watched program, and when it has ended shows
-// the windows again and the product's state afresh.
-WatchedState CheckWatchedProgram();
+// The timer tick: looks at the watched programs, and when they have ended
+// brings the windows back or ends the run.
+WatchedState CheckStepAside();

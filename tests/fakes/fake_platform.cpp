@@ -5,18 +5,21 @@
 #include <cstring>
 
 #include "platform/autoplay.h"
+#include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/language.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/processes.h"
 #include "platform/program_windows.h"
 #include "platform/quit.h"
 #include "platform/registry.h"
 #include "platform/shell_open.h"
 #include "platform/window_enabling.h"
 #include "platform/window_search.h"
+#include "platform/windows_installer.h"
 #include "text/bounded.h"
 
 static CursorHandle FakeCursor(std::uintptr_t id) { return reinterpret_cast<CursorHandle>(id); }
@@ -63,6 +66,11 @@ bool ReadRegistryText(RegistryRoot root, const char *subkey, const char *valueNa
   // File types are set up in classesRoot.
   if (root == RegistryRoot::ClassesRoot && valueName == nullptr)
     return ReadClassesRootDefault(subkey, dest, capacity, expandable);
+  return ReadRegistrySystemText(root, subkey, valueName, dest, capacity, expandable);
+}
+
+bool ReadRegistrySystemText(RegistryRoot root, const char *subkey, const char *valueName,
+                            char *dest, int capacity, bool *expandable) {
   const std::string place = RegistryPlace(root, subkey, valueName);
   auto found = fake.registry.find(place);
   if (found == fake.registry.end() || !FitsIn(capacity, found->second.c_str())) {
@@ -70,29 +78,107 @@ bool ReadRegistryText(RegistryRoot root, const char *subkey, const char *valueNa
     return false;
   }
   CopyText(dest, capacity, found->second.c_str());
-  if (expandable != nullptr) *expandable = false;
+  if (expandable != nullptr) *expandable = fake.expandableValues.count(place) != 0;
   return true;
 }
 
-// A started program as the fake hands it over: any handle that is not null.
-static StartedProgram FakeProgram() { return reinterpret_cast<StartedProgram>(0x5150); }
+bool ReadRegistryNumber(RegistryRoot root, const char *subkey, const char *valueName,
+                        unsigned long *number) {
+  auto found = fake.registryNumbers.find(RegistryPlace(root, subkey, valueName));
+  if (found == fake.registryNumbers.end()) return false;
+  *number = found->second;
+  return true;
+}
+
+bool FindRelatedProduct(const char *upgradeCode, int index,
+                        char (&productCode)[kProductCodeCapacity]) {
+  productCode[0] = '\0';
+  auto found = fake.relatedProducts.find(upgradeCode);
+  if (found == fake.relatedProducts.end() || index < 0 ||
+      static_cast<size_t>(index) >= found->second.size())
+    return false;
+  CopyText(productCode, kProductCodeCapacity, found->second[static_cast<size_t>(index)].c_str());
+  return true;
+}
+
+// The fake's handles of processes and groups are their ids.
+static StartedProgram HandleOf(unsigned long id) {
+  return reinterpret_cast<StartedProgram>(static_cast<std::uintptr_t>(id));
+}
+static unsigned long IdOf(StartedProgram program) {
+  return static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(program));
+}
+
+unsigned long StartFakeProcess(unsigned long parent) {
+  const unsigned long id = fake.nextProcessId++;
+  FakeProcess process;
+  process.parentId = parent;
+  process.started = id;
+  process.grouped = parent != 0 && fake.processes[parent].grouped;
+  fake.processes[id] = process;
+  return id;
+}
 
 long long ShellStart(WindowHandle owner, const char *file, const char *parameters,
                      const char *directory, StartedProgram *started) {
   fake.shellStarts.push_back({owner, file, parameters != nullptr ? parameters : "(none)",
                               directory != nullptr ? directory : "(none)", started != nullptr});
   if (fake.whileWaiting) fake.whileWaiting();
-  if (started != nullptr)
-    *started = fake.shellStartResult > 32 && fake.shellHandsOverProgram ? FakeProgram() : nullptr;
+  if (started != nullptr) *started = nullptr;
+  if (started != nullptr && fake.shellStartResult > 32 && fake.shellHandsOverProgram) {
+    *started = HandleOf(StartFakeProcess(0));
+    ++fake.programsHeld;
+  }
   return fake.shellStartResult;
 }
 
-bool StillRunning(StartedProgram *program) {
-  if (program == nullptr || *program == nullptr) return false;
-  if (fake.watchedProgramRunning) return true;
-  *program = nullptr;
-  return false;
+int ListProcesses(ProcessEntry *entries, int capacity) {
+  int count = 0;
+  for (const auto &process : fake.processes)
+    if (process.second.running && count < capacity)
+      entries[count++] = {process.first, process.second.parentId};
+  return count;
 }
+
+StartedProgram OpenProgram(unsigned long id) {
+  auto found = fake.processes.find(id);
+  if (found == fake.processes.end() || !found->second.running || !found->second.watchable)
+    return nullptr;
+  ++fake.programsHeld;
+  return HandleOf(id);
+}
+
+unsigned long ProgramId(StartedProgram program) { return IdOf(program); }
+
+unsigned long long ProgramStartTime(StartedProgram program) {
+  return fake.processes[IdOf(program)].started;
+}
+
+bool ProgramRunning(StartedProgram program) {
+  return program != nullptr && fake.processes[IdOf(program)].running;
+}
+
+void CloseProgram(StartedProgram program) {
+  if (program != nullptr) --fake.programsHeld;
+}
+
+ProgramGroup GroupProgram(StartedProgram program) {
+  if (!fake.groupsAllowed) return nullptr;
+  fake.processes[IdOf(program)].grouped = true;
+  return reinterpret_cast<ProgramGroup>(0x6000);
+}
+
+int ProgramGroupMembers(ProgramGroup, unsigned long *ids, int capacity) {
+  int count = 0;
+  for (const auto &process : fake.processes)
+    if (process.second.running && process.second.grouped && count < capacity)
+      ids[count++] = process.first;
+  return count;
+}
+
+void CloseProgramGroup(ProgramGroup) {}
+
+unsigned long long MillisecondsSinceSystemStart() { return fake.milliseconds; }
 
 AnsiSpelling SystemTextSpelling() { return fake.textSpelling; }
 
@@ -123,6 +209,11 @@ bool ReadClassesRootDefault(const char *subkey, char *dest, int capacity, bool *
   CopyText(dest, capacity, found->second.c_str());
   if (expandable != nullptr) *expandable = fake.expandableKeys.count(subkey) != 0;
   return true;
+}
+
+// UTF-8 and ANSI texts expand alike: names and values are bytes.
+int ExpandSystemText(const char *text, char *dest, int capacity) {
+  return ExpandEnvironmentText(text, dest, capacity);
 }
 
 int ExpandEnvironmentText(const char *text, char *dest, int capacity) {

@@ -10,6 +10,7 @@
 
 #include "platform/clock.h"
 #include "platform/cursor.h"
+#include "platform/path_forms.h"
 #include "platform/registry.h"
 #include "platform/window_handle.h"
 #include "text/characters.h"
@@ -48,6 +49,15 @@ extern const CursorHandle kFakeStartCursor;
 extern const CursorHandle kFakeWaitCursor;
 extern const CursorHandle kFakeArrowCursor;
 
+// A process of the fake system.
+struct FakeProcess {
+  unsigned long parentId = 0;
+  unsigned long long started = 0;
+  bool running = true;
+  bool watchable = true;  // OpenProgram may hold it
+  bool grouped = false;   // in the group of the program the launcher started
+};
+
 // One read of the profile service; capacity 0 for a whole number.
 struct ProfileRead {
   std::string file;
@@ -73,19 +83,29 @@ struct FakePlatform {
       {0x040C, 1252}, {0x080A, 1252}, {0x0410, 1252}, {0x0415, 1250}, {0x0419, 1251},
       {0x0411, 932},  {0x0804, 936},  {0x1004, 936},  {0x0404, 950},  {0x0C04, 950},
       {0x1404, 950}};
-  std::map<std::string, std::string> registry;  // by RegistryPlace(), none for expansion
+  std::map<std::string, std::string> registry;  // by RegistryPlace(); UTF-8 to the wide reads
+  std::set<std::string> expandableValues;       // RegistryPlace()s stored for expansion
+  std::map<std::string, unsigned long> registryNumbers;  // by RegistryPlace()
+  // Upgrade code -> the product codes Windows Installer holds for it.
+  std::map<std::string, std::vector<std::string>> relatedProducts;
   std::set<std::string> existingPaths;
   long long shellStartResult = 42;
   bool shellHandsOverProgram = true;  // a started program to watch
-  bool watchedProgramRunning = true;  // until a test ends it
+  // The system's processes by id; ShellStart adds the program it starts.
+  std::map<unsigned long, FakeProcess> processes;
+  unsigned long nextProcessId = 1000;
+  bool groupsAllowed = true;  // a started program can be put into a group
+  unsigned long long milliseconds = 0;  // since the system started
   long long shellResult = 42;
   long long shellAddressResult = 2;  // above 32: a program is chosen for http and https
   bool startProgramSucceeds = true;
   std::string windowsFolder = "C:\\WINDOWS";
+  std::string systemFolder = "C:\\WINDOWS\\system32";
   std::string applicationDataFolder = "C:\\Users\\Customer\\AppData\\Roaming";
   std::set<std::string> writableFolders = {"C:\\WINDOWS"};
   // Paths the ANSI code page cannot express: long form -> its short (8.3)
-  // form, empty where the volume keeps none.
+  // form, empty where the volume keeps none. The ANSI code page of the wide
+  // texts (system_text.h) is Latin-1: UTF-8 letters up to U+00FF only.
   std::map<std::string, std::string> pathsOutsideCodePage;
   CalendarDate today = {2026, 12, 7};
   // Runs while a message box is up, the shell starts a program or a worker
@@ -114,6 +134,7 @@ struct FakePlatform {
   std::vector<unsigned long> workerWaits;  // the time each worker run was given
   int workersGivenUp = 0;
   std::vector<std::string> autoPlayCalls;  // "cancel", "stop"
+  int programsHeld = 0;  // watched programs opened and not yet closed
 };
 
 // The key of FakePlatform::registry for one value (nullptr: the default).
@@ -122,6 +143,13 @@ std::string RegistryPlace(RegistryRoot root, const std::string &subkey, const ch
 // The one instance the fakes use; ResetFakePlatform() restores the defaults.
 FakePlatform &Fake();
 void ResetFakePlatform();
+
+// A new running process started by `parent` (0: by the launcher), in the
+// group when its parent is; returns its id.
+unsigned long StartFakeProcess(unsigned long parent);
+
+// The path forms the fake gives a path (pathsOutsideCodePage).
+PathForms FakePathForms(const std::string &path);
 
 // The time of the worker that is running runs out now: the window thread
 // gives up on it, and the worker goes on to its end.

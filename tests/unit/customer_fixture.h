@@ -14,6 +14,7 @@
 #include "fake_platform.h"
 #include "registration/internet_library.h"
 #include "settings/settings_path.h"
+#include "product/watched_programs.h"
 #include "shell/step_aside.h"
 #include "temp_folder.h"
 #include "text/bounded.h"
@@ -25,7 +26,8 @@ class CustomerTest : public ::testing::Test {
     ResetFakeForms();
     ResetFakeInternet();
     InternetLibraryHandle = nullptr;
-    WatchedProgram = WatchedLaunch{};
+    Watched = WatchedPrograms{};
+    SteppedAside = StepAside{};
     UseSettings(std::string(VELINST_SOURCE_DIR) + "/disc/VelInst.ini");
     Fake().windowsFolder = folder.Path("windows");
     Fake().writableFolders = {Fake().windowsFolder};

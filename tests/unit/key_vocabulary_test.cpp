@@ -18,9 +18,9 @@
 #include "settings/settings_path.h"
 #include "shell/backdrop_events.h"
 #include "shell/commands.h"
-#include "shell/installed_product.h"
 #include "shell/installer.h"
 #include "shell/language_gate.h"
+#include "shell/product_buttons.h"
 
 namespace {
 

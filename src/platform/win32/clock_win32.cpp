@@ -7,3 +7,5 @@ CalendarDate GetLocalDate() {
   GetLocalTime(&now);
   return {now.wYear, now.wMonth, now.wDay};
 }
+
+unsigned long long MillisecondsSinceSystemStart() { return GetTickCount64(); }

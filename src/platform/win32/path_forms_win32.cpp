@@ -1,10 +1,6 @@
 #include "platform/win32/path_forms_win32.h"
 
-namespace {
-
-// Converts the wide text into dest (capacity bytes) when the ANSI code page
-// has an exact letter for each of its letters; otherwise dest is empty.
-void ToExactAnsi(const wchar_t *wide, char *dest, int capacity) {
+bool ToExactAnsi(const wchar_t *wide, char *dest, int capacity) {
   dest[0] = '\0';
   const UINT codePage = GetACP();
   // A system whose ANSI code page is UTF-8 expresses every letter; that code
@@ -15,9 +11,8 @@ void ToExactAnsi(const wchar_t *wide, char *dest, int capacity) {
       WideCharToMultiByte(codePage, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS, wide,
                           -1, dest, capacity, nullptr, utf8 ? nullptr : &usedDefault);
   if (written == 0 || usedDefault) dest[0] = '\0';
+  return written != 0 && !usedDefault;
 }
-
-}  // namespace
 
 PathForms FormsOfWidePath(const wchar_t *path) {
   PathForms forms = {};

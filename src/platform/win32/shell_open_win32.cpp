@@ -3,6 +3,10 @@
 
 #include "platform/shell_open.h"
 
+static_assert(kLaunchNoProgram == SE_ERR_NOASSOC &&
+                  kLaunchIncompleteProgram == SE_ERR_ASSOCINCOMPLETE,
+              "the shell's own results");
+
 long long ShellOpen(WindowHandle owner, const char *path) {
   return reinterpret_cast<INT_PTR>(
       ShellExecuteA(owner, "open", path, nullptr, nullptr, SW_SHOWNORMAL));
@@ -22,7 +26,9 @@ long long ShellStart(WindowHandle owner, const char *file, const char *parameter
   info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC |
                (started != nullptr ? SEE_MASK_NOCLOSEPROCESS : 0);
   info.hwnd = owner;
-  info.lpVerb = "open";
+  // The default verb of the file's type: a document's type may have no
+  // "open".
+  info.lpVerb = nullptr;
   info.lpFile = file;
   info.lpParameters = parameters;
   info.lpDirectory = directory;
@@ -37,13 +43,4 @@ long long ShellStart(WindowHandle owner, const char *file, const char *parameter
   if (cancelled) return kShellCancelled;
   if (!done) return result > 32 ? 0 : result;
   return result > 32 ? result : 33;
-}
-
-bool StillRunning(StartedProgram *program) {
-  if (program == nullptr || *program == nullptr) return false;
-  HANDLE process = reinterpret_cast<HANDLE>(*program);
-  if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) return true;
-  CloseHandle(process);
-  *program = nullptr;
-  return false;
 }
