@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <string>
-
 #include "platform/registry.h"
 #include "platform/win32/system_text_win32.h"
 
@@ -58,21 +56,21 @@ bool ReadRegistrySystemText(RegistryRoot root, const char *subkey, const char *v
                             char *dest, int capacity, bool *expandable) {
   if (dest == nullptr || capacity <= 0) return false;
   dest[0] = '\0';
-  std::wstring name;
+  WideText name;
   if (valueName != nullptr && !WideFromUtf8(valueName, &name)) return false;
   HKEY key = OpenForReading(root, subkey);
   if (key == nullptr) return false;
   // A UTF-8 text of `capacity` bytes holds at most as many letters.
-  std::wstring value(static_cast<size_t>(capacity) + 1, L'\0');
+  WideText value(static_cast<size_t>(capacity) + 1, L'\0');
   DWORD type = 0;
   DWORD size = static_cast<DWORD>(capacity * sizeof(wchar_t));
-  LONG status = RegQueryValueExW(key, valueName != nullptr ? name.c_str() : nullptr, nullptr,
-                                 &type, reinterpret_cast<BYTE *>(&value[0]), &size);
+  LONG status = RegQueryValueExW(key, valueName != nullptr ? name.data() : nullptr, nullptr,
+                                 &type, reinterpret_cast<BYTE *>(value.data()), &size);
   RegCloseKey(key);
   if (status != ERROR_SUCCESS || !IsText(type)) return false;
   // The stored value need not carry its terminator.
   value[size / sizeof(wchar_t)] = L'\0';
-  if (!Utf8FromWide(value.c_str(), dest, capacity)) return false;
+  if (!Utf8FromWide(value.data(), dest, capacity)) return false;
   if (expandable != nullptr) *expandable = type == REG_EXPAND_SZ;
   return true;
 }

@@ -6,13 +6,20 @@
 #include "platform/system_text.h"
 #include "platform/win32/path_forms_win32.h"
 
-bool WideFromUtf8(const char *text, std::wstring *wide) {
-  const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
+namespace {
+
+// The text of `codePage` in wide letters; false when it is no such text.
+bool WideFrom(UINT codePage, DWORD flags, const char *text, WideText *wide) {
+  const int length = MultiByteToWideChar(codePage, flags, text, -1, nullptr, 0);
   if (length <= 0) return false;
   wide->assign(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, &(*wide)[0], length);
-  wide->resize(static_cast<size_t>(length - 1));
-  return true;
+  return MultiByteToWideChar(codePage, flags, text, -1, wide->data(), length) == length;
+}
+
+}  // namespace
+
+bool WideFromUtf8(const char *text, WideText *wide) {
+  return WideFrom(CP_UTF8, MB_ERR_INVALID_CHARS, text, wide);
 }
 
 bool Utf8FromWide(const wchar_t *wide, char *dest, int capacity) {
@@ -23,38 +30,35 @@ bool Utf8FromWide(const wchar_t *wide, char *dest, int capacity) {
 }
 
 PathForms FormsOfSystemPath(const char *path) {
-  std::wstring wide;
+  WideText wide;
   if (!WideFromUtf8(path, &wide)) return PathForms{};
-  return FormsOfWidePath(wide.c_str());
+  return FormsOfWidePath(wide.data());
 }
 
 bool SystemTextToAnsi(const char *text, char *dest, int capacity) {
-  std::wstring wide;
+  WideText wide;
   if (capacity <= 0) return false;
-  if (WideFromUtf8(text, &wide)) return ToExactAnsi(wide.c_str(), dest, capacity);
+  if (WideFromUtf8(text, &wide)) return ToExactAnsi(wide.data(), dest, capacity);
   dest[0] = '\0';
   return false;
 }
 
+bool SystemTextFromAnsi(const char *text, char *dest, int capacity) {
+  WideText wide;
+  if (capacity <= 0) return false;
+  dest[0] = '\0';
+  return WideFrom(CP_ACP, 0, text, &wide) && Utf8FromWide(wide.data(), dest, capacity);
+}
+
 int ExpandSystemText(const char *text, char *dest, int capacity) {
-  std::wstring wide;
+  WideText wide;
   if (dest == nullptr || capacity < 2) return -1;
   dest[0] = '\0';
   if (!WideFromUtf8(text, &wide)) return -1;
-  const DWORD needed = ExpandEnvironmentStringsW(wide.c_str(), nullptr, 0);
+  const DWORD needed = ExpandEnvironmentStringsW(wide.data(), nullptr, 0);
   if (needed == 0) return -1;
-  std::wstring expanded(needed, L'\0');
-  if (ExpandEnvironmentStringsW(wide.c_str(), &expanded[0], needed) != needed) return -1;
-  if (!Utf8FromWide(expanded.c_str(), dest, capacity)) return -1;
+  WideText expanded(needed, L'\0');
+  if (ExpandEnvironmentStringsW(wide.data(), expanded.data(), needed) != needed) return -1;
+  if (!Utf8FromWide(expanded.data(), dest, capacity)) return -1;
   return static_cast<int>(strlen(dest));
-}
-
-bool SystemTextFromAnsi(const char *text, char *dest, int capacity) {
-  if (capacity <= 0) return false;
-  dest[0] = '\0';
-  const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  if (length <= 0) return false;
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-  return Utf8FromWide(wide.c_str(), dest, capacity);
 }
