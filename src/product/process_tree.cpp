@@ -1,10 +1,12 @@
 #include "product/process_tree.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace {
 
 // More than a system runs; one look takes in no more.
 constexpr int kMaxProcesses = 4096;
-ProcessEntry Processes[kMaxProcesses];
 
 TreeProgram *Member(ProgramTree &tree, unsigned long id) {
   for (int i = 0; i < tree.count; ++i)
@@ -33,9 +35,9 @@ bool JoinIfChild(ProgramTree &tree, const ProcessEntry &process) {
   return Join(tree, program, process.id);
 }
 
-bool Listed(unsigned long id, int count) {
+bool Listed(const std::vector<ProcessEntry> &processes, unsigned long id, int count) {
   for (int i = 0; i < count; ++i)
-    if (Processes[i].id == id) return true;
+    if (processes[static_cast<std::size_t>(i)].id == id) return true;
   return false;
 }
 
@@ -53,18 +55,21 @@ bool TreeRunning(ProgramTree &tree) {
       tree.group != nullptr ? ProgramGroupMembers(tree.group, grouped, kMaxTreePrograms) : 0;
   for (int i = 0; i < inGroup; ++i)
     if (Member(tree, grouped[i]) == nullptr) Join(tree, OpenProgram(grouped[i]), grouped[i]);
-  const int listed = ListProcesses(Processes, kMaxProcesses);
+  std::vector<ProcessEntry> processes(kMaxProcesses);
+  const int listed = ListProcesses(processes.data(), kMaxProcesses);
   // A child's own children may come before it in the list.
   for (bool joined = true; joined;) {
     joined = false;
-    for (int i = 0; i < listed; ++i)
-      if (Member(tree, Processes[i].id) == nullptr && JoinIfChild(tree, Processes[i]))
-        joined = true;
+    for (int i = 0; i < listed; ++i) {
+      const ProcessEntry &process = processes[static_cast<std::size_t>(i)];
+      if (Member(tree, process.id) == nullptr && JoinIfChild(tree, process)) joined = true;
+    }
   }
   if (inGroup > 0) return true;
   for (int i = 0; i < tree.count; ++i) {
     const TreeProgram &member = tree.members[i];
-    if (member.program != nullptr ? ProgramRunning(member.program) : Listed(member.id, listed))
+    if (member.program != nullptr ? ProgramRunning(member.program)
+                                  : Listed(processes, member.id, listed))
       return true;
   }
   return false;
