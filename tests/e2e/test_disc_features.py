@@ -8,8 +8,8 @@ import shutil
 import time
 
 from test_launcher import BACKDROP, FORM, LauncherScenario
-from velinst_e2e import (TYPING_LANGUAGE, env_path, ini_values, launch_log, source_dir, wait_until,
-                         windows_path)
+from velinst_e2e import (TYPING_LANGUAGE, env_path, ini_values, launch_log, source_dir,
+                         wait_until, windows_path)
 
 UNINSTALL = r"Software\Microsoft\Windows\CurrentVersion\Uninstall"
 ENTRY = UNINSTALL + r"\Corvinel Professional 4.0"
