@@ -57,11 +57,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // A disc that is ejected or swapped makes the read at hand fail, instead
   // of a system box asking for the disc.
   SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  // The shell may hand a launch to extensions that need a single-threaded
-  // apartment; even the language gate's installer launch goes through it.
-  EnterApartment();
   RunLauncher(instance);
-  // The registration for AutoPlay, then the apartment it was made in.
+  // The registration for AutoPlay, then the apartment, if a command entered
+  // it (the language gate's installer launch too, before any window).
   StopCancellingAutoPlay();
   LeaveApartment();
   return 0;

@@ -1,5 +1,6 @@
 """The launcher as a customer meets it: start-up over the black backdrop, the
 roads out of the program, the installer, the language gate and web pages."""
+import re
 import shutil
 import time
 
@@ -346,6 +347,31 @@ class BrowserTests(LauncherScenario):
             [(htm.lower(), f'"{htm}" www.velmora.com/index.htm')]))
         self.assertIsNone(self.session.message_box(timeout=0.5))
         self.assertTrue(self.program.running())
+
+    def test_the_shell_library_is_loaded_from_the_system_directory_for_the_first_page(self):
+        """Start-up loads no library that only some commands use."""
+        self.associate_protocols(f'"{windows_path(self.browser)}" "%1"')
+        self.start_launcher("browser-first-page", extra_env={"WINEDEBUG": "-all,+pid,+loaddll"})
+        time.sleep(1.2)  # more than two ticks of the timer
+        at_start = self.loaded_libraries()
+        for library in ("shell32.dll", "comdlg32.dll", "wininet.dll"):
+            with self.subTest(library=library):
+                self.assertNotIn(library, [path.rsplit("\\", 1)[-1] for path in at_start])
+        self.session.post_command(BACKDROP, 3028)
+        records = wait_until(lambda: launch_log(self.log), 10)
+        self.assertEqual(len(records), 1, records)
+        self.assertIn(r"c:\windows\system32\shell32.dll", self.loaded_libraries())
+
+    def loaded_libraries(self):
+        """The paths of the libraries the launcher loaded so far, in small
+        letters, from Wine's trace of them: the lines of the launcher's own
+        process (Wine's desktop process, when the launcher starts it, writes
+        to the same log)."""
+        loads = [(pid, path.replace("\\\\", "\\").lower()) for pid, path in re.findall(
+            r'^([0-9a-f]+):[0-9a-f]+:trace:loaddll:\w+ Loaded L"([^"]+)"', self.program.output(),
+            re.M)]
+        launcher = next(pid for pid, path in loads if path.endswith("\\velinst.exe"))
+        return [path for pid, path in loads if pid == launcher]
 
     def test_without_an_htm_association_nothing_happens(self):
         self.session.reg_delete(r"HKCR\.htm")

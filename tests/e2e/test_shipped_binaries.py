@@ -1,7 +1,8 @@
 """Checks of the shipped binaries, VelInst.exe, VORM2.dll and velinst-check.exe,
 in each Windows build: they must start from a disc on any Windows, so they
-import only DLLs every Windows has; the internet library is never imported
-(it is loaded at run time); the engine exports exactly the functions the
+import only DLLs every Windows has, and the launcher and the engine exactly
+what their start needs (the internet, shell, COM and print dialog libraries
+are loaded at run time); the engine exports exactly the functions the
 launcher calls; the launcher is a GUI program carrying its string table,
 icon, version and manifest, the disc checker a console program; none carries
 symbols or debug sections, the launcher and the engine of the 32-bit release
@@ -18,6 +19,16 @@ from velinst_e2e import env_path, source_dir, string_table
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "advapi32.dll",
                "shell32.dll", "comctl32.dll", "msvcrt.dll", "ole32.dll"}
+# Exactly what the launcher and the engine import, all loaded before the first
+# window: what only some commands use (the shell, COM, the print dialog, the
+# internet library; per-monitor DPI and theming in the engine) is loaded when
+# first needed, from the system directory.
+START_IMPORTS = {
+    "VELINST_EXE": {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "msvcrt.dll",
+                    "vorm2.dll"},
+    "VELINST_VORM_DLL": {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"},
+}
+RUN_TIME_LIBRARIES = ("wininet", "comdlg32", "shell32", "ole32")
 ENGINE_EXPORTS = {"VORM_Init", "VORM_Create", "VORM_GetCurrentTemplateName", "VORM_GetEditText",
                   "VORM_SetEditText", "VORM_RadioButton_GetCheck", "VORM_SetCommandButton"}
 # VelInst.exe and VORM2.dll of the 32-bit release together, in bytes: what
@@ -163,12 +174,20 @@ class ImportTableTests(unittest.TestCase):
     def test_disc_checker_imports_only_system_dlls(self):
         self.assert_imports_only(env_path("VELINST_CHECK_EXE"), SYSTEM_DLLS)
 
-    def test_launcher_loads_the_internet_and_print_dialog_libraries_at_run_time(self):
-        # Imported, they and the libraries they need would be loaded before
-        # the launcher restricts the library search to the system directory.
+    def test_launcher_and_engine_import_exactly_what_start_up_needs(self):
+        for binary, expected in START_IMPORTS.items():
+            with self.subTest(binary=binary):
+                dlls = imported_dlls(objdump(env_path(binary)))
+                self.assertEqual(sorted(d.lower() for d in dlls), sorted(expected))
+
+    def test_launcher_loads_the_libraries_of_some_commands_at_run_time(self):
+        # Imported, they and the libraries they need would be loaded at every
+        # start, before the launcher restricts the library search to the
+        # system directory.
         imports = " ".join(imported_dlls(objdump(env_path("VELINST_EXE")))).lower()
-        self.assertNotIn("wininet", imports)
-        self.assertNotIn("comdlg32", imports)
+        for library in RUN_TIME_LIBRARIES:
+            with self.subTest(library=library):
+                self.assertNotIn(library, imports)
 
     def test_launcher_looks_up_the_library_search_restriction_by_name(self):
         # Imported, it would keep the launcher from starting on a Windows 7

@@ -3,6 +3,7 @@
 
 #include "platform/folders.h"
 #include "platform/win32/path_forms_win32.h"
+#include "system_library_win32.h"
 
 // Both folders are asked for in wide letters: the ANSI functions would hand
 // back a path with "?" for letters outside the code page.
@@ -14,9 +15,12 @@ PathForms GetWindowsFolderForms() {
 }
 
 PathForms GetApplicationDataFolderForms() {
+  // Only a profile the Windows folder cannot hold needs the shell library.
+  static const HMODULE shell = LoadSystemLibrary("shell32.dll");
+  auto folderPath = FindFunction<decltype(&SHGetFolderPathW)>(shell, "SHGetFolderPathW");
   wchar_t folder[MAX_PATH];
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                              SHGFP_TYPE_CURRENT, folder)))
+  if (folderPath == nullptr || FAILED(folderPath(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
+                                                 nullptr, SHGFP_TYPE_CURRENT, folder)))
     return PathForms{};
   return FormsOfWidePath(folder);
 }

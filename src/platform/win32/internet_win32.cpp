@@ -5,6 +5,7 @@
 #include <wininet.h>
 
 #include "platform/internet.h"
+#include "platform/win32/apartment_win32.h"
 #include "system_library_win32.h"
 
 static_assert(kInternetFlagExistingConnect == INTERNET_FLAG_EXISTING_CONNECT,
@@ -114,6 +115,7 @@ bool ProxyWantsPassword(InternetLibrary library, InternetHandle request) {
 bool AskForProxyPassword(InternetLibrary library, WindowHandle owner, InternetHandle request) {
   auto dialog = FindFunction<decltype(&InternetErrorDlg)>(library, "InternetErrorDlg");
   if (dialog == nullptr) return false;
+  EnterApartment();
   // The dialog reads the refusal from the reply's headers, and on OK stores
   // the user name and password on the request for the next send.
   const DWORD flags = FLAGS_ERROR_UI_FILTER_FOR_ERRORS | FLAGS_ERROR_UI_FLAGS_GENERATE_DATA |

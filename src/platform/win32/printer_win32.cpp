@@ -6,6 +6,7 @@
 
 #include "common_dialogs_win32.h"
 #include "platform/printer.h"
+#include "platform/win32/apartment_win32.h"
 #include "system_library_win32.h"
 
 static_assert(kPrintDialogSetup == PD_PRINTSETUP && kPrintDialogNoWarning == PD_NOWARNING &&
@@ -75,7 +76,9 @@ int ShowPrintDialog(PrintSettings &settings) {
   dialog.hDevNames = settings.deviceNames;
   dialog.Flags = settings.flags;
   // Its wide form: a printer's name need not fit the ANSI code page, and the
-  // blocks it fills are wide too.
+  // blocks it fills are wide too. The dialog and the printer's driver may
+  // hand work to COM objects.
+  EnterApartment();
   auto printDialog = FindFunction<decltype(&PrintDlgW)>(CommonDialogLibrary(), "PrintDlgW");
   auto error =
       FindFunction<decltype(&CommDlgExtendedError)>(CommonDialogLibrary(), "CommDlgExtendedError");
@@ -119,6 +122,7 @@ DrawingContext CreatePrinterContext(PrintBlock deviceNames, PrintBlock deviceMod
   // The wide dialog's blocks: the three names lie at the offsets the header
   // gives, counted in wide characters.
   const wchar_t *base = reinterpret_cast<const wchar_t *>(names);
+  EnterApartment();  // for the driver, as for the dialog
   HDC printer = CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset,
                           base + names->wOutputOffset, mode);
   GlobalUnlock(deviceNames);

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "common_dialogs_win32.h"
+#include "platform/win32/apartment_win32.h"
 #include "platform/save_file.h"
 #include "system_library_win32.h"
 
@@ -47,6 +48,9 @@ bool AskForFileToSave(WindowHandle owner, const SaveFileQuestion &question, Wide
   chosen.text[0] = L'\0';
   auto save = FindFunction<decltype(&GetSaveFileNameW)>(CommonDialogLibrary(), "GetSaveFileNameW");
   if (save == nullptr) return false;
+  // The Explorer-style dialog hosts the shell's views, which need the
+  // apartment.
+  EnterApartment();
   // The suggestion in the customer's Documents folder: a path in the file
   // name is where the dialog opens (an initial folder alone would give way to
   // the last folder the customer used). The shell library is loaded for it

@@ -2,14 +2,36 @@
 #include <shellapi.h>
 
 #include "platform/shell_open.h"
+#include "platform/win32/apartment_win32.h"
+#include "system_library_win32.h"
+
+namespace {
+
+// Loaded at the first launch (the language gate's installer launch comes
+// before any window).
+HMODULE ShellLibrary() {
+  static const HMODULE library = LoadSystemLibrary("shell32.dll");
+  return library;
+}
+
+// The shell's function of that name, with the apartment its launches need:
+// the shell may hand a launch to extensions that need one.
+template <typename Function>
+Function FindLaunchFunction(const char *name) {
+  EnterApartment();
+  return FindFunction<Function>(ShellLibrary(), name);
+}
+
+}  // namespace
 
 static_assert(kLaunchNoProgram == SE_ERR_NOASSOC &&
                   kLaunchIncompleteProgram == SE_ERR_ASSOCINCOMPLETE,
               "the shell's own results");
 
 long long ShellOpen(WindowHandle owner, const char *path) {
-  return reinterpret_cast<INT_PTR>(
-      ShellExecuteA(owner, "open", path, nullptr, nullptr, SW_SHOWNORMAL));
+  auto execute = FindLaunchFunction<decltype(&ShellExecuteA)>("ShellExecuteA");
+  if (execute == nullptr) return 0;
+  return reinterpret_cast<INT_PTR>(execute(owner, "open", path, nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 long long ShellOpenAddress(const char *address) {
@@ -33,7 +55,8 @@ long long ShellStart(WindowHandle owner, const char *file, const char *parameter
   info.lpParameters = parameters;
   info.lpDirectory = directory;
   info.nShow = SW_SHOWNORMAL;
-  const BOOL done = ShellExecuteExA(&info);
+  auto execute = FindLaunchFunction<decltype(&ShellExecuteExA)>("ShellExecuteExA");
+  const BOOL done = execute != nullptr && execute(&info);
   const bool cancelled = !done && GetLastError() == ERROR_CANCELLED;
   if (started != nullptr)
     *started = done ? reinterpret_cast<StartedProgram>(info.hProcess) : nullptr;
