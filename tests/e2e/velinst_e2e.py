@@ -388,6 +388,25 @@ def stop_session(build):
     state_file.remove()
 
 
+def start_server(prefix, env, winctl, wrapper=()):
+    """Starts a persistent wineserver through `wrapper` (a host command placed
+    in front of it) and, with a first program, Wine's own services beside it,
+    so no scenario pays for them within its time limit. Under emulation the
+    network driver's host now and then fails to start it (qemu's fault
+    numbers again), and the internet library then says it is offline for the
+    whole session: the server is started again, at most six times."""
+    for _ in range(6):
+        run_bounded([*wrapper, WINESERVER, "-p"], env, 30, capture=False)
+        run_bounded([*wrapper, WINE, winctl, "list"], env, 120, capture=False)
+        if not EMULATED or run_bounded([*wrapper, WINE, winctl, "network"], env, 60,
+                                       check=False).returncode == 0:
+            return
+        print("the internet library saw no network: starting the wineserver again", flush=True)
+        prefix.stop_server()
+    raise HarnessError("under emulation the internet library saw no network after six "
+                       "starts of the wineserver")
+
+
 def start_session(build, winctl):
     """Sets the prefix up, starts Xvfb and a persistent wineserver, and writes
     the state file. A session left behind by an earlier run is stopped."""
@@ -399,12 +418,9 @@ def start_session(build, winctl):
     display, xvfb_pid = start_xvfb(build / "e2e" / "xvfb.log")
     try:
         env = prefix.env(display)
-        run_bounded([WINESERVER, "-p"], env, 30, capture=False)
         SessionState(build).write({"display": display, "xvfb_pid": xvfb_pid,
                                    "prefix": str(prefix.path)})
-        # The first program of a session brings up Wine's own services; do it
-        # here so no scenario pays for it within its time limit.
-        run_bounded([WINE, winctl, "list"], env, 120, capture=False)
+        start_server(prefix, env, winctl)
     except BaseException:
         stop_session(build)
         if is_xvfb(xvfb_pid):
@@ -612,11 +628,7 @@ class Session:
         a program sees the network of the server's namespace, not its own."""
         self.close()
         self.prefix.stop_server()
-        env = self.env()
-        run_bounded([*wrapper, WINESERVER, "-p"], env, 30, capture=False)
-        # The first program brings Wine's services up beside the server.
-        run_bounded([*wrapper, WINE, env_path("VELINST_WINCTL"), "list"], env, 120,
-                    capture=False)
+        start_server(self.prefix, self.env(), env_path("VELINST_WINCTL"), wrapper)
 
     # winctl ----------------------------------------------------------------
 

@@ -19,6 +19,7 @@
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <wininet.h>
 
 #include <cctype>
 #include <cstdio>
@@ -469,6 +470,15 @@ int AutoPlayAnswer() {
   return 0;
 }
 
+// Whether the internet library sees a network: under emulation the driver
+// that tells it sometimes fails to start.
+int Network() {
+  DWORD flags = 0;
+  if (InternetGetConnectedState(&flags, 0)) return 0;
+  fprintf(stderr, "winctl: the internet library sees no network\n");
+  return 1;
+}
+
 int Language() {
   printf("system_language=0x%04x\tuser_language=0x%04x\n", GetSystemDefaultLangID(),
          GetUserDefaultLangID());
@@ -519,6 +529,7 @@ int Usage() {
           "       winctl responds WINDOW TIMEOUT_MS\n"
           "       winctl send WINDOW MESSAGE|NAME WPARAM LPARAM\n"
           "       winctl language\n"
+          "       winctl network\n"
           "       winctl autoplay\n"
           "       winctl mode WIDTH HEIGHT\n"
           "       winctl serve\n");
@@ -535,6 +546,7 @@ int Run(int words, char **argv) {
   char **args = argv + 1;
   if (command == "list" && count == 0) return List();
   if (command == "language" && count == 0) return Language();
+  if (command == "network" && count == 0) return Network();
   if (command == "autoplay" && count == 0) return AutoPlayAnswer();
   if (command == "metrics" && count == 0) return Metrics();
   if (command == "wait" && (count == 2 || count == 3))
